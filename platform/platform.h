@@ -1,0 +1,22 @@
+// Start-up choices for the platform layer: which backend, and how the clock and boxes behave.
+#pragma once
+#include <string>
+
+enum class DisplayMode { Rgb565, Grey2 };
+
+struct PlatformConfig {
+    bool headless = false;
+    int fixedStepMs = 0;      // 0: real clock
+    std::string logFile;      // empty: standard error
+    int scale = 0;            // 0: largest whole factor up to 3 that fits the desktop
+    bool uncapped = false;
+    bool answerYes = false;   // headless message boxes
+    DisplayMode display = DisplayMode::Rgb565;
+    std::string audioDriver;  // empty: SDL's choice ("dummy" when headless)
+    std::string audioFile;    // disk driver output, when a test records the sound
+};
+
+// Chooses the backend once; false when the window system cannot start.
+bool platform_init(const PlatformConfig& config);
+const PlatformConfig& platform_config();
+void platform_shutdown();

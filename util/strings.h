@@ -1,0 +1,45 @@
+// Narrow/wide text conversion, the carrier string, and small text routines.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+using wchar16 = char16_t;
+
+// Narrow (UTF-8) to UTF-16 and back; 0 on success, a failure code otherwise. Null in gives null out.
+int to_wide(const char* text, wchar16** out);
+int to_narrow(const wchar16* text, char** out);
+size_t wide_length(const wchar16* text);
+
+// Carries a text across the border to calls that want UTF-16.
+class CUniStr {
+public:
+    CUniStr() = default;
+    explicit CUniStr(const char* text);
+    explicit CUniStr(int capacity);
+    ~CUniStr();
+    CUniStr(const CUniStr&) = delete;
+    CUniStr& operator=(const CUniStr&) = delete;
+
+    void set(const char* text);
+    void set_wide(const wchar16* text);
+    char* get_narrow();
+
+    wchar16* wide = nullptr;
+    char* narrow = nullptr;
+};
+
+// Fills buf (size characters) with the executable's folder, ending in a backslash.
+void module_folder(wchar16* buf, int size);
+bool file_exists(const char* path);
+
+// Replaces every case-insensitive occurrence of search in text (at most 1999 characters).
+void replace_all(const char* search, const char* replacement, char* text);
+// Writes field n (from 1) of text into out; 1 when a separator follows it, else 0.
+int get_field(const char* text, int n, char separator, char* out);
+// Like get_field, but never writes more than out_size - 1 characters (the rest is cut).
+int get_field_n(const char* text, int n, char separator, char* out, size_t out_size);
+// Index after the last occurrence of c, or 0 when c is absent or only at index 0.
+int find_last(const char* text, char c);
+
+// Copies src into dst of dst_size bytes, cutting what does not fit; always terminates.
+void copy_text(char* dst, size_t dst_size, const char* src);
