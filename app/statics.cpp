@@ -1,7 +1,9 @@
 // Every long-lived object of the game, defined here so they are built in this order and torn down in reverse.
 #include "app/app_state.h"
+#include "app/input.h"
 
 // 1. the input state
+InputState g_input;
 // 2. the game list and the menu list
 // 3. the ending's timers and music
 // 4. the menu click timer

@@ -1,0 +1,207 @@
+// The application frame: start-up, the main loop, the window procedure, suspend, resume and shutdown.
+#include "app/app.h"
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include "app/app_state.h"
+#include "app/input.h"
+#include "app/input_script.h"
+#include "app/main_window.h"
+#include "graphics/display.h"
+#include "platform/clock.h"
+#include "platform/debug_output.h"
+#include "platform/files.h"
+#include "platform/instance.h"
+#include "platform/keys.h"
+#include "platform/message_box.h"
+#include "platform/video.h"
+#include "screens/screens.h"
+#include "util/log.h"
+#include "util/numeric.h"
+
+static LaunchOptions g_options;
+static InputScript g_script;
+
+const LaunchOptions& launch_options() { return g_options; }
+
+void compute_program_folder()
+{
+    std::string folder = g_options.dataDir.empty() ? sys_executable_folder() : g_options.dataDir;
+    if (folder.back() != '/') folder += '/';
+    copy_text(AppState.programDir, sizeof AppState.programDir, folder.c_str());
+    wchar16* wide = nullptr;
+    if (to_wide(AppState.programDir, &wide) == 0 && wide) {
+        size_t n = wide_length(wide);
+        if (n > 255) n = 255;
+        std::memcpy(AppState.programDirWide, wide, n * sizeof(wchar16));
+        AppState.programDirWide[n] = 0;
+        std::free(wide);
+    }
+}
+
+static void loading_step()
+{
+    seed_random(g_options.seedGiven ? g_options.seed : sys_tick_count());
+    compute_program_folder();
+    enter_title();
+}
+
+void run_frame()
+{
+    AppState.frameTime = sys_tick_count();
+    switch (AppState.screenState) {
+    case STATE_LOADING: loading_step(); break;
+    case STATE_GAME: game_frame(); break;
+    case STATE_TITLE: title_frame(); break;
+    case STATE_STORY: story_frame(); break;
+    case STATE_LEVEL_SELECT: level_select_frame(); break;
+    case STATE_OPTIONS: options_frame(); break;
+    case STATE_ENDING: ending_frame(); break;
+    default: break;
+    }
+}
+
+void suspend_game()
+{
+    AppState.active = 0;
+    video_suspend();
+}
+
+void resume_game()
+{
+    AppState.active = 1;
+    video_resume();
+}
+
+void window_proc(const Message& msg)
+{
+    switch (msg.type) {
+    case MSG_KEYDOWN: g_input.on_key_down(msg.wParam); break;
+    case MSG_KEYUP: g_input.on_key_up(msg.wParam); break;
+    case MSG_MOUSEMOVE: g_input.on_stylus_move(msg.lParam); break;
+    case MSG_LBUTTONDOWN: g_input.on_stylus_down(msg.lParam); break;
+    case MSG_LBUTTONUP: g_input.on_stylus_up(); break;
+    case MSG_ACTIVATE: {
+        uint32_t state = msg.wParam & 0xFFFF;
+        if (state == 1) {
+            resume_game();
+            log_msg("Activated.");
+        } else if (state == 2) {
+            log_msg("Activated. (Mouse click)");
+            resume_game();
+        } else {
+            log_msg("deactivated.");
+            suspend_game();
+        }
+        if (msg.wParam >> 16) {
+            log_msg("Minimized.");
+            suspend_game();
+        }
+        break;
+    }
+    case MSG_SETFOCUS:
+        log_msg("Got focus.");
+        resume_game();
+        break;
+    case MSG_KILLFOCUS:
+        suspend_game();
+        log_msg("Lost focus.");
+        break;
+    case MSG_PAINT: break;
+    case MSG_DESTROY:
+        log_msg("WM_DESTROY called.");
+        post_quit_message(0);
+        break;
+    default: break;
+    }
+}
+
+void shutdown()
+{
+    if (!close_display()) sys_message_box("Error closing GAPI.", "Error", MB_OK_ONLY);
+    set_main_window_exists(false);
+    free_buffers();
+    sys_debug_output("Killed everything\n");
+    // A desktop has no task bar to give back.
+    log_msg("Shell restored.");
+}
+
+static void take_screenshots(long frame)
+{
+    for (const auto& s : g_options.screenshots)
+        if (s.frame == frame && !video_save_screenshot(s.path.c_str()))
+            log_msg("Couldn't write screenshot %s.", s.path.c_str());
+}
+
+static void main_loop()
+{
+    for (long frame = 1;; frame++) {
+        clock_begin_frame();
+        g_script.post_for_frame(frame);
+        run_frame();
+        take_screenshots(frame);
+        if (g_options.frames > 0 && frame >= g_options.frames) break;
+        if (instance_poll_raise()) {
+            log_msg("Brought to the front by another start.");
+            video_raise();
+        }
+        // While suspended, wait for the window system instead of spinning.
+        if (!AppState.active) events_wait();
+        if (events_peek()) {
+            Message msg;
+            if (!events_get(&msg)) break;
+            window_proc(msg);
+        }
+    }
+}
+
+int vorlaine_main(int argc, char** argv)
+{
+    std::string error;
+    if (!parse_command_line(argc, argv, &g_options, &error)) {
+        std::fprintf(stderr, "vorlaine: %s\nTry 'vorlaine --help'.\n", error.c_str());
+        return 2;
+    }
+    if (g_options.showHelp) {
+        std::fputs(command_line_help(), stdout);
+        return 0;
+    }
+    if (g_options.showVersion) {
+        std::printf("vorlaine %s\n", VORLAINE_VERSION);
+        return 0;
+    }
+    compute_program_folder();
+    // One copy per program folder: a second start brings the first to the front.
+    InstanceResult instance = instance_acquire(AppState.programDir);
+    if (instance == InstanceResult::OtherRunning) return 0;
+    if (instance == InstanceResult::Error)
+        std::fprintf(stderr, "vorlaine: cannot take the lock in %s; is it writable?\n", AppState.programDir);
+
+    if (!platform_init(g_options.platform)) return 1;
+    if (!g_options.inputFile.empty() && !g_script.load(g_options.inputFile)) {
+        std::fprintf(stderr, "vorlaine: cannot read input script %s\n", g_options.inputFile.c_str());
+        platform_shutdown();
+        return 2;
+    }
+    if (!open_display()) {
+        sys_message_box("Couldn't init GAPI", "Error", MB_OK_ONLY);
+        platform_shutdown();
+        return 0;
+    }
+    set_main_window_exists(true);
+    sys_debug_output("Initted graphic subsystem...\n");
+    if (!create_buffers()) {
+        sys_message_box("Error initalizing graphics subsystem.", "Error", MB_OK_ONLY);
+        free_buffers();
+        platform_shutdown();
+        return 0;
+    }
+    g_input.keyList = sys_default_keys();
+
+    main_loop();
+    shutdown();
+    platform_shutdown();
+    instance_release();
+    return 0;
+}

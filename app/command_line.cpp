@@ -1,0 +1,124 @@
+// The command line: every option the game takes, parsed into one record.
+#include "app/command_line.h"
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+const char* command_line_help()
+{
+    return "Usage: vorlaine [options]\n"
+           "\n"
+           "  --help                 show this text and exit\n"
+           "  --version              show the version and exit\n"
+           "  --data DIR             program folder with the game's data (default: the executable's folder)\n"
+           "  --headless             no window; frames stay in memory, sound goes to SDL's dummy driver\n"
+           "  --fixed-step MS        virtual clock: every frame lasts exactly MS milliseconds (2 to 1000)\n"
+           "  --seed N               seed the random numbers with N instead of the clock\n"
+           "  --frames N             quit after N frames\n"
+           "  --input FILE           play the scripted events in FILE (see README)\n"
+           "  --screenshot F:FILE    write frame F as a PNG to FILE (repeatable)\n"
+           "  --log FILE             write the debug log to FILE instead of standard error\n"
+           "  --scale N              window scale factor 1 to 8 (default: largest up to 3 that fits)\n"
+           "  --uncapped             no vsync or sleep; only the 500 frames a second cap\n"
+           "  --answer yes|no        how headless message boxes are answered (default no)\n"
+           "  --display rgb565|grey2 16-bit colour, or the 2-bit grey panel's four levels\n"
+           "  --level N              start level N (1 to 12) directly\n"
+           "  --autoplay             a built-in player steers through menus and levels\n";
+}
+
+static bool parse_long(const char* text, long lo, long hi, long* out)
+{
+    if (!text || !*text) return false;
+    errno = 0;
+    char* end = nullptr;
+    long v = std::strtol(text, &end, 10);
+    if (errno != 0 || *end != '\0' || v < lo || v > hi) return false;
+    *out = v;
+    return true;
+}
+
+bool parse_command_line(int argc, char** argv, LaunchOptions* out, std::string* error)
+{
+    LaunchOptions o;
+    auto value_of = [&](int& i, const char* name) -> const char* {
+        if (i + 1 >= argc) {
+            *error = std::string("option ") + name + " needs a value";
+            return nullptr;
+        }
+        return argv[++i];
+    };
+    auto bad_value = [&](const char* name, const char* v) {
+        *error = std::string("bad value for ") + name + ": '" + (v ? v : "") + "'";
+        return false;
+    };
+    for (int i = 1; i < argc; i++) {
+        const char* a = argv[i];
+        long n = 0;
+        const char* v = nullptr;
+        if (!std::strcmp(a, "--help") || !std::strcmp(a, "-h")) {
+            o.showHelp = true;
+        } else if (!std::strcmp(a, "--version")) {
+            o.showVersion = true;
+        } else if (!std::strcmp(a, "--headless")) {
+            o.platform.headless = true;
+        } else if (!std::strcmp(a, "--uncapped")) {
+            o.platform.uncapped = true;
+        } else if (!std::strcmp(a, "--autoplay")) {
+            o.autoplay = true;
+        } else if (!std::strcmp(a, "--data")) {
+            if (!(v = value_of(i, a))) return false;
+            if (!*v) return bad_value(a, v);
+            o.dataDir = v;
+        } else if (!std::strcmp(a, "--fixed-step")) {
+            if (!(v = value_of(i, a))) return false;
+            // Below 2 ms a frame would run faster than the 500 frames a second cap allows.
+            if (!parse_long(v, 2, 1000, &n)) return bad_value(a, v);
+            o.platform.fixedStepMs = int(n);
+        } else if (!std::strcmp(a, "--seed")) {
+            if (!(v = value_of(i, a))) return false;
+            if (!parse_long(v, 0, 4294967295L, &n)) return bad_value(a, v);
+            o.seedGiven = true;
+            o.seed = unsigned(n);
+        } else if (!std::strcmp(a, "--frames")) {
+            if (!(v = value_of(i, a))) return false;
+            if (!parse_long(v, 1, 1000000000L, &n)) return bad_value(a, v);
+            o.frames = n;
+        } else if (!std::strcmp(a, "--input")) {
+            if (!(v = value_of(i, a))) return false;
+            o.inputFile = v;
+        } else if (!std::strcmp(a, "--screenshot")) {
+            if (!(v = value_of(i, a))) return false;
+            const char* colon = std::strchr(v, ':');
+            if (!colon || colon[1] == '\0') return bad_value(a, v);
+            std::string frame(v, size_t(colon - v));
+            if (!parse_long(frame.c_str(), 1, 1000000000L, &n)) return bad_value(a, v);
+            o.screenshots.push_back({n, colon + 1});
+        } else if (!std::strcmp(a, "--log")) {
+            if (!(v = value_of(i, a))) return false;
+            o.platform.logFile = v;
+        } else if (!std::strcmp(a, "--scale")) {
+            if (!(v = value_of(i, a))) return false;
+            if (!parse_long(v, 1, 8, &n)) return bad_value(a, v);
+            o.platform.scale = int(n);
+        } else if (!std::strcmp(a, "--answer")) {
+            if (!(v = value_of(i, a))) return false;
+            if (!std::strcmp(v, "yes")) o.platform.answerYes = true;
+            else if (!std::strcmp(v, "no")) o.platform.answerYes = false;
+            else return bad_value(a, v);
+        } else if (!std::strcmp(a, "--display")) {
+            if (!(v = value_of(i, a))) return false;
+            if (!std::strcmp(v, "rgb565")) o.platform.display = DisplayMode::Rgb565;
+            else if (!std::strcmp(v, "grey2")) o.platform.display = DisplayMode::Grey2;
+            else return bad_value(a, v);
+        } else if (!std::strcmp(a, "--level")) {
+            if (!(v = value_of(i, a))) return false;
+            if (!parse_long(v, 1, 12, &n)) return bad_value(a, v);
+            o.level = int(n);
+        } else {
+            *error = std::string("unknown option '") + a + "'";
+            return false;
+        }
+    }
+    *out = o;
+    return true;
+}

@@ -1,0 +1,28 @@
+// The command line: every option the game takes, parsed into one record.
+#pragma once
+#include <string>
+#include <vector>
+#include "platform/platform.h"
+
+struct ScreenshotRequest {
+    long frame = 0;
+    std::string path;
+};
+
+struct LaunchOptions {
+    PlatformConfig platform;
+    std::string dataDir;       // empty: the executable's folder
+    bool seedGiven = false;
+    unsigned seed = 0;
+    long frames = 0;           // 0: run until quit
+    std::string inputFile;
+    std::vector<ScreenshotRequest> screenshots;
+    int level = 0;             // 0: start at the title
+    bool autoplay = false;
+    bool showHelp = false;
+    bool showVersion = false;
+};
+
+// Parses argv; on a bad option or value writes a clear message to error and returns false.
+bool parse_command_line(int argc, char** argv, LaunchOptions* out, std::string* error);
+const char* command_line_help();

@@ -1,0 +1,133 @@
+// Scripted input: events by frame number, read from a text file and posted into the message queue.
+#include "app/input_script.h"
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+#include "platform/files.h"
+#include "platform/keys.h"
+#include "util/log.h"
+
+static bool key_code_by_name(const std::string& name, uint32_t* code)
+{
+    static const struct { const char* name; uint32_t code; } kNames[] = {
+        {"up", KEY_UP}, {"down", KEY_DOWN}, {"left", KEY_LEFT}, {"right", KEY_RIGHT},
+        {"a", KEY_A}, {"b", KEY_B}, {"c", KEY_C}, {"start", KEY_START},
+        {"extra1", KEY_EXTRA1}, {"extra2", KEY_EXTRA2},
+    };
+    std::string lower = name;
+    for (char& c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (const auto& k : kNames)
+        if (lower == k.name) {
+            *code = k.code;
+            return true;
+        }
+    return false;
+}
+
+bool InputScript::parse_line(const std::string& raw, std::string* reason)
+{
+    std::string line = raw.substr(0, raw.find('#'));
+    std::istringstream in(line);
+    long frame;
+    std::string verb;
+    if (!(in >> frame)) {
+        if (line.find_first_not_of(" \t\r") == std::string::npos) return true;  // blank or comment
+        *reason = "no frame number";
+        return false;
+    }
+    if (frame < 1) {
+        *reason = "frame numbers start at 1";
+        return false;
+    }
+    if (!(in >> verb)) {
+        *reason = "no event";
+        return false;
+    }
+    auto add = [&](long f, MessageType type, uint32_t w, uint32_t l) {
+        ScriptedEvent e;
+        e.frame = f;
+        e.message.type = type;
+        e.message.wParam = w;
+        e.message.lParam = l;
+        events_.push_back(e);
+    };
+    if (verb == "key") {
+        std::string dir, name;
+        uint32_t code;
+        if (!(in >> dir >> name) || (dir != "down" && dir != "up")) {
+            *reason = "expected: key down|up BUTTON";
+            return false;
+        }
+        if (!key_code_by_name(name, &code)) {
+            *reason = "unknown button '" + name + "'";
+            return false;
+        }
+        add(frame, dir == "down" ? MSG_KEYDOWN : MSG_KEYUP, code, 0);
+        return true;
+    }
+    if (verb == "tap" || verb == "press" || verb == "drag" || verb == "release") {
+        int x, y;
+        if (!(in >> x >> y) || x < 0 || y < 0 || x >= 240 || y >= 320) {
+            *reason = "expected a point inside 240 x 320";
+            return false;
+        }
+        uint32_t p = pack_point(x, y);
+        if (verb == "tap") {
+            add(frame, MSG_LBUTTONDOWN, 1, p);
+            add(frame + 1, MSG_LBUTTONUP, 0, p);
+        } else if (verb == "press") {
+            add(frame, MSG_LBUTTONDOWN, 1, p);
+        } else if (verb == "drag") {
+            add(frame, MSG_MOUSEMOVE, 1, p);
+        } else {
+            add(frame, MSG_LBUTTONUP, 0, p);
+        }
+        return true;
+    }
+    if (verb == "quit") {
+        add(frame, MSG_DESTROY, 0, 0);
+        return true;
+    }
+    *reason = "unknown event '" + verb + "'";
+    return false;
+}
+
+bool InputScript::load(const std::string& path)
+{
+    FILE* f = std::fopen(path.c_str(), "r");
+    if (!f) {
+        log_msg("Couldn't open input script %s.", path.c_str());
+        return false;
+    }
+    char buf[512];
+    int number = 0;
+    std::string line;
+    while (std::fgets(buf, sizeof buf, f)) {
+        line += buf;
+        if (!line.empty() && line.back() != '\n' && !std::feof(f)) {
+            if (line.size() > 4096) {  // an absurd line: drop it whole
+                log_msg("Input script %s line %d is too long; skipped.", path.c_str(), number + 1);
+                int c;
+                while ((c = std::fgetc(f)) != EOF && c != '\n') {}
+                line.clear();
+                number++;
+            }
+            continue;
+        }
+        number++;
+        std::string reason;
+        if (!parse_line(line, &reason))
+            log_msg("Input script %s line %d skipped: %s.", path.c_str(), number, reason.c_str());
+        line.clear();
+    }
+    std::fclose(f);
+    std::stable_sort(events_.begin(), events_.end(),
+                     [](const ScriptedEvent& a, const ScriptedEvent& b) { return a.frame < b.frame; });
+    next_ = 0;
+    return true;
+}
+
+void InputScript::post_for_frame(long frame)
+{
+    while (next_ < events_.size() && events_[next_].frame <= frame) events_post(events_[next_++].message);
+}

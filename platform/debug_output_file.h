@@ -1,0 +1,6 @@
+// Where debug lines go: standard error, or a file named on the command line.
+#pragma once
+#include <string>
+
+bool debug_output_open(const std::string& path);
+void debug_output_close();

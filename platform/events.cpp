@@ -1,0 +1,47 @@
+// The message queue: the window system's events and posted messages, one handed out per frame.
+#include "platform/events.h"
+#include <deque>
+#include "platform/backend.h"
+
+static std::deque<Message> g_queue;
+
+bool events_peek()
+{
+    backend().pump(g_queue);
+    return !g_queue.empty();
+}
+
+bool events_get(Message* out)
+{
+    if (g_queue.empty()) backend().pump(g_queue);
+    if (g_queue.empty()) {
+        *out = Message{};
+        return true;
+    }
+    *out = g_queue.front();
+    g_queue.pop_front();
+    return out->type != MSG_QUIT;
+}
+
+void events_post(const Message& msg)
+{
+    // Consecutive stylus moves collapse into the latest, so input never lags behind.
+    if (msg.type == MSG_MOUSEMOVE && !g_queue.empty() && g_queue.back().type == MSG_MOUSEMOVE) {
+        g_queue.back() = msg;
+        return;
+    }
+    g_queue.push_back(msg);
+}
+
+void post_quit_message(int code)
+{
+    Message m;
+    m.type = MSG_QUIT;
+    m.wParam = uint32_t(code);
+    g_queue.push_back(m);
+}
+
+void events_wait()
+{
+    if (g_queue.empty()) backend().wait_for_event();
+}

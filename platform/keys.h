@@ -1,0 +1,31 @@
+// Key codes of the hardware buttons and the default button list the window system hands out.
+#pragma once
+#include <cstdint>
+
+enum KeyCode : uint32_t {
+    KEY_LEFT = 0x25,
+    KEY_UP = 0x26,
+    KEY_RIGHT = 0x27,
+    KEY_DOWN = 0x28,
+    KEY_START = 0x0D,
+    KEY_A = 0xC3,
+    KEY_B = 0xC4,
+    KEY_C = 0xC5,
+    KEY_EXTRA1 = 0xC1,
+    KEY_EXTRA2 = 0xC2,
+};
+
+// One button of the default list: its key code and where it sits on the device.
+struct KeyListEntry {
+    int16_t vkCode = 0;
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+// The eight logical buttons in the order Up, Down, Left, Right, A, B, C, Start (portrait use).
+struct KeyList {
+    KeyListEntry keys[8];
+};
+static_assert(sizeof(KeyList) == 96, "the button list is 96 bytes");
+
+KeyList sys_default_keys();

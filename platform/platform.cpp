@@ -1,0 +1,34 @@
+// Chooses the backend once at start-up and hands it to the platform interfaces.
+#include "platform/platform.h"
+#include "platform/backend.h"
+#include "platform/debug_output_file.h"
+
+static PlatformConfig g_config;
+static std::unique_ptr<Backend> g_backend;
+
+bool platform_init(const PlatformConfig& config)
+{
+    g_config = config;
+    debug_output_open(config.logFile);
+    g_backend = config.headless ? make_headless_backend() : make_sdl_backend();
+    return g_backend->init(config);
+}
+
+const PlatformConfig& platform_config() { return g_config; }
+
+void platform_shutdown()
+{
+    if (g_backend) g_backend->shutdown();
+    g_backend.reset();
+    debug_output_close();
+}
+
+Backend& backend()
+{
+    // Before platform_init (unit tests of single pieces) everything runs headless.
+    if (!g_backend) {
+        g_backend = make_headless_backend();
+        g_backend->init(g_config);
+    }
+    return *g_backend;
+}
