@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Vorlaine needs that are missing. One list, used by both README commands.
+# Usage: scripts/deps.sh [build|test]
+set -euo pipefail
+
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev
+                libfontconfig-dev fonts-liberation2 libminizip-dev zlib1g-dev libgtest-dev libbenchmark-dev)
+# The tests also run a real window under Xvfb, photograph it, and write archives with Info-ZIP.
+TEST_PACKAGES=(xvfb xauth imagemagick zip)
+
+want=("${BUILD_PACKAGES[@]}")
+if [ "${1:-build}" = "test" ]; then want+=("${TEST_PACKAGES[@]}"); fi
+
+missing=()
+for p in "${want[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+if [ ${#missing[@]} -eq 0 ]; then exit 0; fi
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds Vorlaine with its tests (installing what is missing) and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh test
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build
+# One X server for the windowed tests; every other test runs headless.
+jobs=$(nproc)
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build --output-on-failure -j "$jobs" "$@"

@@ -1,0 +1,84 @@
+// The real game binary, headless: start-up and shutdown lines, options, one copy per folder, screenshots.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <chrono>
+#include <string>
+#include <thread>
+#include "support/temp_folder.h"
+
+TEST(AppRun, HeadlessRunStartsAndShutsDown)
+{
+    TempFolder dir;
+    std::string log = dir.file("L");
+    RunResult r = run_game({"--data", dir.path(), "--headless", "--fixed-step", "10", "--frames", "20", "--log", log});
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    std::string text = read_text(log);
+    EXPECT_NE(text.find("Initted graphic subsystem..."), std::string::npos) << text;
+    EXPECT_NE(text.find("Killed everything"), std::string::npos) << text;
+    EXPECT_LT(text.find("Initted graphic subsystem..."), text.find("Killed everything"));
+}
+
+TEST(AppRun, HelpListsEveryOptionAndBadOptionsExitTwo)
+{
+    RunResult help = run_game({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* opt : {"--help", "--version", "--data", "--headless", "--fixed-step", "--seed", "--frames", "--input",
+                            "--screenshot", "--log", "--scale", "--uncapped", "--answer", "--display", "--level",
+                            "--autoplay"})
+        EXPECT_NE(help.output.find(opt), std::string::npos) << opt;
+
+    for (std::vector<std::string> bad : std::vector<std::vector<std::string>>{
+             {"--bogus"}, {"--fixed-step", "0"}, {"--fixed-step", "ten"}, {"--scale"}, {"--answer", "maybe"},
+             {"--display", "cga"}, {"--screenshot", "abc"}, {"--level", "13"}, {"--frames", "-1"}}) {
+        RunResult r = run_game(bad);
+        EXPECT_EQ(r.exitCode, 2) << bad[0];
+        EXPECT_NE(r.output.find("vorlaine:"), std::string::npos) << r.output;
+    }
+}
+
+TEST(AppRun, SecondStartBringsTheFirstToTheFront)
+{
+    TempFolder dir;
+    std::string log = dir.file("first.log");
+    pid_t first = ::fork();
+    if (first == 0) {
+        std::string bin = VORLAINE_BINARY;
+        std::string data = dir.path();
+        ::execl(bin.c_str(), bin.c_str(), "--data", data.c_str(), "--headless", "--fixed-step", "10", "--log",
+                log.c_str(), static_cast<char*>(nullptr));
+        std::_Exit(127);
+    }
+    auto wait_for = [&](const char* text) {
+        for (int i = 0; i < 200; i++) {
+            if (read_text(log).find(text) != std::string::npos) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return false;
+    };
+    ASSERT_TRUE(wait_for("Initted graphic subsystem..."));
+    auto t0 = std::chrono::steady_clock::now();
+    RunResult second = run_game({"--data", dir.path(), "--headless", "--fixed-step", "10", "--log", dir.file("second.log")}, 20);
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_LT(seconds, 5.0);
+    // The second copy never opened a display of its own.
+    EXPECT_EQ(read_text(dir.file("second.log")).find("Initted"), std::string::npos);
+    EXPECT_TRUE(wait_for("Brought to the front"));
+    ::kill(first, SIGKILL);
+    int status;
+    ::waitpid(first, &status, 0);
+}
+
+TEST(AppRun, ScreenshotsAreWrittenAndRepeatable)
+{
+    TempFolder dir;
+    RunResult r = run_game({"--data", dir.path(), "--headless", "--fixed-step", "10", "--frames", "3", "--screenshot",
+                            "2:" + dir.file("a.png"), "--screenshot", "2:" + dir.file("b.png")});
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    auto a = read_bytes(dir.file("a.png"));
+    ASSERT_GT(a.size(), 8u);
+    EXPECT_EQ(a[1], 'P');
+    EXPECT_EQ(a, read_bytes(dir.file("b.png")));
+}

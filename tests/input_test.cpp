@@ -1,0 +1,103 @@
+// Buttons, the stylus, edge consumption, and the scripted input format.
+#include <gtest/gtest.h>
+#include <cstring>
+#include "app/input.h"
+#include "app/input_script.h"
+#include "platform/events.h"
+#include "platform/keys.h"
+
+static InputState fresh()
+{
+    InputState s;
+    s.keyList = sys_default_keys();
+    return s;
+}
+
+TEST(Input, AutoRepeatMakesOnePressUntilReleased)
+{
+    InputState s = fresh();
+    s.on_key_down(KEY_A);
+    s.on_key_down(KEY_A);  // auto-repeat
+    EXPECT_EQ(s.keys[BTN_A].pressed, 1);
+    s.consume_edges();
+    s.on_key_down(KEY_A);
+    EXPECT_EQ(s.keys[BTN_A].pressed, 0);
+    EXPECT_EQ(s.keys[BTN_A].held, 1);
+    s.on_key_up(KEY_A);
+    EXPECT_EQ(s.keys[BTN_A].held, 0);
+    s.on_key_down(KEY_A);
+    EXPECT_EQ(s.keys[BTN_A].pressed, 1);
+    // A code no button has changes nothing.
+    InputState before = s;
+    s.on_key_down(0x99);
+    EXPECT_EQ(0, std::memcmp(&before.keys, &s.keys, sizeof s.keys));
+    s.on_key_down(KEY_EXTRA2);
+    EXPECT_EQ(s.keys[BTN_EXTRA2].pressed, 1);
+}
+
+TEST(Input, StylusAboveTheTopEdgeAndConsumedEdges)
+{
+    InputState s = fresh();
+    s.on_stylus_down(pack_point(100, -5));  // arrives as a large unsigned y
+    EXPECT_EQ(s.stylusX, 100);
+    EXPECT_EQ(s.stylusY, 0);
+    EXPECT_EQ(s.tap, 1);
+    s.on_stylus_move(pack_point(120, 200));
+    EXPECT_EQ(s.previousX, 100);
+    EXPECT_EQ(s.stylusY, 200);
+    s.consume_edges();  // still down: the point stays
+    EXPECT_EQ(s.tap, 0);
+    EXPECT_EQ(s.stylusX, 120);
+    s.on_stylus_up();
+    EXPECT_EQ(s.stylusX, 120);  // lifting does not move it
+    s.consume_edges();
+    EXPECT_EQ(s.stylusX, kStylusNone);
+    EXPECT_EQ(s.stylusY, kStylusNone);
+    EXPECT_EQ(s.previousX, kStylusNone);
+}
+
+TEST(InputScript, ParsesEventsAndRejectsNonsense)
+{
+    InputScript script;
+    std::string why;
+    EXPECT_TRUE(script.parse_line("# a comment", &why));
+    EXPECT_TRUE(script.parse_line("", &why));
+    EXPECT_TRUE(script.parse_line("5 key down Left", &why));
+    EXPECT_TRUE(script.parse_line("9 tap 120 160  # play", &why));
+    EXPECT_TRUE(script.parse_line("12 drag 10 10", &why));
+    ASSERT_EQ(script.events().size(), 4u);
+    EXPECT_EQ(script.events()[0].message.type, MSG_KEYDOWN);
+    EXPECT_EQ(script.events()[0].message.wParam, uint32_t(KEY_LEFT));
+    EXPECT_EQ(script.events()[1].message.type, MSG_LBUTTONDOWN);
+    EXPECT_EQ(script.events()[2].frame, 10);  // a tap lifts on the next frame
+    EXPECT_EQ(script.events()[2].message.type, MSG_LBUTTONUP);
+
+    EXPECT_FALSE(script.parse_line("5 key down Banana", &why));
+    EXPECT_FALSE(script.parse_line("5 tap 400 10", &why));
+    EXPECT_FALSE(script.parse_line("0 tap 1 1", &why));
+    EXPECT_FALSE(script.parse_line("tap 1 1", &why));
+    EXPECT_FALSE(script.parse_line("3 dance", &why));
+    EXPECT_EQ(script.events().size(), 4u);
+}
+
+TEST(Events, ConsecutiveStylusMovesMerge)
+{
+    Message m;
+    m.type = MSG_MOUSEMOVE;
+    m.lParam = pack_point(1, 1);
+    events_post(m);
+    m.lParam = pack_point(2, 2);
+    events_post(m);
+    Message k;
+    k.type = MSG_KEYDOWN;
+    events_post(k);
+    Message got;
+    ASSERT_TRUE(events_peek());
+    ASSERT_TRUE(events_get(&got));
+    EXPECT_EQ(got.type, MSG_MOUSEMOVE);
+    EXPECT_EQ(got.lParam, pack_point(2, 2));
+    ASSERT_TRUE(events_get(&got));
+    EXPECT_EQ(got.type, MSG_KEYDOWN);
+    post_quit_message(0);
+    EXPECT_FALSE(events_get(&got));
+}

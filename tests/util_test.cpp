@@ -1,0 +1,130 @@
+// Strings, fields, clamps, rectangles, random ranges, timers and the log line's limit.
+#include <gtest/gtest.h>
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include "app/app_state.h"
+#include "util/log.h"
+#include "util/numeric.h"
+#include "util/strings.h"
+#include "util/timer.h"
+
+static std::string format_line(const char* fmt, ...)
+{
+    char buf[kLogTextLimit + 3];
+    va_list args;
+    va_start(args, fmt);
+    format_log_line(buf, fmt, args);
+    va_end(args);
+    return buf;
+}
+
+TEST(Log, LongTextIsCutAt350ThenCrLf)
+{
+    std::string long_text(500, 'x');
+    std::string line = format_line("%s", long_text.c_str());
+    EXPECT_EQ(line.size(), 352u);
+    EXPECT_EQ(line.substr(0, 350), std::string(350, 'x'));
+    EXPECT_EQ(line.substr(350), "\r\n");
+    EXPECT_EQ(format_line("%s", ""), "\r\n");
+}
+
+TEST(Log, ErrorLeavesTheGameActiveEvenWhenSuspended)
+{
+    AppState.active = 0;
+    log_error("Something %d went wrong", 3);  // no main window yet: only the debug line
+    EXPECT_EQ(AppState.active, 1);
+}
+
+TEST(Strings, GetFieldByBars)
+{
+    char out[64];
+    EXPECT_EQ(get_field("a|b|c", 1, '|', out), 1);
+    EXPECT_STREQ(out, "a");
+    EXPECT_EQ(get_field("a|b|c", 3, '|', out), 0);
+    EXPECT_STREQ(out, "c");
+    EXPECT_EQ(get_field("a|b|c", 4, '|', out), 0);
+    EXPECT_STREQ(out, "");
+    EXPECT_EQ(get_field("a||c", 2, '|', out), 1);
+    EXPECT_STREQ(out, "");
+    // The bounded form cuts a field that does not fit instead of writing past the buffer.
+    char small[4];
+    EXPECT_EQ(get_field_n("abcdefgh|x", 1, '|', small, sizeof small), 1);
+    EXPECT_STREQ(small, "abc");
+}
+
+TEST(Strings, FindLastAndReplaceAll)
+{
+    EXPECT_EQ(find_last("graphics\\misc\\icon_fire", '\\'), 14);
+    EXPECT_EQ(find_last(".abc", '.'), 0);
+    EXPECT_EQ(find_last("", '.'), 0);
+    EXPECT_EQ(find_last("abc", '.'), 0);
+
+    char text[2000] = "One\\nTwo\\NThree";
+    replace_all("\\n", "\r\n", text);
+    EXPECT_STREQ(text, "One\r\nTwo\r\nThree");
+    char unchanged[2000] = "nothing here";
+    replace_all("\\n", "\r\n", unchanged);
+    EXPECT_STREQ(unchanged, "nothing here");
+}
+
+TEST(Strings, WideConversionsRoundTrip)
+{
+    wchar16* w = nullptr;
+    ASSERT_EQ(to_wide("", &w), 0);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w[0], 0);
+    std::free(w);
+    ASSERT_EQ(to_wide("Vorlaine \xC3\xA9\xF0\x9F\x94\xA5", &w), 0);
+    char* n = nullptr;
+    ASSERT_EQ(to_narrow(w, &n), 0);
+    EXPECT_STREQ(n, "Vorlaine \xC3\xA9\xF0\x9F\x94\xA5");
+    std::free(w);
+    std::free(n);
+    EXPECT_NE(to_wide("bad \xC3", &w), 0);
+    EXPECT_EQ(w, nullptr);
+    CUniStr s("graphics\\misc");
+    EXPECT_STREQ(s.get_narrow(), "graphics\\misc");
+}
+
+TEST(Numeric, ClampsRangesAndRectangles)
+{
+    double d = 10.5;
+    clamp_double(&d, 0, 10);
+    EXPECT_DOUBLE_EQ(d, 10.5);  // the integer part is in range
+    d = 11.0;
+    clamp_double(&d, 0, 10);
+    EXPECT_DOUBLE_EQ(d, 10.0);
+    int i = -4;
+    clamp_int(&i, 0, 10);
+    EXPECT_EQ(i, 0);
+    Rect r{10, 20, 30, 40};
+    EXPECT_FALSE(point_in_rect(10, 25, r));
+    EXPECT_FALSE(point_in_rect(15, 40, r));
+    EXPECT_TRUE(point_in_rect(11, 21, r));
+    EXPECT_FALSE(is_even(-3));
+    for (int k = 0; k < 100; k++) EXPECT_EQ(random_range(3, 4), 3);
+}
+
+TEST(Timer, FiresAtIntervalAndRearmsFromTheLateTest)
+{
+    AppState.frameTime = 1000;
+    CTimer t;
+    t.set_interval(200);
+    for (uint32_t now = 1000; now < 1200; now += 50) {
+        AppState.frameTime = now;
+        EXPECT_FALSE(t.ready()) << now;
+    }
+    AppState.frameTime = 1250;  // tested 50 ms late
+    EXPECT_TRUE(t.ready());
+    AppState.frameTime = 1449;
+    EXPECT_FALSE(t.ready());
+    AppState.frameTime = 1450;  // the next period is measured from the late test
+    EXPECT_TRUE(t.ready());
+    EXPECT_FALSE(t.ready());    // at most once per frame
+
+    CTimer none;
+    EXPECT_TRUE(none.ready());  // no interval: fires on every call
+    EXPECT_TRUE(none.ready());
+}
