@@ -110,6 +110,13 @@ public:
     void present(const uint16_t* pixels) override
     {
         if (!renderer_) return;
+        // An unchanged frame need not be drawn again unless the window lost its picture.
+        if (!dirty_ && std::equal(pixels, pixels + kW * kH, last_.begin())) {
+            pace_to_display();
+            return;
+        }
+        std::copy(pixels, pixels + kW * kH, last_.begin());
+        dirty_ = false;
         SDL_UpdateTexture(texture_, nullptr, pixels, kW * 2);
         SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
         SDL_RenderClear(renderer_);
@@ -289,6 +296,8 @@ private:
                 push(queue, MSG_ACTIVATE, 1);
                 break;
             case SDL_WINDOWEVENT_EXPOSED:
+            case SDL_WINDOWEVENT_SIZE_CHANGED:
+                dirty_ = true;
                 push(queue, MSG_PAINT);
                 break;
             default:
@@ -307,6 +316,8 @@ private:
     std::vector<SDL_GameController*> controllers_;
     int refresh_hz_ = 60;
     uint32_t last_present_ms_ = 0;
+    std::vector<uint16_t> last_ = std::vector<uint16_t>(size_t(kW) * kH);
+    bool dirty_ = true;
     bool fullscreen_ = false;
     bool pen_down_ = false;
     int stick_x_ = 0;
