@@ -1,6 +1,7 @@
 // The headless backend: no window; frames stay in memory and message boxes are answered from the command line.
 #include <SDL.h>
 #include <cstdio>
+#include <string>
 #include "platform/backend.h"
 #include "platform/message_box.h"
 #include "util/log.h"
@@ -22,7 +23,10 @@ public:
     int message_box(const char* text, const char* caption, int style) override
     {
         int answer = (style == MB_YES_NO) ? (answer_yes_ ? ANSWER_YES : ANSWER_NO) : ANSWER_OK;
-        log_msg("Message box \"%s\": %.200s -> %s", caption, text,
+        // The text usually ends with the log line's CR LF; keep the box on one line.
+        std::string body = text;
+        while (!body.empty() && (body.back() == '\n' || body.back() == '\r')) body.pop_back();
+        log_msg("Message box \"%s\": %.200s -> %s", caption, body.c_str(),
                 answer == ANSWER_YES ? "Yes" : answer == ANSWER_NO ? "No" : "OK");
         return answer;
     }
