@@ -1,16 +1,26 @@
 // Every long-lived object of the game, defined here so they are built in this order and torn down in reverse.
 #include "app/app_state.h"
 #include "app/input.h"
+#include "sound/sound_table.h"
 
 // 1. the input state
 InputState g_input;
 // 2. the game list and the menu list
 // 3. the ending's timers and music
+CSound ending_music("sounds\\ending.wav");
 // 4. the menu click timer
 // 5. the story click timer and music
+CSound story_music("sounds\\story.wav");
 // 6. the level select click timer
 // 7. the level progress record
 // 8. the application record
 AppStateRecord AppState;
 // 9. the playfield
 // 10. the monster kinds table, the hero's strip sets, the shared sound records
+CSound snd_spawn("sounds\\spawn.wav");
+CSound snd_powerup("sounds\\powerup.wav");
+CSound snd_axe("sounds\\axe.wav");
+CSound snd_frag("sounds\\frag.wav");
+std::unique_ptr<CWave> wave_click;
+std::unique_ptr<CWave> wave_winfire;
+std::unique_ptr<CWave> wave_other;

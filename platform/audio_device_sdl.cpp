@@ -1,0 +1,181 @@
+// The wave-output device over an SDL audio device: plays the mixer's ring and reports each consumed buffer.
+#include <SDL.h>
+#include <algorithm>
+#include <atomic>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+#include "platform/audio_device.h"
+#include "platform/debug_output.h"
+
+namespace {
+
+// SDL's own buffer: 256 frames (about 12 ms), small beside the ring so latency stays near the ring's own.
+constexpr Uint16 kDeviceFrames = 256;
+
+void note(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+void note(const char* fmt, ...)
+{
+    char line[400];
+    va_list args;
+    va_start(args, fmt);
+    std::vsnprintf(line, sizeof line - 2, fmt, args);
+    va_end(args);
+    std::strcat(line, "\n");
+    sys_debug_output(line);
+}
+
+class CSdlWaveOut final : public CWaveOut {
+public:
+    CSdlWaveOut(bool audio_ready, uint32_t volume) : audio_ready_(audio_ready), volume_(volume) {}
+
+    ~CSdlWaveOut() override
+    {
+        close();
+        if (audio_ready_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+
+    bool open(int channels, WaveOutDoneFn done) override
+    {
+        if (!audio_ready_ || device_) return false;
+        SDL_AudioSpec want{}, have{};
+        want.freq = int(kMixRate);
+        want.format = AUDIO_U8;
+        want.channels = Uint8(channels);
+        want.samples = kDeviceFrames;
+        want.callback = &CSdlWaveOut::feed_thunk;
+        want.userdata = this;
+        channels_ = channels;
+        done_ = done;
+        {
+            std::lock_guard<std::mutex> guard(queue_mutex_);
+            head_ = count_ = 0;
+        }
+        // No format changes allowed: SDL converts to whatever the hardware wants.
+        device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+        if (!device_) {
+            note("Audio device refused %d channel(s): %s", channels, SDL_GetError());
+            return false;
+        }
+        SDL_PauseAudioDevice(device_, 0);
+        return true;
+    }
+
+    void close() override
+    {
+        if (!device_) return;
+        // Waits for a callback in progress; none runs after this.
+        SDL_CloseAudioDevice(device_);
+        device_ = 0;
+        std::lock_guard<std::mutex> guard(queue_mutex_);
+        head_ = count_ = 0;
+    }
+
+    bool write(int index, const uint8_t* data, uint32_t size) override
+    {
+        std::lock_guard<std::mutex> guard(queue_mutex_);
+        if (!device_ || count_ == kRingBuffers) return false;
+        queue_[(head_ + count_) % kRingBuffers] = Queued{index, data, size, 0};
+        count_++;
+        return true;
+    }
+
+    uint32_t get_volume(uint32_t* volume) override
+    {
+        *volume = volume_.load();
+        return WAVE_OK;
+    }
+
+    uint32_t set_volume(uint32_t volume) override
+    {
+        volume_.store(volume);
+        // The level is in force either way; only keeping it for the next start failed.
+        if (!sys_audio_volume_save(volume)) note("Can't store the volume in %s", sys_audio_volume_path().c_str());
+        return WAVE_OK;
+    }
+
+private:
+    struct Queued {
+        int index;
+        const uint8_t* data;
+        uint32_t size;
+        uint32_t offset;
+    };
+
+    static void SDLCALL feed_thunk(void* self, Uint8* stream, int len)
+    {
+        static_cast<CSdlWaveOut*>(self)->feed(stream, len);
+    }
+
+    // SDL's audio thread: copy from the queued buffers, pad with silence, then report the finished ones.
+    // The reports go out after the queue lock is released, because they refill and write buffers.
+    void feed(Uint8* stream, int len)
+    {
+        int finished[kRingBuffers];
+        int finished_count = 0;
+        int pos = 0;
+        {
+            std::lock_guard<std::mutex> guard(queue_mutex_);
+            while (pos < len && count_ > 0) {
+                Queued& q = queue_[head_];
+                const uint32_t n = std::min(uint32_t(len - pos), q.size - q.offset);
+                std::memcpy(stream + pos, q.data + q.offset, n);
+                q.offset += n;
+                pos += int(n);
+                if (q.offset == q.size) {
+                    finished[finished_count++] = q.index;
+                    head_ = (head_ + 1) % kRingBuffers;
+                    count_--;
+                }
+            }
+        }
+        if (pos < len) std::memset(stream + pos, 128, size_t(len - pos));
+        sys_audio_apply_volume(stream, len, channels_, volume_.load());
+        for (int i = 0; i < finished_count; i++) done_(finished[i]);
+    }
+
+    const bool audio_ready_;
+    SDL_AudioDeviceID device_ = 0;
+    int channels_ = 0;
+    WaveOutDoneFn done_ = nullptr;
+    std::mutex queue_mutex_;
+    Queued queue_[kRingBuffers] = {};
+    int head_ = 0;
+    int count_ = 0;
+    std::atomic<uint32_t> volume_;
+};
+
+bool start_audio(const char* driver)
+{
+    if (driver && driver[0]) SDL_SetHint(SDL_HINT_AUDIODRIVER, driver);
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    // Someone may have started audio earlier with another driver: switch to the one asked for.
+    const char* current = SDL_GetCurrentAudioDriver();
+    if (driver && driver[0] && (!current || SDL_strcasecmp(current, driver) != 0)) {
+        if (SDL_AudioInit(driver) != 0) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::unique_ptr<CWaveOut> sys_audio_create_device(const std::string& driver, const std::string& file, bool* audio_ready)
+{
+    if (!file.empty()) SDL_setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
+    bool ready = start_audio(driver.c_str());
+    if (!ready) note("No audio output through \"%s\": %s", driver.empty() ? "default" : driver.c_str(), SDL_GetError());
+    if (!ready && driver.empty()) {
+        // A desktop without a sound server still runs the mixer, into the dummy driver.
+        ready = start_audio("dummy");
+        if (ready) note("Sound goes to the dummy audio driver.");
+    }
+    // Like a handheld's system volume, the level set in an earlier run is the device's current one.
+    uint32_t volume = 0xFFFFFFFFu;
+    sys_audio_volume_load(&volume);
+    if (audio_ready) *audio_ready = ready;
+    return std::make_unique<CSdlWaveOut>(ready, volume);
+}

@@ -1,0 +1,86 @@
+// The device master volume: kept per user in a small settings file, and applied to the output samples.
+#include <sys/stat.h>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include "platform/audio_device.h"
+
+static std::string config_folder()
+{
+    // XDG: a relative XDG_CONFIG_HOME is invalid and is ignored.
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg && xdg[0] == '/') return std::string(xdg) + "/vorlaine/";
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/') return std::string(home) + "/.config/vorlaine/";
+    return {};
+}
+
+// Makes every missing folder of an absolute path that ends in '/'. User paths are taken as they are:
+// no data-path separator mapping here.
+static bool make_folders(const std::string& folder)
+{
+    for (size_t i = 1; i < folder.size(); i++) {
+        if (folder[i] != '/') continue;
+        const std::string part = folder.substr(0, i);
+        if (::mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
+    }
+    return true;
+}
+
+std::string sys_audio_volume_path()
+{
+    std::string folder = config_folder();
+    return folder.empty() ? folder : folder + "audio.conf";
+}
+
+bool sys_audio_volume_load(uint32_t* volume)
+{
+    const std::string path = sys_audio_volume_path();
+    if (path.empty()) return false;
+    FILE* f = std::fopen(path.c_str(), "r");
+    if (!f) return false;
+    char line[128];
+    bool found = false;
+    while (std::fgets(line, sizeof line, f)) {
+        unsigned long value = 0;
+        char* end = nullptr;
+        if (std::strncmp(line, "volume=", 7) != 0) continue;
+        value = std::strtoul(line + 7, &end, 16);
+        if (end == line + 7 || value > 0xFFFFFFFFul) continue;
+        *volume = uint32_t(value);
+        found = true;
+    }
+    std::fclose(f);
+    return found;
+}
+
+bool sys_audio_volume_save(uint32_t volume)
+{
+    const std::string folder = config_folder();
+    if (folder.empty() || !make_folders(folder)) return false;
+    const std::string path = folder + "audio.conf";
+    const std::string temp = path + ".new";
+    FILE* f = std::fopen(temp.c_str(), "w");
+    if (!f) return false;
+    bool ok = std::fprintf(f, "# Vorlaine sound output: master volume word, right channel high, left low\n"
+                              "volume=%08X\n", unsigned(volume)) > 0;
+    ok = (std::fclose(f) == 0) && ok;
+    // Replace in one step, so a crash never leaves half a file behind.
+    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+void sys_audio_apply_volume(uint8_t* samples, int length, int channels, uint32_t volume)
+{
+    const int32_t left = int32_t(volume & 0xFFFF);
+    const int32_t right = channels == 2 ? int32_t(volume >> 16) : left;
+    if (left == 0xFFFF && right == 0xFFFF) return;
+    for (int i = 0; i < length; i++) {
+        const int32_t v = (channels == 2 && (i & 1)) ? right : left;
+        samples[i] = uint8_t(128 + (int32_t(samples[i]) - 128) * v / 0xFFFF);
+    }
+}

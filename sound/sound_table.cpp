@@ -1,0 +1,48 @@
+// Play-by-name: the fixed names and their shared records, and one shared slot for every other name.
+#include "sound/sound_table.h"
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include "app/app_state.h"
+#include "resources/resource_file.h"
+
+// Made on first use from its file; stopped and played once, so a second play restarts it.
+static void restart_shared(std::unique_ptr<CWave>& slot, const char* file)
+{
+    if (!slot) slot.reset(create_sound_wave(file));
+    if (!slot) return;
+    slot->stop();
+    slot->play(false);
+}
+
+static void play_other(const char* name)
+{
+    char path[512];
+    std::snprintf(path, sizeof path, "%s%s", AppState.programDir, name);
+    ResourceFile file;
+    if (file.open(name)) std::snprintf(path, sizeof path, "%s", file.path);
+    // Reloading stops whatever the slot played before.
+    if (wave_other)
+        wave_other->load_file(path);
+    else
+        wave_other.reset(new (std::nothrow) CWave(path));
+    if (wave_other) wave_other->play(false);
+}
+
+int play_sound(const char* name)
+{
+    if (!name) return 1;
+    if (std::strcmp(name, "sounds\\spawn.wav") == 0)
+        snd_spawn.play();
+    else if (std::strcmp(name, "sounds\\powerup.wav") == 0)
+        snd_powerup.play();
+    else if (std::strcmp(name, "sounds\\axe.wav") == 0)
+        snd_axe.play();
+    else if (std::strcmp(name, "sounds\\click.wav") == 0)
+        restart_shared(wave_click, "sounds\\sel1.wav");
+    else if (std::strcmp(name, "sounds\\winfire.wav") == 0)
+        restart_shared(wave_winfire, "sounds\\god-h.wav");
+    else
+        play_other(name);
+    return 1;
+}

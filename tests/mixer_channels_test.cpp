@@ -1,0 +1,273 @@
+// The mixer driven by a device that completes buffers on demand: copying, averaging, channel ends and loops.
+#include <gtest/gtest.h>
+#include <numeric>
+#include "sound/mixer.h"
+#include "sound/wave.h"
+#include "sound/wave_out_manual.h"
+#include "support/sound_files.h"
+
+namespace {
+
+constexpr size_t kBuf = kRingBufferBytes;
+
+class MixerTest : public ::testing::Test {
+protected:
+    void SetUp() override { wave_out_select(&device); }
+    void TearDown() override
+    {
+        mixer_shutdown();
+        wave_out_select(nullptr);
+        EXPECT_EQ(device.heldRewrites, 0);
+    }
+
+    // Completes n buffers and returns what the device played.
+    std::vector<uint8_t> complete(int n)
+    {
+        for (int i = 0; i < n; i++) EXPECT_TRUE(device.complete_next());
+        return device.take_played();
+    }
+
+    static void load(CWave& wave, uint16_t channels, const std::vector<uint8_t>& samples)
+    {
+        auto bytes = wave_u8(channels, samples);
+        ASSERT_TRUE(wave.load_memory(bytes.data(), bytes.size()));
+    }
+
+    CManualWaveOut device;
+};
+
+std::vector<uint8_t> ramp(size_t n)
+{
+    std::vector<uint8_t> v(n);
+    for (size_t i = 0; i < n; i++) v[i] = uint8_t(i * 7 + 3);
+    return v;
+}
+
+TEST_F(MixerTest, OneSoundAloneIsCopiedUnchanged)
+{
+    CWave mono, stereo;
+    load(mono, 1, ramp(300));
+    load(stereo, 2, ramp(600));
+    mono.play(false);
+    ASSERT_TRUE(mixer_device_stereo());
+    auto out = complete(6);  // the primed ring
+    ASSERT_EQ(out.size(), 6 * kBuf);
+    for (size_t i = 0; i < 300; i++) {
+        ASSERT_EQ(out[2 * i], mono.data[i]) << i;
+        ASSERT_EQ(out[2 * i + 1], mono.data[i]) << i;
+    }
+    for (size_t i = 600; i < out.size(); i++) ASSERT_EQ(out[i], 128) << i;
+
+    stereo.play(false);
+    // Queued behind the five buffers already at the device; nothing is mixed with it there.
+    out = complete(6);
+    size_t start = 0;
+    while (start < out.size() && out[start] == 128) start++;
+    ASSERT_EQ(start, 5 * kBuf);
+    for (size_t i = 0; i < 600; i++) ASSERT_EQ(out[start + i], stereo.data[i]) << i;
+    for (size_t i = start + 600; i < out.size(); i++) ASSERT_EQ(out[i], 128) << i;
+}
+
+TEST_F(MixerTest, StereoSoundOnMonoDeviceIsTheAverage)
+{
+    device.refuseStereo = true;
+    CWave stereo;
+    std::vector<uint8_t> s = {0, 255, 10, 21, 200, 100, 255, 255, 1, 2};
+    load(stereo, 2, s);
+    stereo.play(false);
+    ASSERT_TRUE(mixer_device_open());
+    EXPECT_FALSE(mixer_device_stereo());
+    EXPECT_EQ(device.open_channels(), 1);
+    auto out = complete(1);
+    const uint8_t want[] = {127, 15, 150, 255, 1};
+    for (size_t i = 0; i < 5; i++) EXPECT_EQ(out[i], want[i]) << i;
+    EXPECT_EQ(out[5], 128);
+}
+
+TEST_F(MixerTest, TwoSoundsAreAveragedAndShaped)
+{
+    // Pairs of constant sounds and what their average becomes after shaping.
+    struct Case {
+        uint8_t a, b, want;
+    } cases[] = {
+        {10, 10, 0},      // below 16: 0
+        {250, 250, 255},  // above 240: 255
+        {100, 60, 74},    // 80 - (48 >> 3)
+        {200, 180, 197},  // 190 + (62 >> 3)
+        {128, 128, 128},
+        {16, 16, 2},      // 16 - (112 >> 3)
+        {240, 240, 254},  // 240 + (112 >> 3)
+    };
+    for (const Case& c : cases) {
+        CWave a, b;
+        load(a, 1, std::vector<uint8_t>(500, c.a));
+        load(b, 1, std::vector<uint8_t>(500, c.b));
+        a.play(true);
+        b.play(true);  // same frame: joins from the next fill on
+        auto primed = complete(6);
+        for (uint8_t v : primed) ASSERT_EQ(v, c.a);
+        auto mixed = complete(1);
+        for (uint8_t v : mixed) ASSERT_EQ(v, c.want) << int(c.a) << "+" << int(c.b);
+        a.stop();
+        b.stop();
+        mixer_shutdown();
+    }
+}
+
+TEST_F(MixerTest, MixIndexCountsChannelsPerBuffer)
+{
+    CWave a, b;
+    load(a, 1, std::vector<uint8_t>(100, 200));  // covers 200 of the 1600 stereo bytes
+    load(b, 1, std::vector<uint8_t>(2000, 60));
+    a.play(false);
+    complete(6);
+    a.play(false);
+    b.play(true);
+    // Mixed into the next buffer to be refilled, which plays behind the five already queued.
+    auto all = complete(6);
+    std::vector<uint8_t> out(all.end() - kBuf, all.end());
+    // Where a wrote, b averages with it; where a did not, b averages with the silence a left.
+    for (size_t i = 0; i < 200; i++) ASSERT_EQ(out[i], 130) << i;        // (200 + 60) / 2 = 130
+    for (size_t i = 200; i < kBuf; i++) ASSERT_EQ(out[i], 90) << i;      // (128 + 60) / 2 = 94 -> 90
+}
+
+TEST_F(MixerTest, ShapingIsAppliedAgainByEveryLaterChannel)
+{
+    CWave a, b, c;
+    load(a, 1, std::vector<uint8_t>(900, 100));
+    load(b, 1, std::vector<uint8_t>(900, 100));
+    load(c, 1, std::vector<uint8_t>(900, 100));
+    a.play(true);
+    complete(6);
+    a.stop();
+    a.play(true);
+    b.play(true);
+    c.play(true);
+    auto all = complete(6);
+    std::vector<uint8_t> out(all.end() - kBuf, all.end());
+    // k=1: (100 + 100) / 2 = 100 -> 97; k=2: (97 * 2 + 100) / 3 = 98 -> 95.
+    for (uint8_t v : out) ASSERT_EQ(v, 95);
+}
+
+TEST_F(MixerTest, NonLoopedSoundEndsAtFirstNonPrimingFillAfterItsLastByte)
+{
+    CWave a;
+    load(a, 1, ramp(100));
+    a.play(false);
+    EXPECT_EQ(device.take_writes(), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    // Priming mixed all of it into buffer 0, but priming never ends a channel.
+    EXPECT_EQ(a.playCount, 1u);
+    EXPECT_EQ(mixer_playing_channels(), 1);
+    // The first completion asks for buffer 5, which the device still holds: nothing is filled.
+    complete(1);
+    EXPECT_TRUE(device.take_writes().empty());
+    EXPECT_EQ(a.playCount, 1u);
+    // The next one refills buffer 0: the first non-priming fill, where the channel ends.
+    complete(1);
+    EXPECT_EQ(device.take_writes(), (std::vector<int>{0}));
+    EXPECT_EQ(a.playCount, 0u);
+    EXPECT_FALSE(a.is_playing());
+    EXPECT_EQ(mixer_playing_channels(), 0);
+
+    // On a running device: a sound exactly one buffer long is mixed whole, then ends at the next fill.
+    CWave b;
+    load(b, 1, ramp(800));
+    complete(6);
+    b.play(false);
+    EXPECT_EQ(b.playCount, 1u);
+    complete(1);  // fills the buffer before: all of b
+    EXPECT_EQ(b.playCount, 1u);
+    complete(1);
+    EXPECT_EQ(b.playCount, 0u);
+    // Once round the ring, five buffers are always queued.
+    EXPECT_EQ(device.queued(), 5);
+}
+
+TEST_F(MixerTest, LoopedSoundWrapsInsideOneFillUntilStopped)
+{
+    CWave a;
+    auto samples = ramp(300);
+    load(a, 1, samples);
+    a.play(true);
+    auto out = complete(20);
+    for (size_t f = 0; f < out.size() / 2; f++) ASSERT_EQ(out[2 * f], samples[f % 300]) << f;
+    EXPECT_EQ(a.playCount, 1u);
+    a.stop();
+    EXPECT_EQ(a.playCount, 0u);
+    EXPECT_EQ(mixer_playing_channels(), 0);
+}
+
+TEST_F(MixerTest, StereoDataWithOneByteLeftNeverEndsByItself)
+{
+    const uint8_t data[5] = {10, 20, 30, 40, 50};
+    uint32_t count = 1;
+    PlayRequest r;
+    r.format = pcm_format(8, 2, 22050);
+    r.data = data;
+    r.length = 5;
+    r.playCount = &count;
+    ASSERT_TRUE(mixer_add_channel(r));
+    auto out = complete(30);
+    EXPECT_EQ(out[0], 10);
+    EXPECT_EQ(out[3], 40);
+    EXPECT_EQ(out[4], 128);
+    EXPECT_EQ(count, 1u);
+    EXPECT_EQ(mixer_playing_channels(), 1);
+    mixer_stop_data(data);
+    EXPECT_EQ(count, 0u);
+    EXPECT_EQ(mixer_playing_channels(), 0);
+}
+
+TEST_F(MixerTest, OnlyEightBitPcmAt22050IsAccepted)
+{
+    const uint8_t data[4] = {1, 2, 3, 4};
+    PlayRequest r;
+    r.data = data;
+    r.length = 4;
+    r.format = pcm_format(16, 1, 22050);
+    EXPECT_FALSE(mixer_add_channel(r));
+    r.format = pcm_format(8, 1, 44100);
+    EXPECT_FALSE(mixer_add_channel(r));
+    EXPECT_FALSE(mixer_device_open());
+    r.format = pcm_format(8, 1, 22050);
+    EXPECT_TRUE(mixer_add_channel(r));
+}
+
+TEST_F(MixerTest, RefusedDeviceDropsThePlayAndTheNextPlayTriesAgain)
+{
+    device.refuseAll = true;
+    CWave a;
+    load(a, 1, ramp(100));
+    a.play(false);
+    EXPECT_FALSE(mixer_device_open());
+    EXPECT_FALSE(a.is_playing());  // not counted as playing for ever
+    device.refuseAll = false;
+    a.play(false);
+    EXPECT_TRUE(mixer_device_open());
+    EXPECT_EQ(a.playCount, 1u);
+    EXPECT_EQ(device.queued(), 6);
+}
+
+TEST_F(MixerTest, FreedSlotsAreReusedAndUnloadEndsChannels)
+{
+    CWave a, b;
+    load(a, 1, ramp(1000));
+    load(b, 2, ramp(1000));
+    a.play(true);
+    a.play(true);
+    b.play(false);
+    EXPECT_EQ(a.playCount, 2u);
+    EXPECT_EQ(mixer_playing_channels(), 3);
+    a.unload();
+    EXPECT_EQ(mixer_playing_channels(), 1);
+    EXPECT_FALSE(a.is_loaded());
+    a.play(true);  // not loaded: nothing
+    EXPECT_EQ(mixer_playing_channels(), 1);
+    b.stop();
+    EXPECT_EQ(b.playCount, 0u);
+    auto out = complete(8);
+    size_t tail = out.size() - 2 * kBuf;
+    for (size_t i = tail; i < out.size(); i++) ASSERT_EQ(out[i], 128);
+}
+
+}  // namespace
