@@ -1,0 +1,133 @@
+// CTextParse on real files: fields, line ends from other systems, over-long lines and number conversion.
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <climits>
+#include <cstring>
+#include <string>
+
+#include "app/app_state.h"
+#include "level/text_parse.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+struct Parsed {
+    CTextParse parser;
+    TempFolder folder;
+    bool open_text(const std::string& text)
+    {
+        write_text(folder.file("data.txt"), text);
+        parser.set_base_folder(folder.path().c_str());
+        return parser.open("data.txt");
+    }
+};
+
+} // namespace
+
+TEST(TextParse, FieldsSplitAtBarsWithoutTrimming)
+{
+    Parsed p;
+    ASSERT_TRUE(p.open_text("a|b|c\na||c\na|b|\nabc\nkey| 12|12abc|x 1.5\n"));
+    ASSERT_TRUE(p.parser.next_line());
+    EXPECT_STREQ(p.parser.word(1), "a");
+    EXPECT_STREQ(p.parser.word(3), "c");
+    EXPECT_STREQ(p.parser.word(4), "");
+    ASSERT_TRUE(p.parser.next_line());
+    EXPECT_STREQ(p.parser.word(2), "");
+    EXPECT_STREQ(p.parser.word(3), "c");
+    ASSERT_TRUE(p.parser.next_line());
+    EXPECT_STREQ(p.parser.word(3), "");
+    ASSERT_TRUE(p.parser.next_line());
+    EXPECT_STREQ(p.parser.word(1), "abc");
+    EXPECT_STREQ(p.parser.word(2), "");
+    ASSERT_TRUE(p.parser.next_line());
+    EXPECT_STREQ(p.parser.word(2), " 12");
+    EXPECT_EQ(p.parser.int_word(2), 12);
+    EXPECT_EQ(p.parser.int_word(3), 12);
+    EXPECT_EQ(p.parser.int_word(4), 0);
+    EXPECT_FALSE(p.parser.next_line());
+}
+
+TEST(TextParse, WordBeforeAnyLineAndWithoutFileIsEmpty)
+{
+    Parsed p;
+    ASSERT_TRUE(p.open_text("x|y\n"));
+    EXPECT_STREQ(p.parser.word(1), "");
+
+    CTextParse closed;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(closed.next_line());
+    EXPECT_STREQ(closed.word(1), "");
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("Can't get next line, file is not open."), std::string::npos);
+}
+
+TEST(TextParse, MissingFileIsLoggedWithItsPath)
+{
+    TempFolder folder;
+    CTextParse parser;
+    parser.set_base_folder(folder.path().c_str());
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(parser.open("nothing.txt"));
+    std::string log = testing::internal::GetCapturedStderr();
+    EXPECT_NE(log.find("Couldn't open " + folder.path() + "nothing.txt.."), std::string::npos);
+}
+
+TEST(TextParse, CarriageReturnsBeforeLineFeedsNeverReachAField)
+{
+    Parsed p;
+    ASSERT_TRUE(p.open_text("background_graphic|pic.tga\r\nmid\rdle|x\r\nlast|file.wav\r"));
+    char* line = nullptr;
+    ASSERT_TRUE(p.parser.next_line(&line));
+    EXPECT_STREQ(line, "background_graphic|pic.tga");
+    EXPECT_STREQ(p.parser.word(2), "pic.tga");
+    ASSERT_TRUE(p.parser.next_line());
+    EXPECT_STREQ(p.parser.word(1), "mid\rdle");   // only the line end goes
+    ASSERT_TRUE(p.parser.next_line());
+    EXPECT_STREQ(p.parser.word(2), "file.wav");   // last line, no line feed
+    EXPECT_FALSE(p.parser.next_line());
+}
+
+TEST(TextParse, LastLineWithoutLineFeedComesBackWhole)
+{
+    Parsed p;
+    ASSERT_TRUE(p.open_text("one\ntwo|three"));
+    ASSERT_TRUE(p.parser.next_line());
+    ASSERT_TRUE(p.parser.next_line());
+    EXPECT_STREQ(p.parser.line(), "two|three");
+    EXPECT_FALSE(p.parser.next_line());
+}
+
+TEST(TextParse, OverLongLineIsCutAndItsTailIsNotALine)
+{
+    // The tail of the long line starts like a statement; it must not come back as one.
+    std::string longLine = "set_intro_text|" + std::string(2023 - 15, 'x') + "sprite_create|y";
+    std::string exact(2023, 'e');
+    Parsed p;
+    ASSERT_TRUE(p.open_text(longLine + "\n" + exact + "\r\nnext|1\n"));
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(p.parser.next_line());
+    EXPECT_EQ(strlen(p.parser.line()), 2023u);
+    EXPECT_EQ(std::string(p.parser.word(2)), std::string(2023 - 15, 'x'));
+    ASSERT_TRUE(p.parser.next_line());
+    EXPECT_EQ(std::string(p.parser.line()), exact);   // exactly full, CR LF removed, not reported as cut
+    ASSERT_TRUE(p.parser.next_line());
+    EXPECT_STREQ(p.parser.word(1), "next");
+    std::string log = testing::internal::GetCapturedStderr();
+    size_t first = log.find("Line longer than 2023");
+    EXPECT_NE(first, std::string::npos);
+    EXPECT_EQ(log.find("Line longer than 2023", first + 1), std::string::npos);
+}
+
+TEST(TextParse, NumbersSaturateAndNeverComeBackNaN)
+{
+    EXPECT_EQ(text_to_int("99999999999999999999"), INT32_MAX);
+    EXPECT_EQ(text_to_int("-99999999999"), INT32_MIN);
+    EXPECT_EQ(text_to_int("  -42abc"), -42);
+    EXPECT_EQ(text_to_int("word"), 0);
+    EXPECT_EQ(text_to_float("nan"), 0.0f);
+    EXPECT_EQ(text_to_float("-inf"), 0.0f);
+    EXPECT_EQ(text_to_float("1e300"), FLT_MAX);
+    EXPECT_FLOAT_EQ(text_to_float(" 0.25x"), 0.25f);
+    EXPECT_EQ(text_to_float(""), 0.0f);
+}
