@@ -1,0 +1,350 @@
+// Level scripts on real files: settings, carry-over between levels, the sprite and hard box scanners.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "app/app_state.h"
+#include "level/level_scan.h"
+#include "level/level_script.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+struct ScriptFolder {
+    TempFolder folder;
+    ScriptFolder() { folder.make_program_folder(); }
+    void write_level(int n, const std::string& text)
+    {
+        write_text(folder.file("logic/levels/level" + std::to_string(n) + ".txt"), text);
+    }
+};
+
+const char* kFullSettings =
+    "background_graphic|graphics\\backgrounds\\forest.jpg\n"
+    "level_name|The Forest\n"
+    "set_field_start|160\n"
+    "set_field_end|80\n"
+    "set_scale_mod|0.8\n"
+    "rect_playfield|0|90|640|235\n"
+    "kills_required_to_continue|12\n"
+    "creatures_to_spawn|3\n"
+    "max_creatures_on_screen_at_once|4\n"
+    "spawn_delay_min|1000\n"
+    "spawn_delay_max|3000\n"
+    "initial_delay|2500\n"
+    "main_enemy|2\n"
+    "secondary_enemy|5\n"
+    "next_level|500\n"
+    "set_boss|9\n"
+    "set_dragon_flys|1.5|4000|9000\n"
+    "set_start_position|320|200\n"
+    "set_intro_scroller_background|graphics\\story\\bg.jpg\n"
+    "set_intro_scroller_text|Long ago.\\nThen.\n";
+
+} // namespace
+
+TEST(LevelScript, SettingsScannerFillsTheRecord)
+{
+    ScriptFolder f;
+    f.write_level(3, kFullSettings);
+    LevelScript s;
+    reset_level_script(s);
+    ASSERT_TRUE(load_level_settings(s, 3));
+    EXPECT_EQ(s.levelNumber, 3);
+    EXPECT_STREQ(s.backgroundName, "graphics\\backgrounds\\forest.jpg");
+    EXPECT_STREQ(s.levelName, "The Forest");
+    EXPECT_EQ(s.fieldStart, 160);
+    EXPECT_EQ(s.fieldEnd, 80);
+    EXPECT_FLOAT_EQ(s.scaleMod, 0.8f);
+    EXPECT_EQ(s.playfieldRect.left, 0);
+    EXPECT_EQ(s.playfieldRect.top, 90);
+    EXPECT_EQ(s.playfieldRect.right, 640);
+    EXPECT_EQ(s.playfieldRect.bottom, 235);
+    EXPECT_EQ(s.killsRequired, 12);
+    EXPECT_EQ(s.creaturesToSpawn, 3);
+    EXPECT_EQ(s.maxCreatures, 4);
+    EXPECT_EQ(s.spawnDelayMin, 1000);
+    EXPECT_EQ(s.spawnDelayMax, 3000);
+    EXPECT_EQ(s.initialDelay, 2500);
+    EXPECT_EQ(s.mainEnemy, 2);
+    EXPECT_EQ(s.secondaryEnemy, 5);
+    EXPECT_EQ(s.nextLevel, 500);
+    EXPECT_EQ(s.bossKind, 9);
+    EXPECT_FLOAT_EQ(s.dragonFlies, 1.5f);
+    EXPECT_EQ(s.dragonFlyMin, 4000);
+    EXPECT_EQ(s.dragonFlyMax, 9000);
+    EXPECT_EQ(s.hasStartPosition, 1);
+    EXPECT_EQ(s.startX, 320);
+    EXPECT_EQ(s.startY, 200);
+    EXPECT_STREQ(s.storyBackground, "graphics\\story\\bg.jpg");
+    EXPECT_STREQ(s.storyText, "Long ago.\\nThen.");
+    EXPECT_EQ(s.hasStory, 1);
+}
+
+TEST(LevelScript, ValuesNotResetCarryOverToTheNextLevel)
+{
+    ScriptFolder f;
+    f.write_level(1, kFullSettings);
+    f.write_level(2, "background_graphic|graphics\\backgrounds\\cave.jpg\n");
+    LevelScript s;
+    reset_level_script(s);
+    ASSERT_TRUE(load_level_settings(s, 1));
+    s.bossReleased = 1;
+    reset_level_script(s);
+    ASSERT_TRUE(load_level_settings(s, 2));
+    EXPECT_STREQ(s.backgroundName, "graphics\\backgrounds\\cave.jpg");
+    // Carried over.
+    EXPECT_EQ(s.killsRequired, 12);
+    EXPECT_EQ(s.spawnDelayMax, 3000);
+    EXPECT_EQ(s.playfieldRect.bottom, 235);
+    EXPECT_EQ(s.fieldStart, 160);
+    EXPECT_FLOAT_EQ(s.scaleMod, 0.8f);
+    EXPECT_EQ(s.startX, 320);
+    // Reset.
+    EXPECT_STREQ(s.levelName, "");
+    EXPECT_EQ(s.mainEnemy, -1);
+    EXPECT_EQ(s.secondaryEnemy, -1);
+    EXPECT_EQ(s.nextLevel, 0);
+    EXPECT_EQ(s.bossKind, 0);
+    EXPECT_EQ(s.bossReleased, 0);
+    EXPECT_EQ(s.hasStartPosition, 0);
+    EXPECT_EQ(s.dragonFlies, 0.0f);
+    EXPECT_EQ(s.hasStory, 0);
+    EXPECT_STREQ(s.storyText, "");
+}
+
+TEST(LevelScript, LaterLineWinsAndMissingArgumentsReadZero)
+{
+    ScriptFolder f;
+    f.write_level(4, "kills_required_to_continue|5\n"
+                     "rect_playfield|10|20\n"
+                     "kills_required_to_continue| 7 monsters\n"
+                     "Kills_required_to_continue|99\n"   // keywords match exactly, case included
+                     "this line is a remark\n"
+                     "\n"
+                     "background_graphic\n");
+    LevelScript s;
+    s.playfieldRect = {1, 2, 3, 4};
+    strcpy(s.backgroundName, "old.jpg");
+    reset_level_script(s);
+    ASSERT_TRUE(load_level_settings(s, 4));
+    EXPECT_EQ(s.killsRequired, 7);
+    EXPECT_EQ(s.playfieldRect.left, 10);
+    EXPECT_EQ(s.playfieldRect.top, 20);
+    EXPECT_EQ(s.playfieldRect.right, 0);
+    EXPECT_EQ(s.playfieldRect.bottom, 0);
+    EXPECT_STREQ(s.backgroundName, "");   // a pass-through level
+}
+
+TEST(LevelScript, ScriptsWithWindowsLineEndsGiveCleanNames)
+{
+    ScriptFolder f;
+    f.write_level(5, "background_graphic|graphics\\bg.jpg\r\nset_ambient_sound1|sounds\\wind.wav\r\n"
+                     "filename|graphics\\tree.tga\r\nsprite_create\r\n");
+    LevelScript s;
+    reset_level_script(s);
+    ASSERT_TRUE(load_level_settings(s, 5));
+    EXPECT_STREQ(s.backgroundName, "graphics\\bg.jpg");
+    std::vector<SpriteTemplate> made;
+    ASSERT_TRUE(read_sprites(s, made));
+    EXPECT_STREQ(s.ambientSound1, "sounds\\wind.wav");
+    ASSERT_EQ(made.size(), 1u);
+    EXPECT_STREQ(made[0].pictureName, "graphics\\tree.tga");
+}
+
+TEST(LevelScript, MissingFileAndUnloadedLevel)
+{
+    ScriptFolder f;
+    LevelScript s;
+    reset_level_script(s);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(load_level_settings(s, 42));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("level42.txt.."), std::string::npos);
+
+    reset_level_script(s);   // level number 0: the other scanners open nothing
+    std::vector<SpriteTemplate> made;
+    std::vector<HardBoxLine> boxes;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(read_sprites(s, made));
+    EXPECT_FALSE(read_hard_boxes(s, boxes));
+    std::string log = testing::internal::GetCapturedStderr();
+    size_t first = log.find("Error, can't scan sprites no file open");
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_NE(log.find("Error, can't scan sprites no file open", first + 1), std::string::npos);
+}
+
+TEST(LevelScript, EachScannerPassesOverTheOthersLines)
+{
+    ScriptFolder f;
+    f.write_level(6, "sprite_clear\n"
+                     "filename|graphics\\rock.tga\n"
+                     "set_intro_text|Hello\n"
+                     "sprite_create\n"
+                     "kills_required_to_continue|30\n"
+                     "add_hardbox|1|2|3|4|0\n"
+                     "background_graphic|bg.jpg\n");
+    LevelScript s;
+    s.killsRequired = 11;
+    reset_level_script(s);
+    ASSERT_TRUE(load_level_settings(s, 6));
+    EXPECT_EQ(s.killsRequired, 30);
+    EXPECT_STREQ(s.introText, "");
+    EXPECT_STREQ(s.sprite.pictureName, "");
+
+    s.killsRequired = 11;
+    std::vector<SpriteTemplate> made;
+    ASSERT_TRUE(read_sprites(s, made));
+    EXPECT_EQ(s.killsRequired, 11);
+    EXPECT_STREQ(s.introText, "Hello");
+    ASSERT_EQ(made.size(), 1u);
+    EXPECT_STREQ(made[0].pictureName, "graphics\\rock.tga");
+
+    std::vector<HardBoxLine> boxes;
+    ASSERT_TRUE(read_hard_boxes(s, boxes));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].rect.left, 1);
+    EXPECT_EQ(boxes[0].rect.bottom, 4);
+    EXPECT_EQ(boxes[0].value, 0);
+}
+
+TEST(LevelScript, SpriteTemplateRules)
+{
+    ScriptFolder f;
+    f.write_level(7, "sprite_clear\n"
+                     "sprite_create\n"   // the cleared template
+                     "filename|graphics\\misc\\torch_\n"
+                     "animation_active|120\n"
+                     "cordinates|300|150\n"
+                     "orientation|down_middle\n"
+                     "set_sort|-1\n"
+                     "sprite_create\n"
+                     "orientation|sideways\n"   // unknown: keeps down_middle
+                     "sprite_create\n"          // no sprite_clear: the same sprite again
+                     "set_sort|40\n"
+                     "orientation|centered\n"
+                     "set_cannon|cannon_ball|3|250\n"
+                     "sprite_create\n");
+    LevelScript s;
+    reset_level_script(s);
+    ASSERT_TRUE(load_level_settings(s, 7));
+    std::vector<SpriteTemplate> made;
+    ASSERT_TRUE(read_sprites(s, made));
+    ASSERT_EQ(made.size(), 4u);
+
+    EXPECT_STREQ(made[0].pictureName, "");
+    EXPECT_EQ(made[0].animationInterval, -1);
+    EXPECT_EQ(made[0].sortKey, -1);
+    EXPECT_EQ(made[0].x, 120);
+    EXPECT_EQ(made[0].y, 160);
+    EXPECT_EQ(made[0].scale, -1);
+    EXPECT_EQ(made[0].orientation, 0);
+    EXPECT_EQ(made[0].isCannon, 0);
+
+    EXPECT_STREQ(made[1].pictureName, "graphics\\misc\\torch_");
+    EXPECT_EQ(made[1].animationInterval, 120);
+    EXPECT_EQ(made[1].orientation, 2);
+    EXPECT_EQ(sprite_sort_key(made[1], 64), 150 + 64);
+    EXPECT_EQ(memcmp(&made[1], &made[2], sizeof made[1]), 0);
+
+    EXPECT_EQ(made[3].orientation, 1);
+    EXPECT_EQ(sprite_sort_key(made[3], 64), 40);
+    EXPECT_EQ(made[3].isCannon, 1);
+    EXPECT_STREQ(made[3].cannonName, "cannon_ball");
+    EXPECT_EQ(made[3].cannonValue1, 3);
+    EXPECT_EQ(made[3].cannonValue2, 250);
+
+    // The template outlives the level: the next script starts from it unless it clears it.
+    EXPECT_EQ(s.sprite.sortKey, 40);
+}
+
+TEST(LevelScript, SoundAndIntroStatementsOfTheSpriteScanner)
+{
+    ScriptFolder f;
+    f.write_level(8, "ambient_sound_activate|4000|8000\n"
+                     "set_ambient_sound1|sounds\\owl.wav\n"
+                     "set_ambient_sound2|sounds\\wind.wav\n"
+                     "set_boss_intro_wave|sounds\\boss.wav\n"
+                     "set_intro_text|Beware\n");
+    LevelScript s;
+    reset_level_script(s);
+    ASSERT_TRUE(load_level_settings(s, 8));
+    EXPECT_EQ(s.ambientOn, 0);
+    std::vector<SpriteTemplate> made;
+    ASSERT_TRUE(read_sprites(s, made));
+    EXPECT_TRUE(made.empty());
+    EXPECT_EQ(s.ambientOn, 1);
+    EXPECT_EQ(s.ambientMin, 4000);
+    EXPECT_EQ(s.ambientMax, 8000);
+    EXPECT_STREQ(s.ambientSound1, "sounds\\owl.wav");
+    EXPECT_STREQ(s.ambientSound2, "sounds\\wind.wav");
+    EXPECT_STREQ(s.bossIntroSound, "sounds\\boss.wav");
+    EXPECT_STREQ(s.introText, "Beware");
+}
+
+TEST(LevelScript, OverLongTextIsCutToItsField)
+{
+    ScriptFolder f;
+    std::string longName(600, 'n');
+    std::string story(3000, 's');   // longer than a line: the line itself is cut too
+    f.write_level(9, "level_name|L\n"
+                     "background_graphic|" + longName + "\n"
+                     "set_intro_scroller_text|" + story + "\n"
+                     "set_intro_scroller_background|bg.jpg\n"
+                     "filename|" + longName + "\n"
+                     "set_cannon|" + longName + "|1|2\n"
+                     "set_ambient_sound2|" + longName + "\n");
+    LevelScript s;
+    reset_level_script(s);
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(load_level_settings(s, 9));
+    std::vector<SpriteTemplate> made;
+    ASSERT_TRUE(read_sprites(s, made));
+    std::string log = testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(std::string(s.backgroundName), longName.substr(0, 254));
+    EXPECT_STREQ(s.levelName, "L");
+    // The 2023-character line limit leaves 1999 characters after the keyword and its bar.
+    EXPECT_EQ(std::string(s.storyText), story.substr(0, 1999));
+    EXPECT_STREQ(s.storyBackground, "bg.jpg");
+    EXPECT_EQ(strlen(s.sprite.pictureName), 257u);
+    EXPECT_EQ(strlen(s.sprite.cannonName), 255u);
+    EXPECT_EQ(s.sprite.cannonValue1, 1);
+    EXPECT_EQ(strlen(s.ambientSound2), 256u);
+    EXPECT_NE(log.find("background_graphic: text of 600 characters cut to 254."), std::string::npos);
+    EXPECT_NE(log.find("Line longer than 2023 characters"), std::string::npos);
+}
+
+TEST(LevelScript, HardBoxesInFileOrder)
+{
+    ScriptFolder f;
+    f.write_level(10, "add_hardbox|0|0|100|100|0\n"
+                      "add_hardbox|20|20|40|40|1\n"
+                      "add_hardbox|5\n");
+    LevelScript s;
+    reset_level_script(s);
+    ASSERT_TRUE(load_level_settings(s, 10));
+    std::vector<HardBoxLine> boxes;
+    ASSERT_TRUE(read_hard_boxes(s, boxes));
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0].rect.right, 100);
+    EXPECT_EQ(boxes[0].value, 0);
+    EXPECT_EQ(boxes[1].rect.left, 20);
+    EXPECT_EQ(boxes[1].value, 1);
+    EXPECT_EQ(boxes[2].rect.left, 5);
+    EXPECT_EQ(boxes[2].rect.top, 0);
+    EXPECT_EQ(boxes[2].value, 0);
+}
+
+TEST(LevelScript, OrientationWordsAndSortKeyLimits)
+{
+    EXPECT_EQ(orientation_from_word("up_left", 2), 0);
+    EXPECT_EQ(orientation_from_word("centered", 0), 1);
+    EXPECT_EQ(orientation_from_word("down_middle", 0), 2);
+    EXPECT_EQ(orientation_from_word("Centered", 2), 2);
+    EXPECT_EQ(orientation_from_word("", 1), 1);
+    SpriteTemplate t;
+    t.sortKey = -1;
+    t.y = INT32_MAX - 3;
+    EXPECT_EQ(sprite_sort_key(t, 100), INT32_MAX);
+}
