@@ -1,0 +1,106 @@
+// Direction arithmetic: bearings, compass bins, turning one step and the falling side.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "game/direction.h"
+
+namespace {
+const int kCompass[8] = {8, 9, 6, 3, 2, 1, 4, 7};   // clockwise from up
+}
+
+TEST(Direction, AngleOfEachQuadrantAndAxis)
+{
+    EXPECT_FLOAT_EQ(angle_of(1, 1), 0.7853982f);
+    EXPECT_NEAR(angle_of(-1, 1), 2.3561945f, 1e-5);
+    EXPECT_NEAR(angle_of(-1, -1), 3.9269907f, 1e-5);
+    EXPECT_NEAR(angle_of(1, -1), 5.4977871f, 1e-5);
+    EXPECT_EQ(angle_of(5, 0), 0.0f);
+    EXPECT_FLOAT_EQ(angle_of(-5, 0), 3.1415925f);
+    EXPECT_FLOAT_EQ(angle_of(0, 5), 1.57f);   // y grows downward
+    EXPECT_FLOAT_EQ(angle_of(0, -5), 4.71f);
+    for (float dx : {-3.0f, -0.001f, 0.0f, 2.0f})
+        for (float dy : {-7.0f, 0.0f, 0.5f}) {
+            float a = angle_of(dx, dy);
+            EXPECT_GE(a, 0.0f);
+            EXPECT_LT(a, 6.2832f);
+        }
+}
+
+TEST(Direction, DirectionToPoints)
+{
+    EXPECT_EQ(direction_to(0, 0, 10, 1), 6);
+    EXPECT_EQ(direction_to(0, 0, 1, 10), 2);
+    EXPECT_EQ(direction_to(0, 0, 1, -10), 8);
+    EXPECT_EQ(direction_to(0, 0, -10, -10), 7);
+    EXPECT_EQ(direction_to(0, 0, 10, 10), 3);
+    EXPECT_EQ(direction_to(0, 0, -10, 10), 1);
+    EXPECT_EQ(direction_to(0, 0, 10, -10), 9);
+    EXPECT_EQ(direction_to(0, 0, -10, 0), 4);
+    EXPECT_EQ(direction_to(100, 100, 100, 50), 8);
+    // Every heading lands in the bin of the nearest compass point.
+    for (int i = 0; i < 8; ++i) {
+        float heading = direction_radians(kCompass[i]);
+        for (float off : {-0.3f, 0.0f, 0.3f})
+            EXPECT_EQ(direction_to(0, 0, 100 * std::cos(heading + off), 100 * std::sin(heading + off)), kCompass[i])
+                << kCompass[i] << " " << off;
+    }
+}
+
+TEST(Direction, RadiansOfEachDirection)
+{
+    EXPECT_EQ(direction_radians(6), 0.0f);
+    EXPECT_FLOAT_EQ(direction_radians(2), 1.5707964f);
+    EXPECT_FLOAT_EQ(direction_radians(4), 3.1415927f);
+    EXPECT_FLOAT_EQ(direction_radians(8), 4.712389f);
+    EXPECT_FLOAT_EQ(direction_radians(9), 5.498185f);
+    EXPECT_EQ(direction_radians(5), 0.0f);
+}
+
+TEST(Direction, TurningGoesRoundBothWays)
+{
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(turn_clockwise(kCompass[i]), kCompass[(i + 1) % 8]);
+        EXPECT_EQ(turn_counter_clockwise(kCompass[i]), kCompass[(i + 7) % 8]);
+    }
+    EXPECT_EQ(turn_clockwise(5), 5);
+    EXPECT_EQ(turn_counter_clockwise(0), 0);
+}
+
+TEST(Direction, TurnTowardTakesTheShortWayAndBreaksTiesClockwise)
+{
+    EXPECT_EQ(turn_toward(2, 8), 9);   // opposite: clockwise
+    EXPECT_EQ(turn_toward(4, 2), 1);
+    EXPECT_EQ(turn_toward(6, 2), 3);
+    EXPECT_EQ(turn_toward(6, 6), 6);
+    for (int w = 0; w < 8; ++w)
+        for (int c = 0; c < 8; ++c) {
+            int clockwiseSteps = (w - c + 8) % 8;
+            int d = kCompass[c];
+            int expected = clockwiseSteps == 0   ? d
+                           : clockwiseSteps <= 4 ? turn_clockwise(d)
+                                                 : turn_counter_clockwise(d);
+            EXPECT_EQ(turn_toward(kCompass[w], d), expected) << kCompass[w] << " from " << d;
+            // Repeated steps arrive within four.
+            for (int step = 0; step < 4; ++step)
+                d = turn_toward(kCompass[w], d);
+            EXPECT_EQ(d, kCompass[w]);
+        }
+}
+
+TEST(Direction, TurnTowardWithABadDirectionLogsAndCountsItAsUp)
+{
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(turn_toward(5, 6), 9);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("Convert_pad_to_new_pad error! What do I do with 5?"),
+              std::string::npos);
+}
+
+TEST(Direction, DeathFacing)
+{
+    for (int d : {7, 1, 2, 4})
+        EXPECT_EQ(death_facing(d), 4) << d;
+    for (int d : {3, 9, 8, 6})
+        EXPECT_EQ(death_facing(d), 6) << d;
+    EXPECT_EQ(death_facing(5), 5);
+}
