@@ -1,11 +1,15 @@
 // Every long-lived object of the game, defined here so they are built in this order and torn down in reverse.
 #include "app/app_state.h"
 #include "app/input.h"
+#include "game/level_progress.h"
+#include "game/thing_list.h"
 #include "sound/sound_table.h"
 
 // 1. the input state
 InputState g_input;
 // 2. the game list and the menu list
+CThingList GameList;
+CThingList MenuList;
 // 3. the ending's timers and music
 CSound ending_music("sounds\\ending.wav");
 // 4. the menu click timer
@@ -13,6 +17,7 @@ CSound ending_music("sounds\\ending.wav");
 CSound story_music("sounds\\story.wav");
 // 6. the level select click timer
 // 7. the level progress record
+LevelProgressRecord LevelProgress;
 // 8. the application record
 AppStateRecord AppState;
 // 9. the playfield
