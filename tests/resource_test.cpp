@@ -1,0 +1,188 @@
+// Resource files: loose files, per-file archives, case-insensitive entries, extract_all and hostile entry names.
+#include <gtest/gtest.h>
+#include <filesystem>
+#include <string>
+#include "app/app_state.h"
+#include "platform/files.h"
+#include "resources/resource_file.h"
+#include "support/gfx_files.h"
+#include "support/temp_folder.h"
+#include "util/strings.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A data path as the game forms it (backslashes and all), read through the files layer.
+std::vector<uint8_t> read_data(const char* path) { return read_bytes(sys_resolve_path(path)); }
+std::string read_data_text(const char* path) { auto b = read_data(path); return std::string(b.begin(), b.end()); }
+
+std::vector<uint8_t> bytes_of(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
+
+// Many kilobytes of varied data, so an entry takes several passes through the 8192-byte buffer.
+std::vector<uint8_t> big_bytes()
+{
+    std::vector<uint8_t> v(50000);
+    uint32_t x = 12345;
+    for (auto& b : v) {
+        x = x * 1103515245u + 12345u;
+        b = uint8_t(x >> 16);
+    }
+    return v;
+}
+
+class ResourceTest : public ::testing::Test {
+protected:
+    void SetUp() override { dir.make_program_folder(); }
+    TempFolder dir;
+    LogCapture log;
+};
+
+}  // namespace
+
+TEST_F(ResourceTest, LooseFileWinsOverItsArchive)
+{
+    ASSERT_TRUE(write_text(dir.file("graphics/interface/quit.png"), "loose"));
+    ASSERT_TRUE(write_zip(dir.file("graphics/interface/quit.zip"), {{"quit.png", bytes_of("packed")}}));
+    ResourceFile r;
+    ASSERT_TRUE(r.open("graphics\\interface\\quit.png"));
+    EXPECT_EQ(r.extracted, 0);
+    EXPECT_EQ(read_data_text(r.path), "loose");
+    r.close();
+    EXPECT_TRUE(path_exists(dir.file("graphics/interface/quit.png")));
+    EXPECT_FALSE(path_exists(dir.file("quit.png")));
+}
+
+TEST_F(ResourceTest, PackedFileIsExtractedUnderItsBaseNameAndDeletedByClose)
+{
+    const auto payload = big_bytes();
+    // Entry names match without regard to case.
+    ASSERT_TRUE(write_zip(dir.file("graphics/interface/decompress.zip"), {{"DeCompress.PNG", payload}}));
+    ResourceFile r;
+    ASSERT_TRUE(r.open("graphics\\interface\\decompress.png"));
+    EXPECT_EQ(r.found, 1);
+    EXPECT_EQ(r.extracted, 1);
+    EXPECT_EQ(std::string(r.path), dir.file("decompress.png"));
+    EXPECT_EQ(read_data(r.path), payload);
+    r.close();
+    EXPECT_FALSE(path_exists(dir.file("decompress.png")));
+    EXPECT_TRUE(path_exists(dir.file("graphics/interface/decompress.zip")));
+}
+
+TEST_F(ResourceTest, MissingArchiveEntryAndNameWithoutExtensionAreReported)
+{
+    ASSERT_TRUE(write_zip(dir.file("sounds/click.zip"), {{"other.wav", bytes_of("x")}}));
+    ResourceFile r;
+    EXPECT_FALSE(r.open("sounds\\click.wav"));
+    EXPECT_TRUE(log.contains("file click.wav not found in the zipfile"));
+    EXPECT_FALSE(r.open("readme"));
+    EXPECT_TRUE(log.contains("Can't find zip file " + dir.path() + "readme."));
+    EXPECT_FALSE(r.open("graphics\\nowhere.tga"));
+    EXPECT_TRUE(log.contains("Can't find zip file " + dir.path() + "graphics\\nowhere.zip."));
+    EXPECT_EQ(r.found, 0);
+    EXPECT_EQ(r.extracted, 0);
+}
+
+TEST_F(ResourceTest, ArchiveWrittenByInfoZipReads)
+{
+    const auto payload = big_bytes();
+    TempFolder staging;
+    ASSERT_TRUE(write_bytes(staging.file("Walk_0001.tga"), payload));
+    ASSERT_TRUE(run_info_zip(staging.path(), dir.file("graphics/alian/walk_0001.zip"), "Walk_0001.tga"));
+    ResourceFile r;
+    ASSERT_TRUE(r.open("graphics\\alian\\walk_0001.tga"));
+    EXPECT_EQ(read_data(r.path), payload);
+}
+
+TEST_F(ResourceTest, ExtractAllSkipsSubfolderEntriesAndGoesOn)
+{
+    fs::create_directories(dir.file("graphics/alian"));
+    ASSERT_TRUE(write_zip(dir.file("graphics/alian.zip"), {{"a_0001.tga", bytes_of("one")},
+                                                            {"sub/", {}},
+                                                            {"sub/b_0001.tga", bytes_of("two")},
+                                                            {"c_0001.tga", big_bytes()}}));
+    ResourceFile r;
+    copy_text(r.target_folder, sizeof r.target_folder, "graphics\\alian");
+    r.extract_all((dir.path() + "graphics\\alian.zip").c_str());
+    EXPECT_EQ(read_text(dir.file("graphics/alian/a_0001.tga")), "one");
+    EXPECT_EQ(read_bytes(dir.file("graphics/alian/c_0001.tga")), big_bytes());
+    // Folders named inside entries are not made; the entry is reported and the loop goes on.
+    EXPECT_FALSE(path_exists(dir.file("graphics/alian/sub")));
+    EXPECT_TRUE(log.contains("error opening " + dir.path() + "graphics\\alian\\sub/b_0001.tga"));
+
+    // Afterwards single extractions go to the program folder again.
+    ASSERT_TRUE(write_zip(dir.file("graphics/misc/icon.zip"), {{"icon.tga", bytes_of("icon")}}));
+    ResourceFile single;
+    ASSERT_TRUE(single.open("graphics\\misc\\icon.tga"));
+    EXPECT_EQ(std::string(single.path), dir.file("icon.tga"));
+}
+
+TEST_F(ResourceTest, ExtractAllReadsInfoZipArchiveWithFolderEntries)
+{
+    TempFolder staging;
+    ASSERT_TRUE(write_text(staging.file("x_0001.tga"), "first"));
+    ASSERT_TRUE(write_text(staging.file("deeper/x_0002.tga"), "second"));
+    ASSERT_TRUE(run_info_zip(staging.path(), dir.file("graphics/wolf.zip"), "x_0001.tga deeper"));
+    fs::create_directories(dir.file("graphics/wolf/deeper"));
+    ResourceFile r;
+    copy_text(r.target_folder, sizeof r.target_folder, "graphics\\wolf\\");
+    r.extract_all((dir.path() + "graphics\\wolf.zip").c_str());
+    EXPECT_EQ(read_text(dir.file("graphics/wolf/x_0001.tga")), "first");
+    // With the folder already there the subfolder entry lands in it.
+    EXPECT_EQ(read_text(dir.file("graphics/wolf/deeper/x_0002.tga")), "second");
+}
+
+TEST(ResourceHostile, EntriesNamingPlacesOutsideTheFolderAreRefused)
+{
+    // The program folder sits inside another folder, so an escape would show up beside it.
+    TempFolder outer;
+    const std::string program = outer.file("game/");
+    fs::create_directories(program + "graphics/evil");
+    copy_text(AppState.programDir, sizeof AppState.programDir, program.c_str());
+    LogCapture log;
+    ASSERT_TRUE(write_zip(program + "graphics/evil.zip", {{"../escaped.txt", bytes_of("a")},
+                                                          {"..\\escaped2.txt", bytes_of("b")},
+                                                          {"ok/../../../escaped3.txt", bytes_of("c")},
+                                                          {"/tmp/vorlaine-absolute.txt", bytes_of("d")},
+                                                          {"..", bytes_of("e")},
+                                                          {"fine.txt", bytes_of("f")}}));
+    ResourceFile r;
+    copy_text(r.target_folder, sizeof r.target_folder, "graphics\\evil");
+    r.extract_all((program + "graphics\\evil.zip").c_str());
+    EXPECT_EQ(read_text(program + "graphics/evil/fine.txt"), "f");
+    EXPECT_EQ(log.count_starting("Refused archive entry"), 5);
+    EXPECT_FALSE(path_exists(program + "graphics/escaped.txt"));
+    EXPECT_FALSE(path_exists(program + "escaped3.txt"));
+    EXPECT_FALSE(path_exists(outer.file("escaped3.txt")));
+    EXPECT_FALSE(path_exists("/tmp/vorlaine-absolute.txt"));
+    int entries = 0;
+    for (auto& e : fs::directory_iterator(outer.path())) (void)e, entries++;
+    EXPECT_EQ(entries, 1);  // only the program folder
+}
+
+TEST_F(ResourceTest, CorruptEntryLeavesNoHalfWrittenFile)
+{
+    // A file whose name has no folder would later be taken for the loose file itself.
+    const auto payload = big_bytes();
+    ASSERT_TRUE(write_zip(dir.file("career.zip"), {{"career.dat", payload}}));
+    auto archive = read_bytes(dir.file("career.zip"));
+    for (size_t i = 200; i < 400; i++) archive[i] ^= 0x5A;  // inside the deflated data
+    ASSERT_TRUE(write_bytes(dir.file("career.zip"), archive));
+    ResourceFile r;
+    EXPECT_FALSE(r.open("career.dat"));
+    EXPECT_FALSE(path_exists(dir.file("career.dat")));
+    EXPECT_GE(log.count_starting("error "), 1);
+}
+
+TEST_F(ResourceTest, ExtractReportsLooseAndPackedFilesApart)
+{
+    ASSERT_TRUE(write_text(dir.file("graphics/a_0001.tga"), "loose"));
+    ASSERT_TRUE(write_zip(dir.file("graphics/a_0002.zip"), {{"a_0002.tga", bytes_of("packed")}}));
+    ResourceFile r;
+    ASSERT_TRUE(r.extract("graphics\\a_0002.tga"));
+    EXPECT_EQ(r.extracted, 1);
+    EXPECT_TRUE(path_exists(dir.file("a_0002.tga")));
+    ASSERT_TRUE(r.extract("graphics\\a_0001.tga"));
+    EXPECT_EQ(r.extracted, 0);
+    EXPECT_FALSE(r.extract("graphics\\a_0003.tga"));
+}
