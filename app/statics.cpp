@@ -3,6 +3,8 @@
 #include "app/input.h"
 #include "game/level_progress.h"
 #include "game/thing_list.h"
+#include "graphics/font_rast.h"
+#include "graphics/playfield.h"
 #include "sound/sound_table.h"
 
 // 1. the input state
@@ -21,6 +23,9 @@ LevelProgressRecord LevelProgress;
 // 8. the application record
 AppStateRecord AppState;
 // 9. the playfield
+CPlayfield Playfield;
+// the text style every print uses
+CFontRast TextStyle;
 // 10. the monster kinds table, the hero's strip sets, the shared sound records
 CSound snd_spawn("sounds\\spawn.wav");
 CSound snd_powerup("sounds\\powerup.wav");
