@@ -1,7 +1,11 @@
 // Sample conversion between sound formats with SDL's audio streams.
 #include <SDL.h>
 #include <cstdlib>
+#include <cstring>
 #include "platform/audio_device.h"
+
+// Silence of a sample type: 128 for unsigned 8-bit, zero for the signed and float ones.
+static int silence_of(SDL_AudioFormat format) { return format == AUDIO_U8 ? 0x80 : 0x00; }
 
 static bool sdl_format_of(const WaveFormat& f, SDL_AudioFormat* out)
 {
@@ -35,14 +39,36 @@ bool sys_audio_convert(const WaveFormat& from, const WaveFormat& to, const uint8
     SDL_AudioStream* stream = SDL_NewAudioStream(src_format, Uint8(from.channels), int(from.samplesPerSec),
                                                  dst_format, Uint8(to.channels), int(to.samplesPerSec));
     if (!stream) return false;
-    bool ok = (length == 0 || SDL_AudioStreamPut(stream, data, int(length)) == 0) &&
-              SDL_AudioStreamFlush(stream) == 0;
-    const int available = ok ? SDL_AudioStreamAvailable(stream) : 0;
-    uint8_t* buf = static_cast<uint8_t*>(std::malloc(size_t(available > 0 ? available : 1)));
+    // SDL's resampler keeps its last 512 frames (at the lower of the two rates) even through a flush, so
+    // feed silence behind the sound and cut the result back to the length the rates give.
+    const uint64_t frames = length / frame;
+    uint64_t want_frames = (frames * to.samplesPerSec + from.samplesPerSec / 2) / from.samplesPerSec;
+    if (want_frames == 0 && frames > 0) want_frames = 1;
+    const uint64_t out_frame = uint64_t(SDL_AUDIO_BITSIZE(dst_format) / 8) * to.channels;
+    const uint64_t want = want_frames * out_frame;
+    uint64_t pad_frames = 0;
+    if (from.samplesPerSec != to.samplesPerSec) {
+        const uint64_t ratio = (uint64_t(from.samplesPerSec) + to.samplesPerSec - 1) / to.samplesPerSec;
+        pad_frames = 600 * (ratio > 1 ? ratio : 1);
+    }
+    bool ok = want <= 0x7fffffff && pad_frames * frame <= 0x7fffffff;
+    if (ok && length > 0) ok = SDL_AudioStreamPut(stream, data, int(length)) == 0;
+    if (ok && pad_frames > 0) {
+        const int pad_bytes = int(pad_frames * frame);
+        uint8_t* silence = static_cast<uint8_t*>(std::malloc(size_t(pad_bytes)));
+        ok = silence != nullptr;
+        if (ok) {
+            std::memset(silence, silence_of(src_format), size_t(pad_bytes));
+            ok = SDL_AudioStreamPut(stream, silence, pad_bytes) == 0;
+        }
+        std::free(silence);
+    }
+    ok = ok && SDL_AudioStreamFlush(stream) == 0;
+    uint8_t* buf = ok ? static_cast<uint8_t*>(std::malloc(size_t(want > 0 ? want : 1))) : nullptr;
     int got = 0;
-    if (ok && buf && available > 0) got = SDL_AudioStreamGet(stream, buf, available);
+    if (buf && want > 0) got = SDL_AudioStreamGet(stream, buf, int(want));
     SDL_FreeAudioStream(stream);
-    if (!ok || !buf || got < 0) {
+    if (!buf || got < 0) {
         std::free(buf);
         return false;
     }

@@ -1,0 +1,136 @@
+// The real SDL audio device: the disk driver records what the mixer plays; the dummy driver completes buffers.
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <thread>
+#include "platform/audio_device.h"
+#include "platform/platform.h"
+#include "sound/mixer.h"
+#include "sound/sound_startup.h"
+#include "sound/volume.h"
+#include "sound/wave.h"
+#include "support/sound_files.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+class SoundDeviceTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The stored volume goes to this test's folder, never to the user's own settings.
+        ::setenv("XDG_CONFIG_HOME", folder.file("config").c_str(), 1);
+    }
+
+    void start(const char* driver)
+    {
+        PlatformConfig config;
+        config.headless = true;
+        config.audioDriver = driver;
+        config.audioFile = recording;
+        ASSERT_TRUE(platform_init(config));
+        ASSERT_TRUE(sound_startup());
+    }
+
+    void stop()
+    {
+        sound_shutdown();
+        platform_shutdown();
+    }
+
+    // A cosine, so the very first sample already differs from silence: 551.25 Hz is 40 samples a period.
+    static std::vector<uint8_t> tone(int frames)
+    {
+        std::vector<uint8_t> v(static_cast<size_t>(frames));
+        for (int i = 0; i < frames; i++) v[size_t(i)] = uint8_t(128 + std::lround(100 * std::cos(2 * M_PI * i / 40)));
+        return v;
+    }
+
+    static void wait_ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+    TempFolder folder;
+    std::string recording = folder.file("out.raw");
+};
+
+TEST_F(SoundDeviceTest, DiskDriverRecordsTheToneAtItsPitchAndSilenceAround)
+{
+    start("disk");
+    const auto samples = tone(11025);  // half a second
+    CWave wave;
+    auto bytes = wave_u8(1, samples);
+    ASSERT_TRUE(wave.load_memory(bytes.data(), bytes.size()));
+    wave.play(false);
+    ASSERT_TRUE(mixer_device_stereo());
+    wait_ms(1500);
+    EXPECT_FALSE(wave.is_playing());  // ended once the device had taken its last buffer
+    stop();
+
+    const auto out = read_bytes(recording);
+    ASSERT_GT(out.size(), size_t(22050 * 2));  // more than the half second of tone
+    size_t start = 0;
+    while (start < out.size() && out[start] == 128) start++;
+    ASSERT_LT(start + samples.size() * 2, out.size());
+    EXPECT_EQ(start % 2, 0u);
+    // The tone, sample for sample on both channels, then nothing but silence.
+    for (size_t i = 0; i < samples.size(); i++) {
+        ASSERT_EQ(out[start + 2 * i], samples[i]) << i;
+        ASSERT_EQ(out[start + 2 * i + 1], samples[i]) << i;
+    }
+    EXPECT_NEAR(measured_frequency(out.data() + start, samples.size(), 2, 0, 22050), 551.25, 0.5);
+    for (size_t i = start + samples.size() * 2; i < out.size(); i++) ASSERT_EQ(out[i], 128) << i;
+}
+
+TEST_F(SoundDeviceTest, MasterVolumeScalesTheOutputAndOutlivesTheDevice)
+{
+    start("disk");
+    EXPECT_EQ(get_volume(), 0xFFFFFFFFu);  // nothing stored yet: full
+    set_volume(0x4000, 0xFFFF);
+    EXPECT_EQ(sys_audio_volume_path(), folder.file("config/vorlaine/audio.conf"));
+    EXPECT_NE(read_text(sys_audio_volume_path()).find("\nvolume=FFFF4000\n"), std::string::npos);
+    CWave wave;
+    auto bytes = wave_u8(1, tone(4410));
+    ASSERT_TRUE(wave.load_memory(bytes.data(), bytes.size()));
+    wave.play(false);
+    wait_ms(800);
+    stop();
+    const auto out = read_bytes(recording);
+    int left_peak = 0, right_peak = 0;
+    for (size_t i = 0; i + 1 < out.size(); i += 2) {
+        left_peak = std::max(left_peak, std::abs(out[i] - 128));
+        right_peak = std::max(right_peak, std::abs(out[i + 1] - 128));
+    }
+    EXPECT_EQ(right_peak, 100);
+    EXPECT_NEAR(left_peak, 25, 1);
+
+    // The next start reads the stored word back as the device's current volume.
+    start("dummy");
+    EXPECT_EQ(get_volume(), 0xFFFF4000u);
+    stop();
+    ASSERT_TRUE(write_text(sys_audio_volume_path(), "volume=zz\n"));
+    start("dummy");
+    EXPECT_EQ(get_volume(), 0xFFFFFFFFu);
+    stop();
+}
+
+TEST_F(SoundDeviceTest, DummyDriverKeepsTheRingTurning)
+{
+    start("");  // headless: the dummy driver
+    CWave wave;
+    auto bytes = wave_u8(2, std::vector<uint8_t>(2000, 200));
+    ASSERT_TRUE(wave.load_memory(bytes.data(), bytes.size()));
+    wave.play(false);
+    wave.play(false);
+    EXPECT_EQ(wave.playCount, 2u);
+    // Both end once the device has consumed the buffers ahead of them.
+    for (int i = 0; i < 100 && wave.is_playing(); i++) wait_ms(20);
+    EXPECT_FALSE(wave.is_playing());
+    wave.play(true);
+    wait_ms(100);
+    wave.unload();  // while the device thread mixes it
+    EXPECT_EQ(mixer_playing_channels(), 0);
+    stop();
+}
+
+}  // namespace

@@ -1,0 +1,176 @@
+// Sound records and play-by-name over a device that completes buffers on demand, and the volume word.
+#include <gtest/gtest.h>
+#include "app/app_state.h"
+#include "sound/mixer.h"
+#include "sound/sound_table.h"
+#include "sound/volume.h"
+#include "sound/wave_out_manual.h"
+#include "support/sound_files.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+class SoundTableTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder.make_program_folder();
+        wave_out_select(&device);
+    }
+    void TearDown() override
+    {
+        mixer_shutdown();
+        wave_out_select(nullptr);
+    }
+
+    void write_sound(const char* name, const std::vector<uint8_t>& samples)
+    {
+        ASSERT_TRUE(write_bytes(folder.file(name), wave_u8(1, samples)));
+    }
+
+    TempFolder folder;
+    LogCapture log{folder.file("log.txt")};
+    CManualWaveOut device;
+};
+
+std::vector<uint8_t> pattern(uint8_t seed, size_t n)
+{
+    std::vector<uint8_t> v(n);
+    for (size_t i = 0; i < n; i++) v[i] = uint8_t(seed + i * 3);
+    return v;
+}
+
+TEST_F(SoundTableTest, ClickPlaysSel1AndRestartsIt)
+{
+    write_sound("sounds/sel1.wav", pattern(1, 4000));
+    write_sound("sounds/click.wav", pattern(99, 10));
+    play_sound("sounds\\click.wav");
+    ASSERT_TRUE(wave_click);
+    ASSERT_EQ(wave_click->length, 4000u);
+    EXPECT_EQ(wave_click->data[0], 1);
+    EXPECT_EQ(mixer_playing_channels(), 1);
+    for (int i = 0; i < 7; i++) device.complete_next();
+    device.take_played();
+    // Played again while still playing: stopped and started from its first sample, on one channel.
+    play_sound("sounds\\click.wav");
+    EXPECT_EQ(mixer_playing_channels(), 1);
+    EXPECT_EQ(wave_click->playCount, 1u);
+    for (int i = 0; i < 6; i++) device.complete_next();
+    auto out = device.take_played();
+    const size_t last = out.size() - kRingBufferBytes;
+    for (size_t f = 0; f < 100; f++) ASSERT_EQ(out[last + 2 * f], uint8_t(1 + f * 3)) << f;
+
+    write_sound("sounds/god-h.wav", pattern(7, 100));
+    play_sound("sounds\\winfire.wav");
+    ASSERT_TRUE(wave_winfire);
+    EXPECT_EQ(wave_winfire->data[0], 7);
+    EXPECT_EQ(wave_winfire->playCount, 1u);
+}
+
+TEST_F(SoundTableTest, OtherNamesShareOneSlotAndCutEachOtherOff)
+{
+    write_sound("sounds/a.wav", pattern(10, 3000));
+    write_sound("sounds/b.wav", pattern(20, 3000));
+    play_sound("sounds\\a.wav");
+    ASSERT_TRUE(wave_other);
+    EXPECT_EQ(wave_other->data[0], 10);
+    EXPECT_EQ(mixer_playing_channels(), 1);
+    play_sound("sounds\\b.wav");
+    EXPECT_EQ(wave_other->data[0], 20);
+    EXPECT_EQ(mixer_playing_channels(), 1);
+    EXPECT_EQ(wave_other->playCount, 1u);
+    // Names go to the file system as they are: a different case of a fixed name is another name.
+    play_sound("sounds\\A.wav");
+    EXPECT_EQ(wave_other->data[0], 10);
+    // A missing file through the slot that exists already is reported by the reload.
+    play_sound("sounds\\gone.wav");
+    EXPECT_FALSE(wave_other->is_loaded());
+    EXPECT_EQ(log.count("Can't find wave file " + folder.path() + "sounds\\gone.wav"), 1);
+    EXPECT_EQ(mixer_playing_channels(), 0);
+}
+
+TEST_F(SoundTableTest, FixedNamesPlayTheirRecords)
+{
+    write_sound("sounds/spawn.wav", pattern(1, 50));
+    write_sound("sounds/powerup.wav", pattern(2, 50));
+    write_sound("sounds/axe.wav", pattern(3, 50));
+    EXPECT_EQ(play_sound("sounds\\spawn.wav"), 1);
+    EXPECT_EQ(play_sound("sounds\\powerup.wav"), 1);
+    EXPECT_EQ(play_sound("sounds\\axe.wav"), 1);
+    ASSERT_TRUE(snd_spawn.wave && snd_powerup.wave && snd_axe.wave);
+    EXPECT_EQ(snd_spawn.wave->data[0], 1);
+    EXPECT_EQ(snd_powerup.wave->data[0], 2);
+    EXPECT_EQ(snd_axe.wave->data[0], 3);
+    EXPECT_EQ(mixer_playing_channels(), 3);
+    EXPECT_FALSE(wave_other);
+}
+
+TEST_F(SoundTableTest, MissingFileLogsOnceAndStaysSilent)
+{
+    CSound s("sounds\\missing.wav");
+    s.play();
+    const std::string after_first = log.text();
+    s.play();
+    s.play();
+    EXPECT_EQ(log.count("Can't find sound file " + folder.path() + "sounds\\missing.wav."), 1);
+    EXPECT_EQ(log.text(), after_first);
+    ASSERT_NE(s.wave, nullptr);
+    EXPECT_FALSE(s.wave->is_loaded());
+    EXPECT_FALSE(mixer_device_open());
+}
+
+TEST_F(SoundTableTest, OverlapLoopAndSkipIfPlaying)
+{
+    write_sound("sounds/fire.wav", pattern(5, 5000));
+    CSound s("sounds\\fire.wav");
+    s.play();
+    s.play();
+    EXPECT_EQ(s.wave->playCount, 2u);  // overlap 1: two channels at once
+    s.overlap = 0;
+    s.play();
+    EXPECT_EQ(s.wave->playCount, 1u);  // restarted
+    s.skip_if_playing = 1;
+    s.overlap = 1;
+    s.play();
+    EXPECT_EQ(s.wave->playCount, 1u);
+    s.stop();
+    s.loop = 1;
+    s.play();
+    for (int i = 0; i < 40; i++) device.complete_next();
+    EXPECT_TRUE(s.wave->is_playing());  // looped: plays until stopped
+    s.unload();
+    EXPECT_EQ(s.wave, nullptr);
+    EXPECT_EQ(mixer_playing_channels(), 0);
+    EXPECT_EQ(log.count("Unloaded sound sounds\\fire.wav."), 1);
+    // set_name keeps a loaded wave; the next play after unload loads again.
+    s.play();
+    ASSERT_NE(s.wave, nullptr);
+    s.set_name("sounds\\other.wav");
+    EXPECT_TRUE(s.wave->is_loaded());
+    EXPECT_STREQ(s.name, "sounds\\other.wav");
+}
+
+TEST_F(SoundTableTest, VolumeWordAndItsErrorReports)
+{
+    set_volume(0x1234, 0x5678);
+    EXPECT_EQ(get_volume(), 0x56781234u);
+    set_volume(0x12345, 0xFFFF);  // left is cut to 16 bits
+    EXPECT_EQ(get_volume(), 0xFFFF2345u);
+    EXPECT_EQ(log.text(), "");
+
+    device.volumeResult = WAVE_ERR_INVALID_HANDLE;
+    EXPECT_EQ(get_volume(), 0xFFFFFFFFu);
+    device.volumeResult = WAVE_ERR_NO_DRIVER;
+    set_volume(1, 1);
+    device.volumeResult = WAVE_ERR_NOT_SUPPORTED;
+    set_volume(1, 1);
+    device.volumeResult = WAVE_ERR_FAILED;
+    get_volume();
+    EXPECT_EQ(log.text(),
+              "Invalid handle\nError with getvolume\n"
+              "IMMSYSERR_NODRIVER\nError with setvolume\n"
+              "MMSYSERR_NOTSUPPORTED\nError with setvolume\n"
+              "Error with getvolume\n");
+}
+
+}  // namespace
