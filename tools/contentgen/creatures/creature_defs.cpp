@@ -1,0 +1,45 @@
+// The creature kinds the generator renders, mirroring the monster kinds table and the hero's strip sets.
+#include "creatures/creature_defs.h"
+
+namespace {
+
+const char* kFive = "62893";  // right, down, up, up-right, down-right; the game mirrors 4, 1 and 7
+
+std::vector<CreatureDef> make_defs()
+{
+    std::vector<CreatureDef> d;
+    // The hero, and kind 113 (the dark sorceress at scale 1.2) share these frames.
+    d.push_back({"goddess", "goddess", build_goddess, 36.f,
+                 {{"walk", Act::Walk, 8, kFive},
+                  {"run", Act::Run, 8, kFive},
+                  {"idle", Act::Idle, 5, kFive},
+                  {"shoot", Act::Shoot, 8, kFive},
+                  {"death", Act::Death, 8, "6"}},
+                 {{1.2f, 180, 180}, {1.2f, 250, 280}}});
+    return d;
+}
+
+}  // namespace
+
+const std::vector<CreatureDef>& creature_defs()
+{
+    static const std::vector<CreatureDef> defs = make_defs();
+    return defs;
+}
+
+float direction_yaw(char dir)
+{
+    switch (dir) {
+    case '2': return 0.f;
+    case '3': return kPi * 0.25f;
+    case '6': return kPi * 0.5f;
+    case '9': return kPi * 0.75f;
+    case '8': return kPi;
+    default: return 0.f;
+    }
+}
+
+std::string strip_base(const CreatureDef& def, const StripDef& strip, char dir)
+{
+    return "graphics\\" + def.folder + "\\" + def.prefix + "_" + strip.word + "_" + std::string(1, dir) + "_00";
+}
