@@ -2,10 +2,12 @@
 #include <SDL.h>
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
+#include <thread>
 #include "platform/audio_device.h"
 #include "platform/debug_output.h"
 
@@ -50,7 +52,8 @@ public:
         done_ = done;
         {
             std::lock_guard<std::mutex> guard(queue_mutex_);
-            head_ = count_ = 0;
+            head_ = count_ = finished_count_ = 0;
+            stopping_ = false;
         }
         // No format changes allowed: SDL converts to whatever the hardware wants.
         device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
@@ -58,6 +61,7 @@ public:
             note("Audio device refused %d channel(s): %s", channels, SDL_GetError());
             return false;
         }
+        completer_ = std::thread([this] { report_finished(); });
         SDL_PauseAudioDevice(device_, 0);
         return true;
     }
@@ -68,14 +72,21 @@ public:
         // Waits for a callback in progress; none runs after this.
         SDL_CloseAudioDevice(device_);
         device_ = 0;
+        {
+            std::lock_guard<std::mutex> guard(queue_mutex_);
+            stopping_ = true;
+        }
+        finished_ready_.notify_one();
+        // A report in progress finishes first; it finds the mixer closed (the caller closed it before).
+        if (completer_.joinable()) completer_.join();
         std::lock_guard<std::mutex> guard(queue_mutex_);
-        head_ = count_ = 0;
+        head_ = count_ = finished_count_ = 0;
     }
 
     bool write(int index, const uint8_t* data, uint32_t size) override
     {
         std::lock_guard<std::mutex> guard(queue_mutex_);
-        if (!device_ || count_ == kRingBuffers) return false;
+        if (!device_ || stopping_ || count_ == kRingBuffers) return false;
         queue_[(head_ + count_) % kRingBuffers] = Queued{index, data, size, 0};
         count_++;
         return true;
@@ -108,12 +119,12 @@ private:
         static_cast<CSdlWaveOut*>(self)->feed(stream, len);
     }
 
-    // SDL's audio thread: copy from the queued buffers, pad with silence, then report the finished ones.
-    // The reports go out after the queue lock is released, because they refill and write buffers.
+    // SDL's audio thread: copy from the queued buffers, pad with silence, and hand the finished ones to the
+    // reporting thread. SDL holds its device lock around this, so the mixer lock must never be taken here:
+    // the playing thread takes the two the other way round when it opens and starts the device.
     void feed(Uint8* stream, int len)
     {
-        int finished[kRingBuffers];
-        int finished_count = 0;
+        bool any_finished = false;
         int pos = 0;
         {
             std::lock_guard<std::mutex> guard(queue_mutex_);
@@ -124,7 +135,8 @@ private:
                 q.offset += n;
                 pos += int(n);
                 if (q.offset == q.size) {
-                    finished[finished_count++] = q.index;
+                    if (finished_count_ < kRingBuffers) finished_[finished_count_++] = q.index;
+                    any_finished = true;
                     head_ = (head_ + 1) % kRingBuffers;
                     count_--;
                 }
@@ -132,7 +144,25 @@ private:
         }
         if (pos < len) std::memset(stream + pos, 128, size_t(len - pos));
         sys_audio_apply_volume(stream, len, channels_, volume_.load());
-        for (int i = 0; i < finished_count; i++) done_(finished[i]);
+        if (any_finished) finished_ready_.notify_one();
+    }
+
+    // The device's completion thread, as a wave-out driver has one: reports each consumed buffer in order.
+    void report_finished()
+    {
+        std::unique_lock<std::mutex> lock(queue_mutex_);
+        for (;;) {
+            finished_ready_.wait(lock, [this] { return stopping_ || finished_count_ > 0; });
+            if (stopping_) return;
+            int finished[kRingBuffers];
+            const int n = finished_count_;
+            for (int i = 0; i < n; i++) finished[i] = finished_[i];
+            finished_count_ = 0;
+            lock.unlock();
+            // Refilling writes buffers, which takes the queue lock again: report without holding it.
+            for (int i = 0; i < n; i++) done_(finished[i]);
+            lock.lock();
+        }
     }
 
     const bool audio_ready_;
@@ -143,6 +173,11 @@ private:
     Queued queue_[kRingBuffers] = {};
     int head_ = 0;
     int count_ = 0;
+    int finished_[kRingBuffers] = {};  // consumed, not yet reported
+    int finished_count_ = 0;
+    bool stopping_ = false;
+    std::condition_variable finished_ready_;
+    std::thread completer_;
     std::atomic<uint32_t> volume_;
 };
 
