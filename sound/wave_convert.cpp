@@ -47,8 +47,9 @@ bool wave_set_data(WaveFormat* format, const uint8_t* data, uint32_t length, uin
 {
     if (!format || !data || !out || !out_length) return false;
     const WaveFormat& f = *format;
-    // A format with no channels, more than two, no rate or a partial byte per sample cannot be played.
-    if (f.channels < 1 || f.channels > 2 || f.samplesPerSec < kMinWaveRate) return false;
+    // A format with no channels, more than two, no usable rate or a partial byte per sample cannot be played.
+    if (f.channels < 1 || f.channels > 2) return false;
+    if (f.samplesPerSec < kMinWaveRate || f.samplesPerSec > kMaxWaveRate) return false;
     if (f.bitsPerSample == 0 || f.bitsPerSample % 8 != 0) return false;
     const uint32_t frame = uint32_t(f.bitsPerSample / 8) * f.channels;
     // Whole frames only: a trailing partial frame would leave a stereo channel that never ends.

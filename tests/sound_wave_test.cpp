@@ -136,6 +136,7 @@ TEST_F(WaveLoadTest, BrokenFilesFailWithTheFormatMessage)
     cases.push_back({"not RIFF", std::vector<uint8_t>(good.begin() + 1, good.end())});
     cases.push_back({"only the header", std::vector<uint8_t>(good.begin(), good.begin() + 12)});
     cases.push_back({"rate of 999 Hz", WaveBuilder().fmt(1, 1, 999, 8).data({1, 2}).bytes()});
+    cases.push_back({"rate of 558 MHz", WaveBuilder().fmt(1, 1, 0x214A5622, 8).data({1, 2}).bytes()});
     // 30 minutes of 8-bit mono at 22050 Hz from a 10 MB file: more than any sound of the game.
     cases.push_back({"resampled past the limit",
                      WaveBuilder().fmt(1, 1, 8000, 8).data(std::vector<uint8_t>(15'000'000, 1)).bytes()});
