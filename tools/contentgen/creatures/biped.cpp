@@ -1,5 +1,6 @@
 // A two-legged skeleton: forward kinematics and the stock gait cycles.
 #include "creatures/biped.h"
+#include "creatures/parts.h"
 #include <algorithm>
 #include <cmath>
 
@@ -73,6 +74,38 @@ BipedPose idle_pose(float t, float arm_spread)
         p.leg[s].spread = 0.03f;
         p.leg[s].bend = 0.04f;
         p.leg[s].end = -0.04f;
+    }
+    return p;
+}
+
+BipedPose collapse_pose(float t, Xf* base, float arm_fling, bool sideways)
+{
+    const int n = 8;
+    static const float lean[n] = {-0.18f, -0.28f, 0.15f, 0.3f, 0.2f, 0.05f, 0.f, 0.f};
+    static const float knee[n] = {0.05f, 0.25f, 0.9f, 1.7f, 1.5f, 0.9f, 0.4f, 0.25f};
+    static const float hip[n] = {0.f, 0.1f, 0.45f, 0.85f, 0.75f, 0.45f, 0.2f, 0.1f};
+    static const float fall[n] = {0.f, 0.f, 0.f, 0.05f, 0.45f, 0.95f, 1.42f, 1.55f};
+    static const float arms[n] = {0.6f, 1.2f, 0.6f, 0.3f, 0.6f, 1.2f, 1.6f, 1.7f};
+    BipedPose p = idle_pose(0.f);
+    p.lean = keyframe(lean, n, t);
+    p.head = -0.5f * p.lean + 0.2f * keyframe(fall, n, t);
+    for (int s = 0; s < 2; s++) {
+        p.leg[s].swing = keyframe(hip, n, t) * (s == 0 ? 1.f : 0.7f);
+        p.leg[s].bend = keyframe(knee, n, t);
+        p.leg[s].end = -0.4f * p.leg[s].bend;
+        p.leg[s].spread = 0.06f;
+        p.arm[s].spread = 0.2f + 0.5f * keyframe(arms, n, t) * arm_fling;
+        p.arm[s].swing = 0.3f * keyframe(arms, n, t) * arm_fling;
+        p.arm[s].bend = 0.5f;
+    }
+    float f = keyframe(fall, n, t);
+    if (base) *base = sideways ? Xf{}.rz(f).rx(0.15f * f) : Xf{}.rx(-f);
+    if (sideways) {
+        // Keep the arm on the ground side tucked in front, fling the other one over.
+        p.lean *= 0.5f;
+        p.arm[1].spread = 0.05f;
+        p.arm[1].swing = 0.3f + 0.6f * smooth01(t * 1.5f);
+        p.arm[0].spread = 0.25f + 0.3f * smooth01(t);
     }
     return p;
 }

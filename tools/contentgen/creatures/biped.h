@@ -57,5 +57,9 @@ struct GaitStyle {
     float spread = 0.08f;     // arms out from the body
 };
 BipedPose gait_pose(float phase, const GaitStyle& s);
+// A death: recoil, sink to the knees, topple backwards and lie still; t runs 0..1. The fall is returned
+// as a turn of the whole body about the feet (apply it as the base of solve_biped, then settle).
+// With `sideways` the body topples onto its right side instead (deaths drawn facing the camera).
+BipedPose collapse_pose(float t, Xf* base, float arm_fling = 1.f, bool sideways = false);
 // Idle breathing: t runs 0..1 (played forward and back).
 BipedPose idle_pose(float t, float arm_spread = 0.12f);

@@ -16,6 +16,43 @@ std::vector<CreatureDef> make_defs()
                   {"shoot", Act::Shoot, 8, kFive},
                   {"death", Act::Death, 8, "6"}},
                  {{1.2f, 180, 180}, {1.2f, 250, 280}}});
+    // Kind 101; its death strip also serves the vampire (kind 105, scale 0.9, box 180 x 220).
+    d.push_back({"zombie", "zombie", build_zombie, 36.f,
+                 {{"walk", Act::Walk, 8, kFive},
+                  {"idle", Act::Idle, 5, kFive},
+                  {"attack", Act::Attack, 8, kFive},
+                  {"death", Act::Death, 8, "2"}},
+                 {{0.9f, 150, 150}, {0.9f, 180, 220}}});
+    // Kind 105; it dies with the zombie's death strip.
+    d.push_back({"vamp", "vamp", build_vampire, 36.f,
+                 {{"walk", Act::Walk, 8, kFive},
+                  {"run", Act::Run, 8, kFive},
+                  {"idle", Act::Idle, 5, kFive},
+                  {"attack", Act::Attack, 8, kFive}},
+                 {{0.9f, 180, 220}}});
+    // Kind 106: a pure shooter, its cast goes into the shoot set.
+    d.push_back({"gmean", "gmean", build_goblin, 50.f,
+                 {{"walk", Act::Walk, 8, kFive},
+                  {"run", Act::Run, 8, kFive},
+                  {"idle", Act::Idle, 5, kFive},
+                  {"shoot", Act::Shoot, 8, kFive},
+                  {"die", Act::Death, 8, "6"}},
+                 {{0.8f, 200, 200}}});
+    // Kind 104.
+    d.push_back({"snow", "snow", build_snow_beast, 34.f,
+                 {{"walk", Act::Walk, 8, kFive},
+                  {"run", Act::Run, 8, kFive},
+                  {"idle", Act::Idle, 5, kFive},
+                  {"attack", Act::Attack, 8, kFive},
+                  {"die", Act::Death, 8, "2"}},
+                 {{1.0f, 150, 150}}});
+    // Kind 108, a boss at scale 1.0 in a 230 x 240 box.
+    d.push_back({"alian", "alian", build_alien, 44.f,
+                 {{"walk", Act::Walk, 8, kFive},
+                  {"idle", Act::Idle, 5, kFive},
+                  {"attack", Act::Attack, 8, kFive},
+                  {"die", Act::Death, 8, "2"}},
+                 {{1.0f, 230, 240}}});
     return d;
 }
 

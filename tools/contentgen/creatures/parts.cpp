@@ -3,6 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+float keyframe(const float* v, int n, float t)
+{
+    float x = clampf(t, 0.f, 1.f) * float(n - 1);
+    int i = std::min(n - 2, int(x));
+    return lerpf(v[i], v[i + 1], smooth01(x - float(i)));
+}
+
 void limb(Scene& s, const Xf& bone, float len, float r0, float r1, int mat)
 {
     s.capsule(bone, V3(0, 0, 0), V3(0, -len, 0), r0, r1, mat);
@@ -125,5 +132,19 @@ void burst(Scene& s, const Xf& at, float radius, int rays, float spin, int mat, 
         V3 dir(std::cos(a) * std::cos(e), std::sin(a) * std::cos(e), std::sin(e));
         float len = radius * ((k & 1) ? 0.75f : 1.0f);
         s.cone(at, dir * (radius * 0.2f), dir * len, radius * 0.09f, mat, 5);
+    }
+}
+
+void tufts(Scene& s, const Xf& bone, float len, float radius, int rings, int per_ring, float tuft, int mat, float twist)
+{
+    for (int r = 0; r < rings; r++) {
+        float y = -len * (float(r) + 0.5f) / float(rings);
+        for (int k = 0; k < per_ring; k++) {
+            float a = twist + 2 * kPi * (float(k) + 0.5f * float(r & 1)) / float(per_ring);
+            V3 out(std::cos(a), 0, std::sin(a));
+            V3 base = out * (radius * 0.8f) + V3(0, y, 0);
+            V3 tip = out * (radius + tuft * 0.3f) + V3(0, y - tuft * 1.2f, 0);
+            s.cone(bone, base, tip, tuft * 0.55f, mat, 5);
+        }
     }
 }

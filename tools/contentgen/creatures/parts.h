@@ -3,6 +3,9 @@
 #include "creatures/biped.h"
 #include "creatures/scene.h"
 
+// Smoothly interpolates n keyframe values spread evenly over t = 0..1 (value k sits at t = k / (n - 1)).
+float keyframe(const float* v, int n, float t);
+
 // A capsule down a bone's local -y axis.
 void limb(Scene& s, const Xf& bone, float len, float r0, float r1, int mat);
 
@@ -31,6 +34,10 @@ struct CapeStyle {
 };
 // A cloth sheet hung from the shoulders of a solved biped, falling behind it.
 void cape(Scene& s, const BipedBones& b, const BipedDims& d, const CapeStyle& st);
+
+// Shaggy fur: tufts pointing out and down around a bone (local -y), in `rings` rings of `per_ring`.
+void tufts(Scene& s, const Xf& bone, float len, float radius, int rings, int per_ring, float tuft, int mat,
+           float twist = 0.f);
 
 // Rays of light bursting from a point (strike flashes, casting sparks).
 void burst(Scene& s, const Xf& at, float radius, int rays, float spin, int mat, int core_mat);

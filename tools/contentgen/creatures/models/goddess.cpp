@@ -55,15 +55,6 @@ struct State {
     float hitch = 0;        // robe hem raised off the ankles
 };
 
-// Interpolates keyframes given as rows of numbers at frame positions 0..n-1.
-float key(const float* v, int n, float t)
-{
-    float x = clampf(t, 0.f, 1.f) * float(n - 1);
-    int i = std::min(n - 2, int(x));
-    float f = smooth01(x - float(i));
-    return lerpf(v[i], v[i + 1], f);
-}
-
 void hold_staff(BipedPose& bp, float swing, float elbow)
 {
     bp.arm[1].swing = swing;
@@ -137,52 +128,32 @@ State pose_for(const Pose& p)
         static const float lspread[n] = {0.12f, 0.3f, 0.55f, 0.35f, 0.3f, 0.22f, 0.15f, 0.12f};
         float t = p.t();
         st.bp = idle_pose(0.3f);
-        hold_staff(st.bp, key(swing, n, t), key(elbow, n, t));
-        st.staff_pitch = key(pitch, n, t);
-        st.bp.lean = key(lean, n, t);
+        hold_staff(st.bp, keyframe(swing, n, t), keyframe(elbow, n, t));
+        st.staff_pitch = keyframe(pitch, n, t);
+        st.bp.lean = keyframe(lean, n, t);
         st.bp.head = -st.bp.lean * 0.5f;
-        st.flash = key(flash, n, t);
+        st.flash = keyframe(flash, n, t);
         st.orb_glow = 0.8f + 0.2f * st.flash;
-        float stp = key(step, n, t);
+        float stp = keyframe(step, n, t);
         st.bp.leg[0].swing = stp;
         st.bp.leg[0].bend = 0.15f + stp * 0.4f;
         st.bp.leg[0].end = -0.2f * stp;
         st.bp.leg[1].swing = -stp * 0.55f;
         st.bp.leg[1].bend = 0.12f;
         st.bp.leg[1].end = stp * 0.4f;
-        st.bp.arm[0].swing = key(lswing, n, t);
-        st.bp.arm[0].spread = key(lspread, n, t);
+        st.bp.arm[0].swing = keyframe(lswing, n, t);
+        st.bp.arm[0].spread = keyframe(lspread, n, t);
         st.bp.arm[0].bend = 0.4f;
         st.bp.twist = -0.25f * st.bp.lean;
-        st.hair_flow = 0.15f + 0.5f * std::max(0.f, -key(lean, n, t)) * 3;
+        st.hair_flow = 0.15f + 0.5f * std::max(0.f, -keyframe(lean, n, t)) * 3;
         st.ripple_phase = t * 4;
         st.ripple = 0.015f;
         st.drag = -0.05f * stp;
         break;
     }
     case Act::Death: {
-        // Recoil, sink to the knees, topple backwards and lie still.
-        const int n = 8;
-        static const float lean[n] = {-0.18f, -0.28f, 0.15f, 0.3f, 0.2f, 0.05f, 0.f, 0.f};
-        static const float knee[n] = {0.05f, 0.25f, 0.9f, 1.7f, 1.5f, 0.9f, 0.4f, 0.25f};
-        static const float hip[n] = {0.f, 0.1f, 0.45f, 0.85f, 0.75f, 0.45f, 0.2f, 0.1f};
-        static const float fall[n] = {0.f, 0.f, 0.f, 0.05f, 0.45f, 0.95f, 1.42f, 1.55f};
-        static const float arms[n] = {0.6f, 1.2f, 0.6f, 0.3f, 0.6f, 1.2f, 1.6f, 1.7f};
         float t = p.t();
-        st.bp = idle_pose(0.f);
-        st.bp.lean = key(lean, n, t);
-        st.bp.head = -0.5f * key(lean, n, t) + 0.2f * key(fall, n, t);
-        for (int s = 0; s < 2; s++) {
-            st.bp.leg[s].swing = key(hip, n, t);
-            st.bp.leg[s].bend = key(knee, n, t);
-            st.bp.leg[s].end = -0.4f * key(knee, n, t);
-            st.bp.leg[s].spread = 0.06f;
-            st.bp.arm[s].spread = 0.2f + 0.5f * key(arms, n, t);
-            st.bp.arm[s].swing = 0.3f * key(arms, n, t);
-            st.bp.arm[s].bend = 0.5f;
-        }
-        st.bp.leg[1].swing *= 0.7f;
-        st.base = Xf{}.rx(-key(fall, n, t));
+        st.bp = collapse_pose(t, &st.base);
         st.staff_held = t < 0.2f;
         if (!st.staff_held) {
             // The staff slips from her hand and topples forward onto the ground.
