@@ -119,33 +119,3 @@ bool run_info_zip(const std::string& folder, const std::string& archive, const s
     return std::system(cmd.c_str()) == 0;
 }
 
-LogCapture::LogCapture()
-{
-    path_ = (std::filesystem::temp_directory_path() / ("vorlaine-log-" + std::to_string(::getpid()) + ".txt")).string();
-    debug_output_open(path_);
-}
-
-LogCapture::~LogCapture()
-{
-    debug_output_close();
-    std::remove(path_.c_str());
-}
-
-std::string LogCapture::text() const { return read_text(path_); }
-
-bool LogCapture::contains(const std::string& line) const
-{
-    std::istringstream in(text());
-    for (std::string l; std::getline(in, l);)
-        if (l == line) return true;
-    return false;
-}
-
-int LogCapture::count_starting(const std::string& prefix) const
-{
-    std::istringstream in(text());
-    int n = 0;
-    for (std::string l; std::getline(in, l);)
-        if (l.compare(0, prefix.size(), prefix) == 0) n++;
-    return n;
-}

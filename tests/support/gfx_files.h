@@ -1,5 +1,6 @@
 // Test helpers for pictures and archives: TGA and PNG/JPEG files, ZIP archives (minizip and Info-ZIP), log capture.
 #pragma once
+#include "support/log_capture.h"
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -29,20 +30,6 @@ bool write_zip(const std::string& path, const std::vector<ZipEntry>& entries);
 // Runs Info-ZIP's zip in folder: zip -q -r archive names...
 bool run_info_zip(const std::string& folder, const std::string& archive, const std::string& names);
 
-// Sends the debug output to a file for the life of the object, so a test can read its lines.
-class LogCapture {
-public:
-    LogCapture();
-    ~LogCapture();
-    std::string text() const;
-    // Whether some whole line of the output equals line.
-    bool contains(const std::string& line) const;
-    // Lines that begin with prefix.
-    int count_starting(const std::string& prefix) const;
-
-private:
-    std::string path_;
-};
 
 // RGB565 by the top bits.
 inline uint16_t rgb565(unsigned r, unsigned g, unsigned b)

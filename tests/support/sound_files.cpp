@@ -93,20 +93,3 @@ double measured_frequency(const uint8_t* samples, size_t frames, int channels, i
     return double(crossings) * rate / double(last - first);
 }
 
-LogCapture::LogCapture(const std::string& path) : path_(path) { debug_output_open(path); }
-
-LogCapture::~LogCapture() { debug_output_close(); }
-
-std::string LogCapture::text() const { return read_text(path_); }
-
-int LogCapture::count(const std::string& line) const
-{
-    const std::string all = text();
-    int n = 0;
-    size_t pos = 0;
-    while ((pos = all.find(line + "\n", pos)) != std::string::npos) {
-        if (pos == 0 || all[pos - 1] == '\n') n++;
-        pos += line.size();
-    }
-    return n;
-}

@@ -1,5 +1,6 @@
 // Test helpers for sound: WAVE files built chunk by chunk, tones, pitch measurement and log capture.
 #pragma once
+#include "support/log_capture.h"
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,14 +28,3 @@ std::vector<uint8_t> tone_s16(double freq, uint32_t rate, int frames, int channe
 // The frequency of an 8-bit signal (one channel of interleaved frames) from its rising crossings of 128.
 double measured_frequency(const uint8_t* samples, size_t frames, int channels, int channel, uint32_t rate);
 
-// Sends the debug output to a file in the folder for the rest of the test, and reads it back.
-class LogCapture {
-public:
-    explicit LogCapture(const std::string& path);
-    ~LogCapture();
-    std::string text() const;
-    int count(const std::string& line) const;
-
-private:
-    std::string path_;
-};
