@@ -90,6 +90,38 @@ public:
     int32_t scalePercent = 100;
     float scaleFactor = 1.0f;
 
+    // ---- Placement, depth scale, scale animation, tint fade and the tap test ----
+    // (visual_placement.cpp, visual_effects.cpp, visual_hit_test.cpp)
+    void think() override;  // the tint fade
+    // The tap point is in world pixels; a screen-space thing converts it back. A picture straddling
+    // the wrap seam is tried again one playfield width to the right.
+    bool contains_point(int32_t px, int32_t py) override;
+
+    void set_position(int32_t px, int32_t py);  // the floats follow
+    void set_position_f(float px, float py);    // the integers are the truncated floats
+    // sqrt(dx^2 + (dy * vertical factor)^2), truncated; -1 and a log line when no thing has the id.
+    int32_t Getdistance(uint32_t otherId) const;
+    int32_t Getdistance(const CVisual* other) const;
+    // Heading in radians from here to the thing; 0 and a log line when no thing has the id.
+    float get_angle_to_handle(uint32_t otherId) const;
+    void set_scale_percent(int32_t percent);
+    // Scale percent from y across the depth band (clamped to 1..100); the sort key becomes y.
+    void apply_depth_scale();
+    // Rise out of the ground: the visible part grows from the feet up.
+    void start_grow_in();
+    void start_scale_to_target(float target, float rate);
+    // One step of the running scale animation; true while it is still under way.
+    bool step_scale();
+    // Offsets at once, no fade.
+    void set_tint(float red, float green, float blue);
+    // Toward the offsets at inRate, hold holdMs, then back to the release offsets at outRate.
+    void fade_tint(float red, float green, float blue, float inRate, uint32_t holdMs, float outRate);
+    void set_tint_release(float red, float green, float blue);
+    void step_tint();
+    // Above the playfield rectangle's bottom and within the view widened by margin on each side.
+    bool is_on_screen(int32_t margin) const;
+    // ---- end of placement block ----
+
 private:
     void free_owned_picture();
 };

@@ -1,0 +1,378 @@
+// CVisual placement and taps on real pictures: top thing, transparent pixels, seam, screen space, depth, tint, scaling.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "game/thing_list.h"
+#include "game/visual.h"
+#include "graphics/display.h"
+#include "graphics/playfield.h"
+#include "support/gfx_files.h"
+#include "support/temp_folder.h"
+#include "util/strings.h"
+
+namespace {
+
+// Palette: 0 the magenta key, 1 red, 2 green, 3 blue.
+std::vector<Bgr> test_palette()
+{
+    std::vector<Bgr> p(256);
+    p[0] = Bgr{255, 0, 255};
+    p[1] = Bgr{0, 0, 255};
+    p[2] = Bgr{0, 255, 0};
+    p[3] = Bgr{255, 0, 0};
+    return p;
+}
+const uint16_t kRed = rgb565(255, 0, 0);
+const uint16_t kGreen = rgb565(0, 255, 0);
+const uint16_t kMagenta = rgb565(255, 0, 255);
+
+// A picture whose left half is transparent and right half is colour index `fill`.
+std::vector<uint8_t> half_picture(int w, int h, uint8_t fill)
+{
+    std::vector<uint8_t> idx(size_t(w) * size_t(h), 0);
+    for (int y = 0; y < h; y++)
+        for (int x = w / 2; x < w; x++) idx[size_t(y) * size_t(w) + size_t(x)] = fill;
+    return idx;
+}
+
+// Opaque but for the key in the top-left pixel.
+std::vector<uint8_t> solid_picture(int w, int h, uint8_t fill)
+{
+    std::vector<uint8_t> idx(size_t(w) * size_t(h), fill);
+    idx[0] = 0;
+    return idx;
+}
+
+class VisualTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder.make_program_folder();
+        back.assign(size_t(kScreenWidth) * kScreenHeight, 0);
+        g_drawTarget = back.data();
+        AppState.frameScale = 1.0;
+        AppState.frameTime = 1000;
+    }
+    void TearDown() override
+    {
+        list.clear();
+        g_drawTarget = nullptr;
+    }
+
+    void write_picture(const std::string& relative, int w, int h, const std::vector<uint8_t>& idx)
+    {
+        ASSERT_TRUE(write_bytes(folder.file(relative), make_tga(w, h, test_palette(), idx)));
+    }
+
+    // A sprite showing the file, added to the list at that place.
+    CVisual* add_sprite(const char* dataName, int x, int y, int32_t sortKey, int anchor = ANCHOR_TOP_LEFT)
+    {
+        auto* v = new CVisual;
+        copy_text(v->fileName, sizeof v->fileName, dataName);
+        EXPECT_TRUE(v->load_picture());
+        EXPECT_TRUE(v->alloc_scratch(v->width * 2, v->height * 2));
+        v->anchorMode = anchor;
+        v->sortKey = sortKey;
+        list.add_thing(v);
+        v->set_position(x, y);
+        return v;
+    }
+
+    uint16_t screen(int x, int y) const { return back[size_t(y) * kScreenWidth + size_t(x)]; }
+
+    TempFolder folder;
+    std::vector<uint16_t> back;
+    CThingList list;
+};
+
+TEST_F(VisualTest, TapReachesTheTopThingAndFallsThroughItsTransparentPixels)
+{
+    write_picture("graphics/t/under.tga", 20, 20, solid_picture(20, 20, 2));
+    write_picture("graphics/t/over.tga", 20, 20, half_picture(20, 20, 1));
+    CVisual* under = add_sprite("graphics\\t\\under.tga", 100, 50, 10);
+    CVisual* over = add_sprite("graphics\\t\\over.tga", 100, 50, 20);
+    Playfield.viewX = 0.0f;
+    Playfield.viewY = 0.0f;
+    list.draw_all();
+    ASSERT_EQ(screen(115, 55), kRed);
+    ASSERT_EQ(screen(105, 55), kGreen);
+
+    EXPECT_EQ(list.thing_at_point(115, 55, 0, 0), over->id);   // opaque part of the top picture
+    EXPECT_EQ(list.thing_at_point(105, 55, 0, 0), under->id);  // its transparent half shows the one below
+    EXPECT_EQ(list.thing_at_point(100, 50, 0, 0), kNoThing);   // the key pixel of the lower one too
+    EXPECT_EQ(list.thing_at_point(120, 55, 0, 0), kNoThing);   // the right edge is outside
+
+    // At half size the scaled picture is tested where it is drawn: 10 x 10 from (100, 50).
+    over->set_scale_percent(50);
+    list.draw_all();
+    EXPECT_EQ(list.thing_at_point(107, 52, 0, 0), over->id);
+    EXPECT_EQ(list.thing_at_point(112, 52, 0, 0), under->id);
+    EXPECT_EQ(list.thing_at_point(103, 52, 0, 0), under->id);
+
+    // Rect-only and pixel-test-off things are hit anywhere in their rectangle; untestable never.
+    over->rectOnly = 1;
+    EXPECT_EQ(list.thing_at_point(103, 52, 0, 0), over->id);
+    over->rectOnly = 0;
+    over->pixelTest = 0;
+    EXPECT_EQ(list.thing_at_point(103, 52, 0, 0), over->id);
+    over->hitTestable = 0;
+    EXPECT_EQ(list.thing_at_point(107, 52, 0, 0), under->id);
+}
+
+TEST_F(VisualTest, ThingPastTheSeamIsHitAtTheStartOfThePlayfieldWhereItIsDrawn)
+{
+    write_picture("graphics/t/post.tga", 20, 30, solid_picture(20, 30, 1));
+    // Feet at x = width - 5: the picture covers world x 625..644, i.e. 625..639 and 0..4.
+    CVisual* post = add_sprite("graphics\\t\\post.tga", Playfield.width - 5, 100, 100, ANCHOR_FEET);
+    const int top = 100 - 30;
+    EXPECT_TRUE(post->contains_point(2, 90));
+    EXPECT_TRUE(post->contains_point(2 + Playfield.width, 90));
+    EXPECT_TRUE(post->contains_point(630, 90));
+    EXPECT_FALSE(post->contains_point(5, 90));
+    EXPECT_FALSE(post->contains_point(624, 90));
+    EXPECT_FALSE(post->contains_point(2, top - 1));
+
+    // Drawn with the view across the seam (view 500: screen 140 onward shows world 0 onward), the tap
+    // at the screen point that shows world x 2 lands on the sprite's colour.
+    Playfield.viewX = 500.0f;
+    Playfield.viewY = 0.0f;
+    Playfield.seamVisible = 1;
+    Playfield.seamX = 140;
+    list.draw_all();
+    const int sx = 142, sy = 90;
+    EXPECT_EQ(screen(sx, sy), kRed);
+    EXPECT_EQ(Playfield.screen_to_world_x(sx), 2);
+    EXPECT_EQ(list.thing_at_point(Playfield.screen_to_world_x(sx), Playfield.screen_to_world_y(sy), 0, 0), post->id);
+    EXPECT_EQ(screen(146, sy), 0);  // world x 6: past the picture, nothing drawn
+    EXPECT_EQ(list.thing_at_point(6, sy, 0, 0), kNoThing);
+    Playfield.seamVisible = 0;
+}
+
+TEST_F(VisualTest, ScreenSpaceThingIsHitWhereItIsDrawnWhateverTheView)
+{
+    write_picture("graphics/t/button.tga", 30, 10, solid_picture(30, 10, 2));
+    CVisual* button = add_sprite("graphics\\t\\button.tga", 10, 20, 1000);
+    button->screenSpace = 1;
+    for (float view : {0.0f, 300.0f, 560.0f}) {
+        Playfield.viewX = view;
+        Playfield.viewY = -80.0f;
+        Playfield.seamVisible = view > float(Playfield.width - kScreenWidth);
+        Playfield.seamX = Playfield.width - int(view);
+        std::fill(back.begin(), back.end(), 0);
+        list.draw_all();
+        ASSERT_EQ(screen(15, 25), kGreen);
+        const int wx = Playfield.screen_to_world_x(15), wy = Playfield.screen_to_world_y(25);
+        EXPECT_EQ(list.thing_at_point(wx, wy, 0, 0), button->id) << "view " << view;
+        EXPECT_EQ(list.thing_at_point(Playfield.screen_to_world_x(45), wy, 0, 0), kNoThing) << "view " << view;
+    }
+    Playfield.seamVisible = 0;
+    Playfield.viewY = 0.0f;
+}
+
+TEST_F(VisualTest, LiftedAndGrowingPicturesAreHitWhereTheyAreDrawn)
+{
+    write_picture("graphics/t/ball.tga", 20, 20, solid_picture(20, 20, 1));
+    CVisual* ball = add_sprite("graphics\\t\\ball.tga", 100, 200, 5, ANCHOR_FEET);
+    ball->hitTestable = 1;
+    Playfield.viewX = 0.0f;
+    Playfield.viewY = 0.0f;
+    ball->heightAboveGround = 40.0f;  // at 100 %: drawn 40 higher, rows 140..159
+    list.draw_all();
+    EXPECT_EQ(screen(100, 150), kRed);
+    EXPECT_EQ(screen(100, 190), 0);
+    EXPECT_TRUE(ball->contains_point(100, 150));
+    EXPECT_FALSE(ball->contains_point(100, 190));
+
+    // Grow-in at 50 % scale: halfway through, the top half of the 10 x 10 picture stands on the feet.
+    ball->heightAboveGround = 0.0f;
+    ball->set_scale_percent(50);
+    ball->start_grow_in();
+    for (int i = 0; i < 126; i++) ASSERT_TRUE(ball->step_scale());  // progress just past 0.5
+    EXPECT_EQ(ball->sourceRect.bottom, 5);
+    std::fill(back.begin(), back.end(), 0);
+    list.draw_all();
+    EXPECT_EQ(screen(97, 197), kRed);
+    EXPECT_EQ(screen(97, 194), 0);
+    EXPECT_TRUE(ball->contains_point(97, 197));
+    EXPECT_FALSE(ball->contains_point(97, 193));
+    int steps = 126;
+    while (ball->step_scale()) steps++;
+    EXPECT_NEAR(steps, 249, 1);  // 0.004 a hundredth: done after 250 steps of one hundredth
+    EXPECT_EQ(ball->scaleMode, SCALE_NONE);
+    EXPECT_EQ(ball->useSourceRect, 0);
+}
+
+TEST_F(VisualTest, ScaleToTargetGrowsTheScaledSizeAndStops)
+{
+    write_picture("graphics/t/gem.tga", 20, 10, solid_picture(20, 10, 3));
+    CVisual* gem = add_sprite("graphics\\t\\gem.tga", 50, 50, 1);
+    gem->start_scale_to_target(2.0f, 0.02f);
+    int steps = 0;
+    while (gem->step_scale()) steps++;
+    EXPECT_NEAR(steps, 49, 1);
+    EXPECT_FLOAT_EQ(gem->scaleFactor, 2.0f);
+    EXPECT_EQ(gem->scaledWidth, 40);
+    EXPECT_EQ(gem->scaledHeight, 20);
+    EXPECT_FALSE(gem->step_scale());
+}
+
+TEST_F(VisualTest, DepthScaleFollowsTheBandAndSetsTheSortKey)
+{
+    Playfield.height = 240;
+    Playfield.fieldStart = 163;  // far line 77
+    Playfield.fieldEnd = 77;     // near line 163
+    Playfield.scaleMod = 0.8f;
+    CVisual v;
+    v.width = 100;
+    v.height = 50;
+    const struct { int y, percent; } cases[] = {{77, 20}, {163, 100}, {239, 100}, {120, 60}, {0, 1}};
+    for (auto c : cases) {
+        v.set_position(10, c.y);
+        v.apply_depth_scale();
+        EXPECT_EQ(v.scalePercent, c.percent) << "y " << c.y;
+        EXPECT_EQ(v.sortKey, c.y);
+        EXPECT_EQ(v.scaledWidth, 100 * c.percent / 100);
+    }
+    // A modifier of 1 puts the far line at 0 %, which is held at 1 %.
+    Playfield.scaleMod = 1.0f;
+    v.set_position(10, 77);
+    v.apply_depth_scale();
+    EXPECT_EQ(v.scalePercent, 1);
+    // An empty band (both lines at one place) is not a division by zero.
+    Playfield.fieldStart = Playfield.fieldEnd = 100;
+    v.set_position(10, 139);
+    v.apply_depth_scale();
+    EXPECT_EQ(v.scalePercent, 1);
+    v.set_position(10, 140);
+    v.apply_depth_scale();
+    EXPECT_EQ(v.scalePercent, 100);
+    Playfield.fieldStart = 163;
+    Playfield.fieldEnd = 77;
+    Playfield.scaleMod = 1.0f;
+}
+
+TEST_F(VisualTest, DistancesAndBearingsGoThroughTheList)
+{
+    auto* a = new CVisual;
+    auto* b = new CVisual;
+    list.add_thing(a);
+    list.add_thing(b);
+    a->set_position(100, 100);
+    b->set_position(130, 140);
+    EXPECT_EQ(a->Getdistance(b->id), 50);
+    EXPECT_EQ(a->Getdistance(b), 50);
+    Playfield.verticalDistance = 2.0f;
+    EXPECT_EQ(a->Getdistance(b->id), int(std::sqrt(30.0 * 30 + 80.0 * 80)));
+    Playfield.verticalDistance = 1.0f;
+    b->set_position(100, 160);
+    EXPECT_NEAR(a->get_angle_to_handle(b->id), 1.57f, 1e-4);  // straight down
+    b->set_position(40, 100);
+    EXPECT_NEAR(a->get_angle_to_handle(b->id), 3.1415925f, 1e-4);
+
+    LogCapture log;
+    EXPECT_EQ(a->Getdistance(999u), -1);
+    EXPECT_EQ(a->get_angle_to_handle(999u), 0.0f);
+    EXPECT_TRUE(log.contains("Getdistance from entity, entity doesn't exist."));
+    EXPECT_TRUE(log.contains("get_angle_to_handle entity doesn't exist!"));
+}
+
+TEST_F(VisualTest, OnScreenMeansAboveTheFieldBottomAndWithinTheWidenedView)
+{
+    CVisual v;
+    Playfield.viewX = 300.0f;
+    v.set_position(250, 100);
+    EXPECT_TRUE(v.is_on_screen(50));
+    EXPECT_FALSE(v.is_on_screen(49));
+    v.set_position(590, 100);
+    EXPECT_TRUE(v.is_on_screen(50));
+    EXPECT_FALSE(v.is_on_screen(49));
+    // Across the seam: the view at 500 shows world 0..99 right of the seam.
+    Playfield.viewX = 500.0f;
+    v.set_position(60, 100);
+    EXPECT_TRUE(v.is_on_screen(0));
+    v.set_position(150, 100);
+    EXPECT_FALSE(v.is_on_screen(0));
+    // At or below the playfield rectangle's bottom is off screen whatever x is.
+    Playfield.set_playfield_rect(Rect{0, 80, 640, 200});
+    v.set_position(520, 199);
+    EXPECT_TRUE(v.is_on_screen(0));
+    v.set_position(520, 200);
+    EXPECT_FALSE(v.is_on_screen(0));
+    Playfield.rectSet = 0;
+    Playfield.viewX = 0.0f;
+}
+
+TEST_F(VisualTest, TintFadesInHoldsAndFadesOut)
+{
+    CVisual v;
+    v.fade_tint(45.0f, 0.0f, -20.0f, 1.5f, 500, 1.0f);
+    int frames = 0;
+    while (v.tintInRate != 0.0f && frames < 1000) {
+        v.think();
+        AppState.frameTime += 10;
+        frames++;
+    }
+    EXPECT_EQ(frames, 30);  // 45 at 1.5 a hundredth
+    EXPECT_FLOAT_EQ(v.tintRed, 45.0f);
+    EXPECT_FLOAT_EQ(v.tintBlue, -20.0f);
+    // Held for the hold time, measured from arrival.
+    const uint32_t arrived = AppState.frameTime - 10;
+    while (AppState.frameTime <= arrived + 500) {
+        v.think();
+        EXPECT_FLOAT_EQ(v.tintRed, 45.0f) << AppState.frameTime - arrived;
+        AppState.frameTime += 10;
+    }
+    frames = 0;
+    while (v.tintActive && frames < 1000) {
+        v.think();
+        AppState.frameTime += 10;
+        frames++;
+    }
+    EXPECT_EQ(frames, 45);
+    EXPECT_FLOAT_EQ(v.tintRed, 0.0f);
+    EXPECT_FLOAT_EQ(v.tintBlue, 0.0f);
+
+    // A tint set directly stays; the thinking leaves it alone.
+    v.set_tint(10.0f, 20.0f, 30.0f);
+    v.think();
+    EXPECT_FLOAT_EQ(v.tintGreen, 20.0f);
+}
+
+TEST_F(VisualTest, TintedDrawingStillHitsAndKeysTheSamePixels)
+{
+    write_picture("graphics/t/half.tga", 20, 20, half_picture(20, 20, 1));
+    CVisual* v = add_sprite("graphics\\t\\half.tga", 0, 0, 1);
+    v->set_tint(-31.0f, -63.0f, -31.0f);  // drawn black
+    std::fill(back.begin(), back.end(), kMagenta);
+    list.draw_all();
+    EXPECT_EQ(screen(15, 5), 0);
+    EXPECT_EQ(screen(5, 5), kMagenta);  // the transparent half was not drawn over
+    EXPECT_TRUE(v->contains_point(15, 5));
+    EXPECT_FALSE(v->contains_point(5, 5));
+}
+
+TEST_F(VisualTest, MoveToTopGoesAboveEveryOtherThing)
+{
+    auto* a = new CVisual;
+    auto* b = new CVisual;
+    a->sortKey = 40;
+    b->sortKey = 7;
+    LogCapture log;
+    b->move_to_top();
+    EXPECT_TRUE(log.contains("ERROR:  move_to_top can't be called in constructor!"));
+    EXPECT_EQ(b->sortKey, 7);
+    list.add_thing(a);
+    list.add_thing(b);
+    b->move_to_top();
+    EXPECT_EQ(b->sortKey, 41);
+    list.resort();
+    std::vector<uint32_t> order;
+    for (CThing* t = list.first_thing(); t; t = list.next_thing()) order.push_back(t->id);
+    EXPECT_EQ(order, (std::vector<uint32_t>{a->id, b->id}));
+}
+
+}  // namespace
