@@ -2,8 +2,10 @@
 #include "app/app_state.h"
 #include "app/input.h"
 #include "game/level_progress.h"
+#include "game/smoke.h"
 #include "game/thing_list.h"
 #include "graphics/font_rast.h"
+#include "graphics/graphic_strip.h"
 #include "graphics/playfield.h"
 #include "sound/sound_table.h"
 
@@ -27,6 +29,7 @@ CPlayfield Playfield;
 // the text style every print uses
 CFontRast TextStyle;
 // 10. the monster kinds table, the hero's strip sets, the shared sound records
+CGraphicStrip SmokeStrip;  // the smoke puffs' frames
 CSound snd_spawn("sounds\\spawn.wav");
 CSound snd_powerup("sounds\\powerup.wav");
 CSound snd_axe("sounds\\axe.wav");

@@ -1,0 +1,445 @@
+// Scene sprites, picture buttons, the slider and smoke, on real TGA files in a temporary program folder.
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <vector>
+#include "app/app_state.h"
+#include "app/input.h"
+#include "game/image_button.h"
+#include "game/level_progress.h"
+#include "game/scene_sprite.h"
+#include "game/slider.h"
+#include "game/smoke.h"
+#include "game/thing_list.h"
+#include "graphics/graphic_strip.h"
+#include "support/gfx_files.h"
+#include "support/log_capture.h"
+#include "support/scene_files.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+class SceneTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir.make_program_folder();
+        AppState.frameTime = 1000;
+        AppState.frameScale = 1.0;
+        LevelProgress.paused = 0;
+    }
+    // One frame of the list at the given clock.
+    void frame_at(uint32_t ms)
+    {
+        AppState.frameTime = ms;
+        list.think_all();
+        list.resort();
+    }
+    TempFolder dir;
+    LogCapture log;
+    CThingList list;
+};
+
+// The frame shown after each think, one think per frame delay.
+std::vector<int> frames_seen(CSceneSprite& s, uint32_t delay, int thinks)
+{
+    std::vector<int> seen{strip_frame_of(s.picture)};
+    for (int i = 1; i <= thinks; i++) {
+        AppState.frameTime += delay;
+        s.think();
+        seen.push_back(s.visible ? strip_frame_of(s.picture) : 0);
+    }
+    return seen;
+}
+
+}  // namespace
+
+TEST_F(SceneTest, PlayOnceHidesAfterTheLastFrameThenTheEndModeRemovesIt)
+{
+    ASSERT_TRUE(write_strip(dir, "graphics/misc/boom_00", 3, 8, 6));
+    CGraphicStrip strip;
+    strip.set_name("graphics\\misc\\boom_00");
+    auto* s = new CSceneSprite;
+    list.add_thing(s);
+    ASSERT_TRUE(s->play_strip(&strip, 100));
+    s->expire_after(1000);  // started at 1000: ends at 2000
+    EXPECT_EQ(s->width, 8);
+    EXPECT_EQ(s->height, 6);
+
+    std::vector<int> seen{strip_frame_of(s->picture)};
+    for (uint32_t t = 1100; t <= 1500; t += 100) {
+        frame_at(t);
+        seen.push_back(s->visible ? strip_frame_of(s->picture) : 0);
+    }
+    EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 0, 0, 0}));
+    EXPECT_FALSE(s->animating);
+
+    frame_at(1999);
+    ASSERT_NE(list.find_thing(s->id), nullptr);
+    frame_at(2000);
+    EXPECT_EQ(list.count(), 0);
+    // The borrowed strip outlives the sprite and keeps its frames.
+    uint8_t flip = 0;
+    EXPECT_EQ(strip_frame_of(strip.get_frame(2, &flip)), 2);
+}
+
+TEST_F(SceneTest, LoopAndPingPong)
+{
+    ASSERT_TRUE(write_strip(dir, "graphics/misc/wave_00", 4, 5, 5));
+    CSceneSprite loop;
+    ASSERT_TRUE(loop.animate(30, 40, "graphics\\misc\\wave_00", 50));
+    EXPECT_EQ(frames_seen(loop, 50, 5), (std::vector<int>{1, 2, 3, 4, 1, 2}));
+
+    CSceneSprite pong;
+    ASSERT_TRUE(pong.animate(30, 40, "graphics\\misc\\wave_00", 50));
+    pong.animMode = ANIM_PING_PONG;
+    EXPECT_EQ(frames_seen(pong, 50, 7), (std::vector<int>{1, 2, 3, 4, 3, 2, 1, 2}));
+
+    // Between two frame times nothing changes; a delay of 0 steps at every think.
+    CSceneSprite idle;
+    ASSERT_TRUE(idle.animate(0, 0, "graphics\\misc\\wave_00", 50));
+    EXPECT_EQ(frames_seen(idle, 10, 4), (std::vector<int>{1, 1, 1, 1, 1}));
+    CSceneSprite fast;
+    ASSERT_TRUE(fast.animate(0, 0, "graphics\\misc\\wave_00", 0));
+    EXPECT_EQ(frames_seen(fast, 0, 3), (std::vector<int>{1, 2, 3, 4}));
+
+    ASSERT_TRUE(write_strip(dir, "graphics/misc/one_00", 1, 5, 5));
+    CSceneSprite single;
+    ASSERT_TRUE(single.animate(0, 0, "graphics\\misc\\one_00", 10));
+    single.animMode = ANIM_PING_PONG;
+    EXPECT_EQ(frames_seen(single, 10, 3), (std::vector<int>{1, 1, 1, 1}));
+}
+
+TEST_F(SceneTest, MoveByRunsItsDistanceAtItsSpeedAndStops)
+{
+    CSceneSprite s;
+    s.show_picture(0, 100, "");
+    s.set_speed(0.51f);
+    s.move_by(232.0f, 0.0f);
+    int frames = 0;
+    double hundredths = 0.0;
+    while (s.moveRemainX != 0.0f && frames < 2000) {
+        AppState.frameScale = frames % 2 ? 1.5 : 0.5;  // uneven frames: the sum of the scales counts
+        hundredths += AppState.frameScale;
+        s.think();
+        frames++;
+    }
+    EXPECT_NEAR(hundredths, 455.0, 1.5);
+    // The last step is never shortened: at most one step past the distance.
+    EXPECT_GE(s.fx, 232.0f);
+    EXPECT_LT(s.fx, 232.0f + 0.51f * 1.5f + 0.001f);
+    EXPECT_EQ(s.x, int(s.fx));
+    EXPECT_EQ(s.y, 100);
+    const float still = s.fx;
+    s.think();
+    EXPECT_EQ(s.fx, still);
+
+    // Upward, as the story text goes.
+    CSceneSprite up;
+    up.show_picture(120, 555, "");
+    up.set_speed(0.11f);
+    up.move_by(0.0f, -650.0f);
+    AppState.frameScale = 10.0;
+    for (int i = 0; i < 600; i++) up.think();
+    EXPECT_LE(up.fy, -95.0f);
+    EXPECT_GT(up.fy, -96.2f);
+    EXPECT_EQ(up.previousY, int(up.fy));  // it stopped: the last step stored the same position
+}
+
+TEST_F(SceneTest, PulseStaysWithinItsBoundsAndTurnsBothWays)
+{
+    ASSERT_TRUE(write_bytes(dir.file("graphics/misc/orb.tga"), make_keyed_tga(40, 40, 200, 40, 40)));
+    CSceneSprite s;
+    ASSERT_TRUE(s.show_picture(120, 160, "graphics\\misc\\orb.tga"));
+    s.pulse(0.01f, 0.0005f, 0.3f);
+    ASSERT_TRUE(s.useScratch);
+    ASSERT_NE(s.scratch, nullptr);
+    float lowest = 1.0f, highest = 0.0f;
+    int turnsUp = 0, turnsDown = 0;
+    uint8_t wasGrowing = s.pulseGrowing;
+    for (int i = 0; i < 3000; i++) {
+        s.think();
+        ASSERT_GE(s.scaleFactor, 0.001f);
+        ASSERT_LE(s.scaleFactor, 1.0f);
+        ASSERT_EQ(s.scaledWidth, int(float(40) * s.scaleFactor));
+        lowest = std::min(lowest, s.scaleFactor);
+        highest = std::max(highest, s.scaleFactor);
+        if (s.pulseGrowing != wasGrowing) (s.pulseGrowing ? turnsUp : turnsDown)++;
+        wasGrowing = s.pulseGrowing;
+    }
+    EXPECT_LT(lowest, 0.3f);
+    EXPECT_GT(lowest, 0.05f);  // it turns near the lower bound, it does not collapse
+    EXPECT_GT(highest, 0.8f);
+    EXPECT_GE(turnsUp, 2);
+    EXPECT_GE(turnsDown, 2);
+
+    // Drawn through the pad at the pulsing size.
+    TestScreen screen(0x1111);
+    s.draw();
+    EXPECT_EQ(screen.drawn_in_row(160), s.scaledWidth);
+}
+
+TEST_F(SceneTest, ShrinkGrowAndTheShrinkMessage)
+{
+    ASSERT_TRUE(write_bytes(dir.file("graphics/misc/sign.tga"), make_keyed_tga(20, 10, 10, 200, 10)));
+    auto* grow = new CSceneSprite;
+    auto* shrink = new CSceneSprite;
+    auto* guarded = new CSceneSprite;
+    auto* later = new CSceneSprite;
+    for (CSceneSprite* s : {grow, shrink, guarded, later}) {
+        s->show_picture(50, 50, "graphics\\misc\\sign.tga");
+        list.add_thing(s);
+    }
+    guarded->protectedFlag = 1;
+    later->shrink_after(300);
+    list.broadcast(MSG_SHRINK_AWAY, nullptr, 0);  // all but the protected one start shrinking
+    grow->grow_in(0.04f);
+    EXPECT_FLOAT_EQ(grow->scaleFactor, 0.01f);
+    EXPECT_EQ(guarded->endMode, END_NONE);
+    EXPECT_EQ(shrink->endMode, END_SHRINK);
+    EXPECT_FLOAT_EQ(shrink->shrinkRate, 0.02f);
+    later->endMode = END_NONE;  // it waits for its own timer instead
+    const uint32_t laterId = later->id, shrinkId = shrink->id, growId = grow->id;
+
+    // 0.9 / 0.02 = 45 hundredths until below 0.1.
+    uint32_t t = 1000;
+    for (int i = 0; i < 44; i++) frame_at(t += 10);
+    EXPECT_NE(list.find_thing(shrinkId), nullptr);
+    frame_at(t += 10);
+    frame_at(t += 10);
+    EXPECT_EQ(list.find_thing(shrinkId), nullptr);
+    EXPECT_NE(list.find_thing(laterId), nullptr);
+    auto* g = static_cast<CSceneSprite*>(list.find_thing(growId));
+    ASSERT_NE(g, nullptr);
+    EXPECT_FLOAT_EQ(g->scaleFactor, 1.0f);  // 0.01 + 46 x 0.04, clamped
+    EXPECT_EQ(g->endMode, END_NONE);
+    EXPECT_EQ(g->scaledWidth, 20);
+    EXPECT_NE(list.find_thing(guarded->id), nullptr);
+    // The delayed shrink began at 1300 and is gone 45 hundredths later.
+    for (int i = 0; i < 60; i++) frame_at(t += 10);
+    EXPECT_EQ(list.find_thing(laterId), nullptr);
+}
+
+TEST_F(SceneTest, AWatchedPauseHoldsEverything)
+{
+    ASSERT_TRUE(write_strip(dir, "graphics/misc/wave_00", 4, 5, 5));
+    CSceneSprite s;
+    ASSERT_TRUE(s.animate(10, 10, "graphics\\misc\\wave_00", 10));
+    s.move_by(100.0f, 0.0f);
+    s.expire_after(5);
+    uint8_t paused = 1;
+    s.watch_pause(&paused);
+    for (int i = 0; i < 10; i++) {
+        AppState.frameTime += 100;
+        s.think();
+    }
+    EXPECT_EQ(s.fx, 10.0f);
+    EXPECT_EQ(strip_frame_of(s.picture), 1);
+    EXPECT_FALSE(s.removeFlag);
+    paused = 0;
+    AppState.frameTime += 100;
+    s.think();
+    EXPECT_TRUE(s.removeFlag);
+}
+
+TEST_F(SceneTest, DragFollowsTheStylusUntilItIsLifted)
+{
+    ASSERT_TRUE(write_bytes(dir.file("graphics/misc/card.tga"), make_keyed_tga(30, 30, 200, 200, 0)));
+    auto* under = new CSceneSprite;
+    auto* card = new CSceneSprite;
+    under->show_picture(100, 100, "graphics\\misc\\card.tga");
+    card->show_picture(100, 100, "graphics\\misc\\card.tga");
+    list.add_thing(card);
+    list.add_thing(under);  // same key, added later: beneath the card
+    card->set_draggable(1);
+    card->raiseOnTap = 1;
+    under->set_sort_key(1500);
+    list.resort();
+
+    g_input.stylusX = 105;
+    g_input.stylusY = 95;
+    g_input.stylusDown = 1;
+    // The tap lands on the top thing, which is the one below until the card is raised.
+    EXPECT_EQ(list.thing_at_point(105, 95, 0, 0), under->id);
+    EXPECT_FALSE(card->dragging);
+    card->message(MSG_TAPPED, nullptr, 0);
+    EXPECT_TRUE(card->dragging);
+    EXPECT_EQ(card->sortKey, 1501);
+
+    g_input.stylusX = 125;
+    g_input.stylusY = 85;
+    card->think();
+    EXPECT_EQ(card->x, 120);
+    EXPECT_EQ(card->y, 90);
+    g_input.stylusDown = 0;
+    g_input.stylusX = 200;
+    card->think();
+    EXPECT_FALSE(card->dragging);
+    EXPECT_EQ(card->x, 120);
+}
+
+TEST_F(SceneTest, SwingTurnsWithinItsBounds)
+{
+    CSceneSprite s;
+    s.show_picture(100, 50, "");
+    s.swing(SWING_X, 60.0f, 140.0f, 0.05f, 1.0f, 0.5f);
+    float lo = 1e9f, hi = -1e9f;
+    int turns = 0;
+    uint8_t up = s.swingUp;
+    for (int i = 0; i < 2000; i++) {
+        s.think();
+        lo = std::min(lo, s.fx);
+        hi = std::max(hi, s.fx);
+        if (s.swingUp != up) turns++;
+        up = s.swingUp;
+    }
+    EXPECT_GE(turns, 8);
+    EXPECT_GT(lo, 50.0f);
+    EXPECT_LT(hi, 150.0f);
+    EXPECT_LT(lo, 75.0f);
+    EXPECT_GT(hi, 125.0f);
+    EXPECT_EQ(s.y, 50);
+}
+
+TEST_F(SceneTest, ButtonsPressReleaseHideAndStillReportWhenDisabled)
+{
+    ASSERT_TRUE(write_bytes(dir.file("graphics/interface/quit.tga"), make_keyed_tga(40, 20, 200, 0, 0)));
+    ASSERT_TRUE(write_bytes(dir.file("graphics/interface/quit_on.tga"), make_keyed_tga(40, 20, 0, 200, 0)));
+    auto* b = new CImageButton;
+    ASSERT_TRUE(b->create("graphics\\interface\\quit.tga", 192, 298));
+    list.add_thing(b);
+    b->clickResult = 7;
+    b->set_alternate("graphics\\interface\\quit_on.tga");
+    TestScreen screen(0x1111);
+    const uint16_t red = rgb565(200, 0, 0), green = rgb565(0, 200, 0);
+
+    list.draw_all();
+    EXPECT_EQ(screen.at(200, 305), red);  // anchored top-left in screen pixels
+    EXPECT_EQ(screen.at(191, 305), 0x1111);
+    // A tap presses it (the screens convert stylus points to world points first; the view is at 0).
+    EXPECT_EQ(list.thing_at_point(200, 305, 0, 0), 7u);
+    EXPECT_TRUE(b->showingAlternate);
+    list.draw_all();
+    EXPECT_EQ(screen.at(200, 305), green);
+    b->release();
+    screen.clear();
+    list.draw_all();
+    EXPECT_EQ(screen.at(200, 305), red);
+
+    b->disabled = 1;
+    EXPECT_EQ(list.thing_at_point(200, 305, 0, 0), 7u);
+    EXPECT_FALSE(b->showingAlternate);
+
+    b->disabled = 0;
+    b->set_hidden_unless_pressed();
+    screen.clear();
+    list.draw_all();
+    EXPECT_EQ(screen.drawn_in_row(305), 0);
+    b->press();
+    list.draw_all();
+    EXPECT_EQ(screen.at(200, 305), green);
+}
+
+TEST_F(SceneTest, SliderLightsButtonsUpToItsValueAndTakesTheirTaps)
+{
+    ASSERT_TRUE(write_bytes(dir.file("graphics/interface/dot.tga"), make_keyed_tga(8, 8, 90, 90, 90)));
+    ASSERT_TRUE(write_bytes(dir.file("graphics/interface/dot_lit.tga"), make_keyed_tga(8, 8, 250, 250, 0)));
+    auto* slider = new CSlider(&list);
+    const uint32_t sliderId = list.add_thing(slider);
+    slider->place(46, 148);
+    slider->spacing = 22;
+    ASSERT_TRUE(slider->create_buttons("graphics\\interface\\dot.tga", "graphics\\interface\\dot_lit.tga"));
+    auto lit = [&] {
+        std::vector<int> on;
+        for (int i = 0; i < slider->count; i++) {
+            auto* b = static_cast<CImageButton*>(list.find_thing(slider->buttons[i]));
+            on.push_back(b->showingAlternate);
+        }
+        return on;
+    };
+    auto* third = static_cast<CImageButton*>(list.find_thing(slider->buttons[2]));
+    EXPECT_EQ(third->x, 46 + 2 * (8 + 22));
+
+    slider->set_range(0.0f, 100.0f, 50.0f);
+    EXPECT_EQ(lit(), (std::vector<int>{1, 1, 1, 0, 0}));
+    EXPECT_STREQ(third->currentFile, "graphics\\interface\\dot_lit.tga");
+    slider->set_value(49.9f);
+    EXPECT_EQ(lit(), (std::vector<int>{1, 1, 0, 0, 0}));
+    slider->set_value(-20.0f);
+    EXPECT_EQ(slider->current, 0.0f);
+    EXPECT_EQ(lit(), (std::vector<int>{1, 0, 0, 0, 0}));
+
+    // A tap on the fourth dot reports the slider and sets its value.
+    auto* fourth = static_cast<CImageButton*>(list.find_thing(slider->buttons[3]));
+    EXPECT_EQ(list.thing_at_point(fourth->x + 4, 148 + 4, 0, 0), sliderId);
+    EXPECT_FLOAT_EQ(slider->current, 75.0f);
+    EXPECT_EQ(lit(), (std::vector<int>{1, 1, 1, 1, 0}));
+
+    // The volume range: every dot stands for a whole value once cut.
+    slider->set_range(0.0f, 65535.0f, 0.0f);
+    std::vector<int> values;
+    for (int i = 0; i < 5; i++) values.push_back(int(slider->button_value(i)));
+    EXPECT_EQ(values, (std::vector<int>{0, 16383, 32767, 49151, 65535}));
+}
+
+TEST_F(SceneTest, SmokeEmitsPuffsEachPeriodUnlessPaused)
+{
+    ASSERT_TRUE(write_strip(dir, "graphics/misc/smokesmall", 2, 20, 20));
+    auto* emitter = new CSmokeEmitter;
+    emitter->place(300, 150, 0);
+    emitter->set_period(150);  // from 1000
+    list.add_thing(emitter);
+    frame_at(1100);
+    EXPECT_EQ(list.count(), 1);
+    frame_at(1150);
+    ASSERT_EQ(list.count(), 2);
+    CSmokePuff* puff = nullptr;
+    for (CThing* t = list.first_thing(); t; t = list.next_thing())
+        if (auto* p = dynamic_cast<CSmokePuff*>(t)) puff = p;
+    ASSERT_NE(puff, nullptr);
+    EXPECT_EQ(puff->scalePercent, 40);
+    EXPECT_EQ(puff->scaledWidth, 8);
+    EXPECT_GE(puff->x, 300);
+    EXPECT_LT(puff->x, 340);
+    EXPECT_GE(puff->sortKey, 150 + 45);  // its y when it was made, plus 45
+    EXPECT_LT(puff->sortKey, 190 + 45);
+    EXPECT_EQ(puff->screenSpace, 0);
+    LevelProgress.paused = 1;
+    frame_at(1300);
+    frame_at(1450);
+    EXPECT_EQ(list.count(), 2);
+    LevelProgress.paused = 0;
+    frame_at(1600);
+    EXPECT_EQ(list.count(), 3);
+}
+
+TEST_F(SceneTest, PuffsRiseDriftGrowAndGo)
+{
+    ASSERT_TRUE(write_strip(dir, "graphics/misc/smokesmall", 2, 20, 20));
+    auto* still = new CSmokePuff(100, 100, -0.1f);  // a negative drift does not drift at all
+    auto* drifting = new CSmokePuff(5, 100, 0.12f);
+    list.add_thing(still);
+    list.add_thing(drifting);
+    const uint32_t stillId = still->id;
+    frame_at(1010);
+    EXPECT_EQ(still->fx, 100.0f);
+    EXPECT_FLOAT_EQ(still->fy, 99.6f);
+    EXPECT_FLOAT_EQ(drifting->drift, 0.09f);
+    EXPECT_FLOAT_EQ(drifting->fx, 5.0f - 0.09f);
+    for (int i = 0; i < 5; i++) frame_at(1020 + 10 * uint32_t(i));
+    // Drift is spent after four frames; past the left edge it wraps round the playfield.
+    EXPECT_NEAR(drifting->fx, 5.0f - (0.09f + 0.06f + 0.03f), 0.001f);
+    auto* wrap = new CSmokePuff(0, 100, 0.5f);
+    list.add_thing(wrap);
+    frame_at(1080);
+    EXPECT_GT(wrap->x, 600);
+
+    // 2 % each 50 ms from 40 %: past 90 % on the 26th growth.
+    int growths = 1;  // the one at 1050
+    for (uint32_t t = 1100; list.find_thing(stillId) && growths < 40; t += 50) {
+        ASSERT_EQ(still->scalePercent, 40 + 2 * growths);
+        frame_at(t);
+        growths++;
+    }
+    EXPECT_EQ(growths, 26);
+    EXPECT_EQ(list.find_thing(stillId), nullptr);
+}
