@@ -4,6 +4,7 @@
 #include "game/level_progress.h"
 #include "game/smoke.h"
 #include "game/thing_list.h"
+#include "game/well_known_ids.h"
 #include "graphics/font_rast.h"
 #include "graphics/graphic_strip.h"
 #include "graphics/playfield.h"
@@ -22,6 +23,8 @@ CSound story_music("sounds\\story.wav");
 // 6. the level select click timer
 // 7. the level progress record
 LevelProgressRecord LevelProgress;
+// the well-known id table of the screens
+uint32_t WellKnownIds[kWellKnownIdCount];
 // 8. the application record
 AppStateRecord AppState;
 // 9. the playfield

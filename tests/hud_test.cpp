@@ -1,0 +1,335 @@
+// The HUD on real files: the message line's slide and hold, the meter, the spell bar, and the game-wide services.
+#include <gtest/gtest.h>
+#include <cstring>
+#include <string>
+#include <vector>
+#include "app/app_state.h"
+#include "game/ambient_sound.h"
+#include "game/game_services.h"
+#include "game/level_progress.h"
+#include "game/message_line.h"
+#include "game/meter.h"
+#include "game/scene_sprite.h"
+#include "game/spell_bar.h"
+#include "game/spell_table.h"
+#include "game/thing_list.h"
+#include "game/well_known_ids.h"
+#include "sound/mixer.h"
+#include "sound/wave_out_manual.h"
+#include "support/scene_files.h"
+#include "support/temp_folder.h"
+#include "util/strings.h"
+
+namespace {
+
+constexpr uint16_t kFloor = 0x1111;
+constexpr uint16_t kPanel = 10565;
+
+class HudTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir.make_program_folder();
+        AppState.frameTime = 1000;
+        AppState.frameScale = 1.0;
+        AppState.currentGameList = &list;
+        clear_well_known_ids();
+        clear_level_counters(LevelProgress);
+    }
+    void TearDown() override { AppState.currentGameList = nullptr; }
+    // One game frame at the given clock: think, resort, draw.
+    void frame_at(uint32_t ms)
+    {
+        AppState.frameTime = ms;
+        list.think_all();
+        list.resort();
+        screen.clear();
+        list.draw_all();
+    }
+    TempFolder dir;
+    CThingList list;
+    TestScreen screen{kFloor};
+};
+
+CMessageLine* add_message_line(CThingList& list)
+{
+    auto* line = new CMessageLine;
+    WellKnownIds[SLOT_MESSAGE_LINE] = list.add_thing(line);
+    line->place(-40, 53);
+    return line;
+}
+
+}  // namespace
+
+TEST_F(HudTest, MessageHoldsExactlyItsTimeOnceSlidIn)
+{
+    CMessageLine* line = add_message_line(list);
+    EXPECT_EQ(line->sortKey, 700);
+    AppState.frameScale = 10.0;  // 13.65 pixels a frame
+    show_message("Found life", 2000);
+    ASSERT_TRUE(line->sliding);
+    uint32_t t = 1000;
+    int frames = 0;
+    while (line->phase == MESSAGE_SLIDING_IN && frames < 100) {
+        frame_at(t += 10);
+        frames++;
+    }
+    EXPECT_EQ(frames, 7);  // 93 pixels from -40 to 53
+    const uint32_t arrived = t;
+    EXPECT_EQ(line->y, 53);
+    // The panel is shown opaque from x 5, text over it.
+    EXPECT_EQ(screen.at(100, 53), kPanel);
+    EXPECT_EQ(screen.at(4, 60), kFloor);
+    EXPECT_EQ(screen.at(239, 112), kPanel);
+    EXPECT_EQ(screen.at(239, 113), kFloor);
+    int textPixels = 0;
+    for (int y = 53; y < 113; y++)
+        for (int x = 5; x < 240; x++) textPixels += screen.at(x, y) != kPanel;
+    EXPECT_GT(textPixels, 50);
+
+    frame_at(arrived + 1999);
+    EXPECT_EQ(line->phase, MESSAGE_HOLDING);
+    EXPECT_EQ(line->y, 53);
+    frame_at(arrived + 2000);
+    EXPECT_EQ(line->phase, MESSAGE_SLIDING_OUT);
+    t = arrived + 2000;
+    frames = 0;
+    while (line->sliding && frames < 100) {
+        frame_at(t += 10);
+        frames++;
+    }
+    EXPECT_EQ(frames, 7);
+    EXPECT_EQ(line->y, -40);
+    // Between messages nothing of the panel stays on screen.
+    EXPECT_EQ(screen.drawn_in_row(0), 0);
+}
+
+TEST_F(HudTest, ASecondMessagePushesTheFirstOut)
+{
+    CMessageLine* line = add_message_line(list);
+    AppState.frameScale = 10.0;
+    show_message("The time gate has appeared", 3000);
+    uint32_t t = 1000;
+    for (int i = 0; i < 10; i++) frame_at(t += 10);
+    ASSERT_EQ(line->phase, MESSAGE_HOLDING);
+    std::vector<uint16_t> first(line->picture, line->picture + 240 * 60);
+
+    show_message("Found life", 2000);
+    EXPECT_EQ(line->phase, MESSAGE_SLIDING_OUT);  // at once, long before its 3000 ms
+    EXPECT_TRUE(line->pending);
+    EXPECT_TRUE(std::equal(first.begin(), first.end(), line->picture));  // still the first text going up
+    int up = 0;
+    while (line->phase == MESSAGE_SLIDING_OUT && up < 100) {
+        frame_at(t += 10);
+        up++;
+    }
+    EXPECT_EQ(up, 7);
+    // The second one comes down from the hidden height with its own text and its own time.
+    EXPECT_EQ(line->phase, MESSAGE_SLIDING_IN);
+    EXPECT_FALSE(line->pending);
+    EXPECT_EQ(line->holdTime, 2000u);
+    EXPECT_FALSE(std::equal(first.begin(), first.end(), line->picture));
+    EXPECT_LT(line->y, 0);
+    for (int i = 0; i < 7; i++) frame_at(t += 10);
+    EXPECT_EQ(line->phase, MESSAGE_HOLDING);
+}
+
+TEST_F(HudTest, ServicesDoNothingWithoutTheirThing)
+{
+    show_message("nobody", 100);  // no message line in the slot
+    mute_ambient(100);
+    CMessageLine* line = add_message_line(list);
+    AppState.currentGameList = nullptr;
+    show_message("no list", 100);
+    EXPECT_FALSE(line->sliding);
+    AppState.currentGameList = &list;
+    WellKnownIds[SLOT_MESSAGE_LINE] = 999;  // a stale id
+    show_message("stale", 100);
+    EXPECT_FALSE(line->sliding);
+    // A slot holding something else is not mistaken for the message line.
+    WellKnownIds[SLOT_AMBIENT_SOUND] = line->id;
+    mute_ambient(100);
+}
+
+TEST_F(HudTest, MeterShowsItsShareOfTheBar)
+{
+    ASSERT_TRUE(write_bytes(dir.file("graphics/misc/time_meter.tga"), make_keyed_tga(100, 10, 220, 30, 30)));
+    auto* meter = new CMeter;
+    list.add_thing(meter);
+    ASSERT_TRUE(meter->create(&list, "", "graphics\\misc\\time_meter.tga", 3, 307));
+    EXPECT_EQ(meter->backId, 0u);
+    meter->set_range(0.0f, 75.0f);
+    meter->set_value(30.0f);
+    frame_at(1010);
+    EXPECT_EQ(screen.drawn_in_row(310), 40);
+    EXPECT_NE(screen.at(3, 310), kFloor);
+    EXPECT_NE(screen.at(42, 310), kFloor);
+    EXPECT_EQ(screen.at(43, 310), kFloor);
+
+    // Above the range the bar is full, never wider; below it empty.
+    meter->set_value(90.0f);
+    frame_at(1020);
+    EXPECT_EQ(screen.drawn_in_row(310), 100);
+    meter->set_value(-5.0f);
+    frame_at(1030);
+    EXPECT_EQ(screen.drawn_in_row(310), 0);
+
+    // With a rate the bar closes the gap a share at a time.
+    meter->set_rate(0.1f);
+    AppState.frameScale = 2.0;
+    meter->set_value(75.0f);
+    EXPECT_NEAR(meter->displayed, 0.2f, 1e-5f);
+    meter->set_value(75.0f);
+    EXPECT_NEAR(meter->displayed, 0.36f, 1e-5f);
+    AppState.frameScale = 50.0;  // a stall closes the gap without overshooting
+    meter->set_value(75.0f);
+    EXPECT_FLOAT_EQ(meter->displayed, 1.0f);
+
+    // The tint reaches both pictures as drawn offsets.
+    meter->set_rate(0.0f);
+    meter->set_tint(-31.0f, -63.0f, -31.0f);
+    frame_at(1040);
+    EXPECT_EQ(screen.at(50, 310), 0);
+}
+
+TEST_F(HudTest, MeterWithoutItsBarReportsAndCarriesOn)
+{
+    auto* meter = new CMeter;
+    list.add_thing(meter);
+    EXPECT_FALSE(meter->create(&list, "", "graphics\\misc\\missing.tga", 3, 307));
+    EXPECT_EQ(list.count(), 1);
+    meter->set_value(10.0f);  // logs, changes nothing
+    frame_at(1010);
+}
+
+TEST_F(HudTest, SpellBarShowsOwnedSpellsSelectsAndDrops)
+{
+    for (const char* icon : {"icon_fire", "icon_big_fire", "icon_lightning", "icon_abomb"})
+        ASSERT_TRUE(write_strip(dir, std::string("graphics/misc/") + icon, 2, 30, 30));
+    ASSERT_TRUE(write_bytes(dir.file("graphics/misc/icon_border.tga"), make_keyed_tga(38, 38, 255, 255, 0)));
+    reset_spell_table();
+    SpellTable[SPELL_LIGHTNING].usesLeft = 3;
+    auto* bar = new CSpellBar;
+    const uint32_t barId = list.add_thing(bar);
+    bar->init();
+    EXPECT_EQ(LevelProgress.spellBarId, barId);
+    EXPECT_NE(LevelProgress.spellIconIds[SPELL_FIREBALL], 0u);
+    EXPECT_EQ(LevelProgress.spellIconIds[SPELL_SUPER_FIREBALL], 0u);
+    EXPECT_NE(LevelProgress.spellIconIds[SPELL_LIGHTNING], 0u);
+    auto sprite = [&](uint32_t id) { return static_cast<CSceneSprite*>(list.find_thing(id)); };
+    CSceneSprite* border = sprite(bar->borderId);
+    ASSERT_NE(border, nullptr);
+    EXPECT_TRUE(border->visible);
+    EXPECT_EQ(border->x, 20);  // framing the selected fireball
+    CSceneSprite* fire = sprite(LevelProgress.spellIconIds[SPELL_FIREBALL]);
+    EXPECT_EQ(fire->x, 20 + 19);
+    EXPECT_EQ(fire->y, 5 + 17);
+    EXPECT_FLOAT_EQ(fire->scaleFactor, 0.01f);
+    for (int i = 0; i < 30; i++) frame_at(1010 + 10 * uint32_t(i));
+    EXPECT_FLOAT_EQ(fire->scaleFactor, 1.0f);
+    // A tap on an icon reaches it (the game screen matches the id against the icon ids).
+    EXPECT_EQ(list.thing_at_point(20 + 19, 5 + 17, 0, 0), LevelProgress.spellIconIds[SPELL_FIREBALL]);
+
+    // Each owned spell has its count under its icon, white strokes on transparent black.
+    CSceneSprite* label = sprite(bar->labelIds[SPELL_LIGHTNING]);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->x, 20 + 104 + 19);
+    EXPECT_EQ(label->y, 5 + 47);
+    int white = 0;
+    for (int i = 0; i < 32 * 26; i++) white += label->picture[i] == 0xFFFF;
+    EXPECT_GT(white, 5);
+
+    bar->select(SPELL_LIGHTNING);
+    EXPECT_EQ(SelectedSpell, SPELL_LIGHTNING);
+    EXPECT_EQ(border->x, 20 + 104);
+    // Selecting a spell that has no icon yet makes one.
+    bar->select(SPELL_SUPER_FIREBALL);
+    EXPECT_NE(LevelProgress.spellIconIds[SPELL_SUPER_FIREBALL], 0u);
+
+    // Lightning runs out: its icon and count shrink away and the lowest owned spell is framed.
+    bar->select(SPELL_LIGHTNING);
+    SpellTable[SPELL_LIGHTNING].usesLeft = 0;
+    const uint32_t lightningIcon = LevelProgress.spellIconIds[SPELL_LIGHTNING];
+    bar->drop_selected();
+    EXPECT_EQ(LevelProgress.spellIconIds[SPELL_LIGHTNING], 0u);
+    EXPECT_EQ(SelectedSpell, SPELL_FIREBALL);
+    EXPECT_EQ(border->x, 20);
+    EXPECT_EQ(sprite(lightningIcon)->endMode, END_SHRINK);
+    for (int i = 0; i < 40; i++) frame_at(2000 + 10 * uint32_t(i));
+    EXPECT_EQ(list.find_thing(lightningIcon), nullptr);
+
+    // The last one: the border goes and nothing is left on the bar.
+    SpellTable[SPELL_FIREBALL].usesLeft = 0;
+    bar->drop_selected();
+    EXPECT_EQ(SelectedSpell, SPELL_NONE);
+    EXPECT_FALSE(border->visible);
+    SpellTable[SPELL_SUPER_FIREBALL].usesLeft = 0;
+    bar->select(SPELL_SUPER_FIREBALL);
+    bar->drop_selected();
+    for (int i = 0; i < 40; i++) frame_at(3000 + 10 * uint32_t(i));
+    int shown = 0;
+    for (CThing* t = list.first_thing(); t; t = list.next_thing())
+        if (auto* s = dynamic_cast<CSceneSprite*>(t)) shown += s->visible;
+    EXPECT_EQ(shown, 0);
+    EXPECT_FALSE(border->visible);
+}
+
+namespace {
+// A plain 8-bit mono WAVE at 22050 Hz.
+std::vector<uint8_t> short_wave()
+{
+    const uint32_t n = 200;
+    std::vector<uint8_t> w;
+    auto word = [&](uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; i++) w.push_back(uint8_t(v >> (8 * i)));
+    };
+    for (char c : std::string("RIFF")) w.push_back(uint8_t(c));
+    word(36 + n, 4);
+    for (char c : std::string("WAVEfmt ")) w.push_back(uint8_t(c));
+    word(16, 4);
+    word(1, 2);
+    word(1, 2);
+    word(22050, 4);
+    word(22050, 4);
+    word(1, 2);
+    word(8, 2);
+    for (char c : std::string("data")) w.push_back(uint8_t(c));
+    word(n, 4);
+    for (uint32_t i = 0; i < n; i++) w.push_back(uint8_t(128 + (i % 20)));
+    return w;
+}
+}  // namespace
+
+TEST_F(HudTest, AmbientSoundPlaysOnItsDelayAndKeepsQuietWhileMuted)
+{
+    CManualWaveOut device;
+    wave_out_select(&device);
+    ASSERT_TRUE(write_bytes(dir.file("sounds/wind.wav"), short_wave()));
+    LevelScript& s = LevelProgress.script;
+    copy_text(s.ambientSound1, sizeof s.ambientSound1, "sounds\\wind.wav");
+    s.ambientSound2[0] = '\0';
+    s.ambientMin = 500;
+    s.ambientMax = 500;  // equal bounds: exactly 500
+    s.ambientOn = 1;
+    auto* ambient = new CAmbientSound;
+    WellKnownIds[SLOT_AMBIENT_SOUND] = list.add_thing(ambient);
+
+    frame_at(1499);
+    EXPECT_EQ(mixer_playing_channels(), 0);
+    frame_at(1500);
+    EXPECT_EQ(mixer_playing_channels(), 1);
+    mixer_shutdown();
+
+    mute_ambient(3000);  // from 1500 to 4500
+    for (uint32_t t = 1600; t < 4500; t += 100) frame_at(t);
+    EXPECT_EQ(mixer_playing_channels(), 0);
+    frame_at(4500);
+    EXPECT_EQ(mixer_playing_channels(), 1);
+    mixer_shutdown();
+
+    s.ambientOn = 0;  // a level without ambient sounds never plays them
+    for (uint32_t t = 5000; t < 9000; t += 100) frame_at(t);
+    EXPECT_EQ(mixer_playing_channels(), 0);
+    mixer_shutdown();
+    wave_out_select(nullptr);
+}
