@@ -8,6 +8,7 @@
 #include "graphics/font_rast.h"
 #include "graphics/graphic_strip.h"
 #include "graphics/playfield.h"
+#include "level/loader.h"
 #include "sound/sound_table.h"
 
 // 1. the input state
@@ -31,6 +32,8 @@ AppStateRecord AppState;
 CPlayfield Playfield;
 // the text style every print uses
 CFontRast TextStyle;
+// the loading indicator
+CLoader Loader;
 // 10. the monster kinds table, the hero's strip sets, the shared sound records
 CGraphicStrip SmokeStrip;  // the smoke puffs' frames
 CSound snd_spawn("sounds\\spawn.wav");

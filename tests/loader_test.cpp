@@ -1,0 +1,268 @@
+// The loading indicator over the headless display, and a level's background, hard boxes and scenery built
+// from its script into the game list and shown across the wrap seam.
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+#include "app/app_state.h"
+#include "game/level_progress.h"
+#include "game/scene_sprite.h"
+#include "game/thing_list.h"
+#include "graphics/display.h"
+#include "graphics/graphic_strip.h"
+#include "graphics/playfield.h"
+#include "level/level_scan.h"
+#include "level/level_script.h"
+#include "level/loader.h"
+#include "level/scan_things.h"
+#include "platform/platform.h"
+#include "platform/video.h"
+#include "support/gfx_files.h"
+#include "support/log_capture.h"
+#include "support/scene_files.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+class LoaderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        PlatformConfig config;
+        config.headless = true;
+        config.fixedStepMs = 10;
+        config.uncapped = true;
+        ASSERT_TRUE(platform_init(config));
+        ASSERT_TRUE(open_display());
+        ASSERT_TRUE(create_buffers());
+        dir.make_program_folder();
+        AppState.frameTime = 1000;
+        AppState.frameScale = 1.0;
+    }
+    void TearDown() override
+    {
+        GameList.clear();
+        Playfield.clear_hard_boxes();
+        Playfield.free_background();
+        free_buffers();
+        close_display();
+        platform_shutdown();
+    }
+    // One game frame as the game screen draws it: background, things, present.
+    void game_frame()
+    {
+        GameList.think_all();
+        GameList.resort();
+        Playfield.request_redraw(1);
+        Playfield.update(AppState.backBuffer);
+        GameList.draw_all();
+        present();
+    }
+    // Saves the presented frame; with VORLAINE_SHOTS set also into that folder, for a person to look at.
+    void screenshot(const std::string& name)
+    {
+        const std::string path = dir.file(name);
+        ASSERT_TRUE(video_save_screenshot(path.c_str()));
+        ASSERT_TRUE(path_exists(path));
+        if (const char* keep = std::getenv("VORLAINE_SHOTS")) {
+            std::error_code ec;
+            std::filesystem::copy_file(path, std::string(keep) + "/" + name,
+                                       std::filesystem::copy_options::overwrite_existing, ec);
+        }
+    }
+    // Level start's part of it: the script's background, limits, hard boxes and scenery.
+    void build_level(int n)
+    {
+        LevelScript& s = LevelProgress.script;
+        reset_level_script(s);
+        ASSERT_TRUE(load_level_settings(s, n));
+        ASSERT_TRUE(Playfield.load_background(s.backgroundName));
+        Playfield.fieldStart = s.fieldStart;
+        Playfield.fieldEnd = s.fieldEnd;
+        Playfield.scaleMod = s.scaleMod;
+        Playfield.set_playfield_rect(s.playfieldRect);
+        Playfield.clear_hard_boxes();
+        ASSERT_TRUE(scan_hard_boxes(s));
+        ASSERT_TRUE(scan_sprites(s, GameList));
+    }
+    uint16_t back(int x, int y) const { return AppState.backBuffer[y * 240 + x]; }
+    TempFolder dir;
+    LogCapture log;
+};
+
+// A 640 x 240 background: sky over ground, a vertical post every 80 columns, and the first and last
+// 16 columns marked (red at the start, blue at the end) so the seam shows.
+std::vector<uint8_t> seam_background()
+{
+    std::vector<Bgr> palette(256);
+    palette[1] = Bgr{230, 160, 90};   // sky
+    palette[2] = Bgr{40, 120, 60};    // ground
+    palette[3] = Bgr{30, 30, 30};     // posts
+    palette[4] = Bgr{0, 0, 230};      // the first columns: red
+    palette[5] = Bgr{230, 0, 0};      // the last columns: blue
+    std::vector<uint8_t> idx(640 * 240);
+    for (int y = 0; y < 240; y++)
+        for (int x = 0; x < 640; x++) {
+            uint8_t c = y < 90 ? 1 : 2;
+            if (x % 80 == 40) c = 3;
+            if (x < 16) c = 4;
+            if (x >= 624) c = 5;
+            idx[size_t(y) * 640 + size_t(x)] = c;
+        }
+    return make_tga(640, 240, palette, idx);
+}
+
+const char* kLevel =
+    "; a test level\r\n"
+    "background_graphic|graphics\\backgrounds\\seam.tga\r\n"
+    "rect_playfield|0|90|640|235\r\n"
+    "set_field_start|150\r\n"
+    "set_field_end|5\r\n"
+    "set_scale_mod|0.8\r\n"
+    "add_hardbox|100|100|200|200|0\r\n"
+    "add_hardbox|150|150|160|160|1\r\n"
+    "sprite_clear\r\n"
+    "filename|graphics\\scenery\\tree.tga\r\n"
+    "cordinates|632|200\r\n"
+    "orientation|down_middle\r\n"
+    "sprite_create\r\n"
+    "sprite_clear\r\n"
+    "filename|graphics\\scenery\\torch_00\r\n"
+    "animation_active|100\r\n"
+    "cordinates|20|150\r\n"
+    "orientation|centered\r\n"
+    "set_sort|5000\r\n"
+    "sprite_create\r\n"
+    "kills_required_to_continue|4\r\n";
+
+}  // namespace
+
+TEST_F(LoaderTest, ShowWithoutInitialisingOnlyComplains)
+{
+    CLoader loader;
+    loader.show(1);
+    EXPECT_FALSE(loader.visible);
+    EXPECT_TRUE(log.contains("ERROR:  loading graphic not initted, how are we gonna show it?"));
+    loader.draw();  // nothing to draw, nothing breaks
+}
+
+TEST_F(LoaderTest, EveryStripLoadAdvancesAndPresentsTheIndicator)
+{
+    ASSERT_TRUE(write_strip(dir, "graphics/misc/loading_", 3, 16, 16));
+    ASSERT_TRUE(write_strip(dir, "graphics/misc/a_00", 2, 4, 4));
+    ASSERT_TRUE(write_strip(dir, "graphics/misc/b_00", 2, 4, 4));
+    Loader.initialise(100, 100, "graphics\\misc\\loading_");
+    ASSERT_NE(Loader.sprite, nullptr);
+    EXPECT_EQ(Loader.sprite->frame, 1);
+
+    // Hidden, a load draws nothing.
+    CGraphicStrip a, b, c;
+    a.set_name("graphics\\misc\\a_00");
+    ASSERT_TRUE(a.load());
+    EXPECT_EQ(Loader.sprite->frame, 1);
+    EXPECT_EQ(back(100, 100), 0);
+
+    Loader.show(1);
+    Loader.draw();  // level start draws it once
+    EXPECT_EQ(Loader.sprite->frame, 2);
+    EXPECT_EQ(back(100, 100), Loader.sprite->picture[5]);
+    b.set_name("graphics\\misc\\b_00");
+    ASSERT_TRUE(b.load());
+    EXPECT_EQ(Loader.sprite->frame, 3);
+    c.set_name("graphics\\misc\\missing_00");
+    EXPECT_FALSE(c.load());  // a failed load still moves it on
+    EXPECT_EQ(Loader.sprite->frame, 1);
+    EXPECT_EQ(strip_frame_of(Loader.sprite->picture), 1);
+
+    Loader.set_position(176, 297);
+    ASSERT_TRUE(a.load());
+    EXPECT_EQ(back(176, 297), Loader.sprite->picture[5]);
+    screenshot("loader.png");
+
+    Loader.show(0);
+    AppState.backBuffer[297 * 240 + 176] = 0x1234;
+    ASSERT_TRUE(b.load());
+    EXPECT_EQ(back(176, 297), 0x1234);
+}
+
+TEST_F(LoaderTest, ALevelsBackgroundHardBoxesAndSceneryShowAcrossTheSeam)
+{
+    ASSERT_TRUE(write_bytes(dir.file("graphics/backgrounds/seam.tga"), seam_background()));
+    ASSERT_TRUE(write_bytes(dir.file("graphics/scenery/tree.tga"), make_keyed_tga(24, 60, 250, 220, 0)));
+    ASSERT_TRUE(write_strip(dir, "graphics/scenery/torch_00", 3, 10, 20));
+    ASSERT_TRUE(write_text(dir.file("logic/levels/level1.txt"), kLevel));
+
+    ASSERT_NO_FATAL_FAILURE(build_level(1));
+
+    // Hard boxes in file order: the later box decides.
+    EXPECT_EQ(Playfield.hardBoxCount, 2);
+    EXPECT_TRUE(Playfield.is_walkable(300, 150));
+    EXPECT_FALSE(Playfield.is_walkable(120, 150));
+    EXPECT_TRUE(Playfield.is_walkable(155, 155));
+
+    // The scenery: playfield things with the script's anchors and sort keys.
+    ASSERT_EQ(GameList.count(), 2);
+    GameList.resort();
+    std::vector<CSceneSprite*> sprites;
+    for (CThing* t = GameList.first_thing(); t; t = GameList.next_thing())
+        sprites.push_back(dynamic_cast<CSceneSprite*>(t));
+    ASSERT_NE(sprites[0], nullptr);
+    ASSERT_NE(sprites[1], nullptr);
+    CSceneSprite* tree = sprites[0];
+    CSceneSprite* torch = sprites[1];
+    EXPECT_EQ(tree->x, 632);
+    EXPECT_EQ(tree->anchorMode, ANCHOR_FEET);
+    EXPECT_EQ(tree->screenSpace, 0);
+    EXPECT_EQ(tree->sortKey, 200 + 60);
+    EXPECT_EQ(torch->anchorMode, ANCHOR_CENTRE);
+    EXPECT_EQ(torch->sortKey, 5000);
+    EXPECT_TRUE(torch->animating);
+    EXPECT_EQ(torch->frameDelay, 100u);
+
+    // The view at 500: the background's end fills columns 0-139, its start 140 onwards.
+    Playfield.set_view(500.0f, Playfield.viewY);
+    game_frame();
+    ASSERT_TRUE(Playfield.seamVisible);
+    EXPECT_EQ(Playfield.seamX, 140);
+    const int row = int(200 - Playfield.viewY) - 5;  // near the tree's feet
+    EXPECT_EQ(back(130, row + 30), rgb565(0, 0, 230));   // last columns: blue
+    EXPECT_EQ(back(141, row + 30), rgb565(230, 0, 0));   // first columns: red
+    // The tree stands over the seam: its left part before it, its right part past it.
+    const uint16_t yellow = rgb565(250, 220, 0);
+    EXPECT_EQ(back(632 - 500 - 11, row), yellow);
+    EXPECT_EQ(back(632 - 500 + 11, row), yellow);
+    // The torch, near the playfield's start, is drawn on the copy after the seam.
+    const int torchRow = int(150 - Playfield.viewY);
+    EXPECT_EQ(strip_frame_of(torch->picture), 1);
+    EXPECT_EQ(back(140 + 20, torchRow), torch->picture[10 * 10 + 5]);
+    screenshot("level_seam.png");
+
+    // It animates as the frames go by.
+    AppState.frameTime += 100;
+    game_frame();
+    EXPECT_EQ(strip_frame_of(torch->picture), 2);
+    EXPECT_EQ(back(140 + 20, torchRow), torch->picture[10 * 10 + 5]);
+}
+
+TEST_F(LoaderTest, AGeneratedLevelShowsAcrossTheSeam)
+{
+    const std::string game = VORLAINE_GAME_DIR;
+    if (!path_exists(game + "/logic/levels/level1.txt")) GTEST_SKIP() << "no generated content in " << game;
+    ASSERT_TRUE(copy_game_folder(dir.path()));
+    ASSERT_NO_FATAL_FAILURE(build_level(1));
+    EXPECT_GT(GameList.count(), 0);
+    for (CThing* t = GameList.first_thing(); t; t = GameList.next_thing()) {
+        auto* sprite = dynamic_cast<CSceneSprite*>(t);
+        ASSERT_NE(sprite, nullptr);
+        EXPECT_NE(sprite->picture, nullptr) << sprite->fileName;
+    }
+    // Scrolled so the seam is a third of the way across.
+    Playfield.set_view(float(Playfield.width - 80), Playfield.viewY);
+    for (int i = 0; i < 3; i++) {
+        AppState.frameTime += 100;
+        game_frame();
+    }
+    EXPECT_TRUE(Playfield.seamVisible);
+    screenshot("generated_level_seam.png");
+}
