@@ -47,16 +47,6 @@ TEST(Direction, DirectionToPoints)
     }
 }
 
-TEST(Direction, RadiansOfEachDirection)
-{
-    EXPECT_EQ(direction_radians(6), 0.0f);
-    EXPECT_FLOAT_EQ(direction_radians(2), 1.5707964f);
-    EXPECT_FLOAT_EQ(direction_radians(4), 3.1415927f);
-    EXPECT_FLOAT_EQ(direction_radians(8), 4.712389f);
-    EXPECT_FLOAT_EQ(direction_radians(9), 5.498185f);
-    EXPECT_EQ(direction_radians(5), 0.0f);
-}
-
 TEST(Direction, TurningGoesRoundBothWays)
 {
     for (int i = 0; i < 8; ++i) {

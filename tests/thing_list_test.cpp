@@ -85,7 +85,7 @@ TEST(ThingList, IdsStartAtOneAndAreNeverReused)
     EXPECT_EQ(list.add_thing(nullptr), kNoThing);
 }
 
-TEST(ThingList, DrawsByAscendingKeyAndTheLaterOfEqualKeysBeneath)
+TEST(ThingList, DrawsAndMessagesByAscendingKeyWithTheLaterOfEqualKeysBeneath)
 {
     Journal j;
     CThingList list;
@@ -95,6 +95,8 @@ TEST(ThingList, DrawsByAscendingKeyAndTheLaterOfEqualKeysBeneath)
     uint32_t d = list.add_thing(new Probe(j, 20));
     EXPECT_EQ(draw_order(list, j), (std::vector<uint32_t>{b, c, a, d}));
     EXPECT_EQ(list.highest_sort_key(), 20);
+    EXPECT_EQ(list.broadcast(MSG_AREA_ATTACK, nullptr, 0), 0);   // messages go in the same order
+    EXPECT_EQ(j.messages, (std::vector<uint32_t>{b, c, a, d}));
 }
 
 TEST(ThingList, ResortMovesChangedThingsOnly)
@@ -190,16 +192,6 @@ TEST(ThingList, TapOnAllHitsEveryThingUnderThePoint)
     EXPECT_EQ(j.flags, (std::vector<int32_t>{1, 1}));
     EXPECT_TRUE(j.tapped.empty());
     EXPECT_EQ(list.thing_at_point(150, 150, 1, 0), kNoThing);
-}
-
-TEST(ThingList, BroadcastReachesEveryThing)
-{
-    Journal j;
-    CThingList list;
-    uint32_t a = list.add_thing(new Probe(j, 3));
-    uint32_t b = list.add_thing(new Probe(j, 1));
-    EXPECT_EQ(list.broadcast(MSG_AREA_ATTACK, nullptr, 0), 0);
-    EXPECT_EQ(j.messages, (std::vector<uint32_t>{b, a}));
 }
 
 TEST(ThingList, MoveToTopNeedsAList)
