@@ -1,0 +1,215 @@
+// Image loading: the TGA reader and its size checks, PNG/JPEG decoding with the width rule, archived pictures.
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include "graphics/picture.h"
+#include "graphics/picture_file.h"
+#include "graphics/tga_reader.h"
+#include "support/gfx_files.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+class ImageTest : public ::testing::Test {
+protected:
+    void SetUp() override { dir.make_program_folder(); }
+    void TearDown() override { free_pixels(pixels); }
+
+    bool load(const char* name)
+    {
+        free_pixels(pixels);
+        pixels = nullptr;
+        w = h = 0;
+        return load_picture_file(&pixels, &w, &h, name);
+    }
+
+    TempFolder dir;
+    LogCapture log;
+    uint16_t* pixels = nullptr;
+    int w = 0, h = 0;
+};
+
+std::vector<uint8_t> three_by_two_tga()
+{
+    std::vector<Bgr> palette(256);
+    palette[0] = Bgr{0x08, 0x40, 0xF0};
+    palette[5] = Bgr{0xFF, 0x80, 0x10};
+    // Top row first here; the file stores [5 5 5] first, as its bottom row.
+    return make_tga(3, 2, palette, {0, 0, 0, 5, 5, 5});
+}
+
+// Column x of the test pattern: every column a different colour.
+void column_colour(int x, uint8_t* r, uint8_t* g, uint8_t* b)
+{
+    *r = uint8_t(x * 2 + 7);
+    *g = uint8_t(255 - x);
+    *b = uint8_t(x * 5);
+}
+
+std::vector<uint8_t> columns_rgb(int width, int height)
+{
+    std::vector<uint8_t> rgb;
+    for (int y = 0; y < height; y++)
+        for (int x = 0; x < width; x++) {
+            uint8_t r, g, b;
+            column_colour(x, &r, &g, &b);
+            rgb.push_back(r);
+            rgb.push_back(g);
+            rgb.push_back(b);
+        }
+    return rgb;
+}
+
+}  // namespace
+
+TEST_F(ImageTest, ThreeByTwoTgaConvertsItsPaletteAndTurnsRowsUpright)
+{
+    ASSERT_TRUE(write_bytes(dir.file("graphics/t.tga"), three_by_two_tga()));
+    ASSERT_TRUE(load("graphics\\t.tga"));
+    ASSERT_EQ(w, 3);
+    ASSERT_EQ(h, 2);
+    const uint16_t top = rgb565(0xF0, 0x40, 0x08);
+    for (int x = 0; x < 3; x++) {
+        EXPECT_EQ(pixels[x], top);
+        EXPECT_EQ(pixels[3 + x], 0x141F);  // red 2, green 32, blue 31
+    }
+}
+
+TEST_F(ImageTest, UpperCaseTgaGoesToTheDecoder)
+{
+    // A real TGA under an upper-case name is not the decoder's business.
+    ASSERT_TRUE(write_bytes(dir.file("graphics/t.TGA"), three_by_two_tga()));
+    EXPECT_FALSE(load("graphics\\t.TGA"));
+    EXPECT_TRUE(log.contains("Error decompressing " + dir.path() + "graphics\\t.TGA."));
+    // A PNG under such a name decodes.
+    ASSERT_TRUE(write_flat_png(dir.file("graphics/p.TGA"), 8, 4, 0x20, 0x40, 0x80));
+    ASSERT_TRUE(load("graphics\\p.TGA"));
+    EXPECT_EQ(w, 8);
+    EXPECT_EQ(pixels[0], rgb565(0x20, 0x40, 0x80));
+}
+
+TEST_F(ImageTest, DecodedWidthsRoundDownToWholeGroupsOfFour)
+{
+    for (int width : {100, 101, 102, 103, 104}) {
+        std::string file = "graphics/w" + std::to_string(width) + ".png";
+        ASSERT_TRUE(write_png(dir.file(file), width, 50, columns_rgb(width, 50)));
+        std::string name = "graphics\\w" + std::to_string(width) + ".png";
+        ASSERT_TRUE(load(name.c_str()));
+        EXPECT_EQ(w, width == 104 ? 104 : 100) << width;
+        EXPECT_EQ(h, 50);
+        // Rows follow each other without gaps: the last kept column of the last row is column w - 1.
+        uint8_t r, g, b;
+        column_colour(w - 1, &r, &g, &b);
+        EXPECT_EQ(pixels[size_t(w) * 49 + size_t(w - 1)], rgb565(r, g, b)) << width;
+        column_colour(0, &r, &g, &b);
+        EXPECT_EQ(pixels[size_t(w) * 49], rgb565(r, g, b)) << width;
+    }
+    EXPECT_EQ(converted_width(3), 0);
+    EXPECT_EQ(converted_width(5), 4);
+}
+
+TEST_F(ImageTest, JpegDecodesToNearlyItsColours)
+{
+    ASSERT_TRUE(write_jpg(dir.file("graphics/interface/title_main.jpg"), 240, 320,
+                          std::vector<uint8_t>(240 * 320 * 3, 0x80)));
+    ASSERT_TRUE(load("graphics\\interface\\title_main.jpg"));
+    EXPECT_EQ(w, 240);
+    EXPECT_EQ(h, 320);
+    const uint16_t p = pixels[240 * 160 + 120];
+    EXPECT_NEAR(p >> 11, 0x80 >> 3, 1);
+    EXPECT_NEAR((p >> 5) & 63, 0x80 >> 2, 1);
+}
+
+TEST_F(ImageTest, PngInsideItsArchiveIsDecodedAndTheCopyDeleted)
+{
+    TempFolder staging;
+    ASSERT_TRUE(write_flat_png(staging.file("decompress.png"), 16, 8, 0xFF, 0x00, 0x00));
+    ASSERT_TRUE(write_zip(dir.file("graphics/interface/decompress.zip"),
+                          {{"decompress.png", read_bytes(staging.file("decompress.png"))}}));
+    ASSERT_TRUE(load("graphics\\interface\\decompress.png"));
+    EXPECT_EQ(w, 16);
+    EXPECT_EQ(pixels[0], 0xF800);
+    EXPECT_FALSE(path_exists(dir.file("decompress.png")));
+    EXPECT_TRUE(path_exists(dir.file("graphics/interface/decompress.zip")));
+}
+
+TEST_F(ImageTest, MissingPictureIsReported)
+{
+    EXPECT_FALSE(load("graphics\\gone.tga"));
+    EXPECT_TRUE(log.contains("Couldn't locate graphics\\gone.tga."));
+    EXPECT_EQ(pixels, nullptr);
+}
+
+TEST_F(ImageTest, TgaClaimingMorePixelsThanItHoldsIsRefused)
+{
+    auto file = make_flat_tga(64, 64, 1, 2, 3);
+    file.resize(18 + 768 + 64 * 10);  // ten rows instead of sixty-four
+    ASSERT_TRUE(write_bytes(dir.file("short.tga"), file));
+    EXPECT_FALSE(load("short.tga"));
+    EXPECT_EQ(pixels, nullptr);
+    EXPECT_EQ(log.count_starting("Refused " + dir.path() + "short.tga"), 1);
+
+    // A header too short to hold a size.
+    ASSERT_TRUE(write_bytes(dir.file("tiny.tga"), {0, 1, 1, 0}));
+    EXPECT_FALSE(load("tiny.tga"));
+}
+
+TEST_F(ImageTest, AbsurdTgaSizesAreRefusedBeforeAnythingIsAllocated)
+{
+    for (auto size : {std::pair{4501, 10}, std::pair{10, 4501}, std::pair{0, 10}, std::pair{65535, 65535}}) {
+        auto file = make_flat_tga(1, 1, 1, 2, 3);
+        file[12] = uint8_t(size.first & 0xFF);
+        file[13] = uint8_t(size.first >> 8);
+        file[14] = uint8_t(size.second & 0xFF);
+        file[15] = uint8_t(size.second >> 8);
+        ASSERT_TRUE(write_bytes(dir.file("big.tga"), file));
+        EXPECT_FALSE(load("big.tga")) << size.first << " x " << size.second;
+        EXPECT_EQ(pixels, nullptr);
+    }
+    EXPECT_EQ(log.count_starting("Refused " + dir.path() + "big.tga"), 4);
+}
+
+TEST_F(ImageTest, PictureIntoACallersBufferMustFitIt)
+{
+    ASSERT_TRUE(write_bytes(dir.file("big.tga"), make_flat_tga(40, 40, 0xFF, 0xFF, 0xFF)));
+    ASSERT_TRUE(write_flat_png(dir.file("big.png"), 40, 40, 0xFF, 0xFF, 0xFF));
+    std::vector<uint16_t> buffer(30 * 30 + 1, 0x1234);
+    for (const char* name : {"big.tga", "big.png"}) {
+        uint16_t* p = buffer.data();
+        int bw = 30, bh = 30;
+        EXPECT_FALSE(load_picture_file(&p, &bw, &bh, name)) << name;
+        EXPECT_EQ(p, buffer.data());  // the caller's buffer stays theirs
+        EXPECT_EQ(buffer[30 * 30], 0x1234);
+    }
+    // One that fits is read straight into it.
+    std::vector<uint16_t> screen(240 * 320, 0);
+    uint16_t* p = screen.data();
+    int sw = 240, sh = 320;
+    ASSERT_TRUE(load_picture_file(&p, &sw, &sh, "big.tga"));
+    EXPECT_EQ(sw, 40);
+    EXPECT_EQ(screen[0], 0xFFFF);
+    EXPECT_EQ(screen[40 * 40], 0);
+}
+
+TEST_F(ImageTest, FramesOfAKnownSize)
+{
+    ASSERT_TRUE(write_bytes(dir.file("f.tga"), make_flat_tga(20, 10, 0, 0xFF, 0)));
+    int fw = 0, fh = 0;
+    ASSERT_TRUE(read_tga_size((dir.path() + "f.tga").c_str(), &fw, &fh));
+    EXPECT_EQ(fw, 20);
+    EXPECT_EQ(fh, 10);
+    std::vector<uint16_t> frame(20 * 10 + 1, 0xABCD);
+    ASSERT_TRUE(read_tga_frame((dir.path() + "f.tga").c_str(), 20, 10, frame.data()));
+    EXPECT_EQ(frame[0], 0x07E0);
+    EXPECT_EQ(frame[200], 0xABCD);
+    // A frame file shorter than the size asked for fails and leaves the buffer alone.
+    std::vector<uint16_t> bigger(20 * 20, 0xABCD);
+    EXPECT_FALSE(read_tga_frame((dir.path() + "f.tga").c_str(), 20, 20, bigger.data()));
+    EXPECT_EQ(bigger[0], 0xABCD);
+
+    // decode_into refuses a picture of another size than the buffer's.
+    ASSERT_TRUE(write_flat_png(dir.file("g.png"), 24, 10, 0, 0, 0xFF));
+    EXPECT_FALSE(decode_into(bigger.data(), (dir.path() + "g.png").c_str(), 20, 10));
+    EXPECT_TRUE(decode_into(bigger.data(), (dir.path() + "g.png").c_str(), 24, 10));
+    EXPECT_EQ(bigger[0], 0x001F);
+}

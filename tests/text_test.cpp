@@ -1,0 +1,181 @@
+// Text: outlined, word-wrapped rendering composited onto pictures, through the real font engine.
+#include <gtest/gtest.h>
+#include <set>
+#include <vector>
+#include "app/app_state.h"
+#include "game/visual.h"
+#include "graphics/font_rast.h"
+#include "platform/font.h"
+#include "support/gfx_files.h"
+#include "support/temp_folder.h"
+#include "util/strings.h"
+
+namespace {
+
+constexpr uint16_t kGround = 0x001F;  // blue: never produced by black outline or white body
+
+struct Picture {
+    int w, h;
+    std::vector<uint16_t> px;
+    uint16_t at(int x, int y) const { return px[size_t(y) * size_t(w) + size_t(x)]; }
+};
+
+Picture render(int w, int h, const char* text, uint8_t left, uint8_t plain, int height = 16)
+{
+    Picture p{w, h, std::vector<uint16_t>(size_t(w) * size_t(h), kGround)};
+    TextStyle.set_font(height, "Arial", 0, 0, 1, plain);
+    TextStyle.set_text_colour(0xFFFFFF);
+    Rect r{0, 0, w, h};
+    EXPECT_TRUE(TextStyle.render_text(p.px.data(), w, h, &r, text, left));
+    EXPECT_EQ(r.left, 1);
+    EXPECT_EQ(r.right, w - 1);
+    return p;
+}
+
+// Rows that hold any ink, as bands of consecutive rows.
+int ink_bands(const Picture& p)
+{
+    int bands = 0;
+    bool inBand = false;
+    for (int y = 0; y < p.h; y++) {
+        bool ink = false;
+        for (int x = 0; x < p.w; x++) ink |= p.at(x, y) != kGround;
+        if (ink && !inBand) bands++;
+        inBand = ink;
+    }
+    return bands;
+}
+
+}  // namespace
+
+TEST(Text, PlainTextHasABlackOutlineOnEverySide)
+{
+    Picture p = render(32, 26, "7", 0, 1);
+    int body = 0;
+    for (int y = 1; y < 25; y++)
+        for (int x = 1; x < 31; x++) {
+            const uint16_t c = p.at(x, y);
+            if (c == 0xFFFF) {
+                body++;
+                // No stroke pixel touches the untouched ground along an axis.
+                for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+                    EXPECT_NE(p.at(x + dx, y + dy), kGround) << x << "," << y;
+            } else if (c == 0x0000) {
+                // Outline pixels sit beside a stroke.
+                bool nearBody = false;
+                for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) nearBody |= p.at(x + dx, y + dy) == 0xFFFF;
+                EXPECT_TRUE(nearBody) << x << "," << y;
+            } else {
+                EXPECT_EQ(c, kGround) << "plain text has only three colours";
+            }
+        }
+    EXPECT_GT(body, 10);
+}
+
+TEST(Text, AntialiasedTextBlendsItsEdges)
+{
+    Picture p = render(80, 30, "Sw", 0, 0, 20);
+    std::set<uint16_t> colours(p.px.begin(), p.px.end());
+    EXPECT_GT(colours.size(), 3u);
+}
+
+TEST(Text, CentredAndLeftAlignedPlacement)
+{
+    Picture c = render(120, 24, "ab", 0, 1);
+    Picture l = render(120, 24, "ab", 1, 1);
+    auto extent = [](const Picture& p) {
+        int lo = p.w, hi = -1;
+        for (int y = 0; y < p.h; y++)
+            for (int x = 0; x < p.w; x++)
+                if (p.at(x, y) != kGround) lo = std::min(lo, x), hi = std::max(hi, x);
+        return std::pair{lo, hi};
+    };
+    auto [cl, ch] = extent(c);
+    auto [ll, lh] = extent(l);
+    EXPECT_LE(ll, 3);  // rectangle shrunk by one, outline one further left
+    EXPECT_NEAR(cl, 119 - ch, 3);
+    EXPECT_EQ(ch - cl, lh - ll);
+}
+
+TEST(Text, LongTextWrapsAtWordsAndLineBreaksEndLines)
+{
+    EXPECT_EQ(ink_bands(render(200, 100, "one two", 1, 1)), 1);
+    EXPECT_EQ(ink_bands(render(48, 100, "one two three", 1, 1)), 3);
+    EXPECT_EQ(ink_bands(render(200, 100, "one\r\ntwo\nthree", 1, 1)), 3);
+    // A word wider than the rectangle keeps a line of its own.
+    EXPECT_EQ(ink_bands(render(20, 100, "wolves at the gate", 1, 1)), 4);
+    // The rectangle's bottom cuts what does not fit.
+    TextStyle.set_font(16, "Arial", 0, 0, 1, 1);
+    const int lineHeight = font_line_height(TextStyle.font_handle());
+    EXPECT_EQ(ink_bands(render(48, lineHeight + 2, "one two three", 1, 1)), 1);
+}
+
+TEST(Text, LineHeightFollowsTheCellHeightAskedFor)
+{
+    for (int height : {12, 15, 18, 25}) {
+        TextStyle.set_font(height, "Arial", 0, 0, 0, 1);
+        FontFace* f = TextStyle.font_handle();
+        ASSERT_NE(f, nullptr);
+        TextLine lines[4];
+        EXPECT_EQ(wrap_text(f, "a b", 1000, lines, 4), 1);
+    }
+    Picture a = render(200, 200, "x\nx\nx\nx", 1, 1, 12);
+    Picture b = render(200, 200, "x\nx\nx\nx", 1, 1, 25);
+    auto lastInkRow = [](const Picture& p) {
+        for (int y = p.h - 1; y >= 0; y--)
+            for (int x = 0; x < p.w; x++)
+                if (p.at(x, y) != kGround) return y;
+        return -1;
+    };
+    EXPECT_GT(lastInkRow(b), lastInkRow(a) * 3 / 2);
+    EXPECT_LE(lastInkRow(a), 4 * 12 + 2);
+}
+
+TEST(Text, PrintingOverALoadedPictureKeepsItsPixelsElsewhere)
+{
+    TempFolder dir;
+    dir.make_program_folder();
+    std::vector<uint8_t> rgb;
+    for (int y = 0; y < 60; y++)
+        for (int x = 0; x < 240; x++) {
+            rgb.push_back(uint8_t(x));
+            rgb.push_back(uint8_t(y * 4));
+            rgb.push_back(0x80);
+        }
+    ASSERT_TRUE(write_png(dir.file("graphics/interface/panel.png"), 240, 60, rgb));
+    CVisual v;
+    copy_text(v.fileName, sizeof v.fileName, "graphics\\interface\\panel.png");
+    ASSERT_TRUE(v.load_picture());
+    std::vector<uint16_t> before(v.picture, v.picture + 240 * 60);
+    TextStyle.set_font(15, "Arial", 0, 0, 1, 1);
+    TextStyle.set_text_colour(0xC8C8C8);
+    ASSERT_TRUE(v.print_left(5, 5, "Found life"));
+    int changed = 0, body = 0;
+    for (int y = 0; y < 60; y++)
+        for (int x = 0; x < 240; x++) {
+            const uint16_t now = v.picture[size_t(y) * 240 + size_t(x)];
+            if (now == before[size_t(y) * 240 + size_t(x)]) continue;
+            changed++;
+            body += now == rgb565(0xC8, 0xC8, 0xC8);
+            EXPECT_TRUE(now == 0 || now == rgb565(0xC8, 0xC8, 0xC8));
+            EXPECT_GE(x, 5);
+            EXPECT_GE(y, 5);
+            EXPECT_LT(x, 120);
+            EXPECT_LT(y, 30);
+        }
+    EXPECT_GT(body, 20);
+    EXPECT_GT(changed, body);
+}
+
+TEST(Text, SpellCounterStyleNeedsAPicture)
+{
+    CVisual v;
+    EXPECT_FALSE(v.print_centered(0, 0, "3"));
+    ASSERT_TRUE(v.create_picture(32, 26, 0));
+    TextStyle.set_font(16, "Arial", 0, 0, 1, 0);
+    TextStyle.set_text_colour(0xFFFFFF);
+    EXPECT_TRUE(v.print_centered(0, 0, "12"));
+    int white = 0;
+    for (int i = 0; i < 32 * 26; i++) white += v.picture[i] == 0xFFFF;
+    EXPECT_GT(white, 5);
+}
