@@ -1,10 +1,10 @@
-// CActor: the directional animated body of everything that walks, flies or is thrown, and its strip sets.
+// CActor: the directional animated body of everything that walks, flies or is thrown.
 #pragma once
 #include <cstdint>
 
+#include "game/actor_strip_set.h"
 #include "game/attack.h"
 #include "game/visual.h"
-#include "game/actor_strip_set.h"
 #include "util/timer.h"
 
 enum AnimationMode : int32_t {
