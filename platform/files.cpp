@@ -1,6 +1,7 @@
 // Files by data path: backslashes become '/', doubled separators read as one, case is ignored when needed.
 #include "platform/files.h"
 #include <dirent.h>
+#include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -91,9 +92,25 @@ bool sys_remove(const char* path)
     return ::unlink(real.c_str()) == 0;
 }
 
+static void sync_path(const std::string& path, int flags)
+{
+    int fd = ::open(path.c_str(), flags | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 bool sys_rename(const char* from, const char* to)
 {
-    return ::rename(sys_resolve_path(from).c_str(), map_separators(to).c_str()) == 0;
+    // The new content reaches the disk before it replaces the old, and the folder entry after,
+    // so a power cut leaves either the old file or the new one whole.
+    std::string src = sys_resolve_path(from);
+    std::string dst = map_separators(to);
+    sync_path(src, O_RDONLY);
+    if (::rename(src.c_str(), dst.c_str()) != 0) return false;
+    size_t slash = dst.rfind('/');
+    sync_path(slash == std::string::npos ? std::string(".") : dst.substr(0, slash + 1), O_RDONLY | O_DIRECTORY);
+    return true;
 }
 
 bool sys_make_dirs(const char* path)
