@@ -28,7 +28,6 @@ std::vector<Bgr> test_palette()
 }
 const uint16_t kRed = rgb565(255, 0, 0);
 const uint16_t kGreen = rgb565(0, 255, 0);
-const uint16_t kMagenta = rgb565(255, 0, 255);
 
 // A picture whose left half is transparent and right half is colour index `fill`.
 std::vector<uint8_t> half_picture(int w, int h, uint8_t fill)
@@ -340,39 +339,6 @@ TEST_F(VisualTest, TintFadesInHoldsAndFadesOut)
     v.set_tint(10.0f, 20.0f, 30.0f);
     v.think();
     EXPECT_FLOAT_EQ(v.tintGreen, 20.0f);
-}
-
-TEST_F(VisualTest, TintedDrawingStillHitsAndKeysTheSamePixels)
-{
-    write_picture("graphics/t/half.tga", 20, 20, half_picture(20, 20, 1));
-    CVisual* v = add_sprite("graphics\\t\\half.tga", 0, 0, 1);
-    v->set_tint(-31.0f, -63.0f, -31.0f);  // drawn black
-    std::fill(back.begin(), back.end(), kMagenta);
-    list.draw_all();
-    EXPECT_EQ(screen(15, 5), 0);
-    EXPECT_EQ(screen(5, 5), kMagenta);  // the transparent half was not drawn over
-    EXPECT_TRUE(v->contains_point(15, 5));
-    EXPECT_FALSE(v->contains_point(5, 5));
-}
-
-TEST_F(VisualTest, MoveToTopGoesAboveEveryOtherThing)
-{
-    auto* a = new CVisual;
-    auto* b = new CVisual;
-    a->sortKey = 40;
-    b->sortKey = 7;
-    LogCapture log;
-    b->move_to_top();
-    EXPECT_TRUE(log.contains("ERROR:  move_to_top can't be called in constructor!"));
-    EXPECT_EQ(b->sortKey, 7);
-    list.add_thing(a);
-    list.add_thing(b);
-    b->move_to_top();
-    EXPECT_EQ(b->sortKey, 41);
-    list.resort();
-    std::vector<uint32_t> order;
-    for (CThing* t = list.first_thing(); t; t = list.next_thing()) order.push_back(t->id);
-    EXPECT_EQ(order, (std::vector<uint32_t>{a->id, b->id}));
 }
 
 }  // namespace
