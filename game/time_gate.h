@@ -1,0 +1,30 @@
+// CTimeGate: the pickup the level controller places once the quota is met; the hero reaching it wins the level.
+#pragma once
+#include <cstdint>
+
+#include "game/pickup.h"
+
+struct LevelProgressRecord;
+
+// Reaching it sets the progress record's level-finished flag (the game screen polls it) and, below level
+// 12, unlocks the next level in the career and saves the career. It stays in the list; the level change
+// empties the list.
+class CTimeGate : public CPickup {
+public:
+    CTimeGate();
+    // The game's LevelProgress unless another record is given (tests).
+    explicit CTimeGate(LevelProgressRecord* progress);
+
+    // Keeps the random walkable place every actor gets, shows the gate growing in and plays its sound.
+    void place_gate();
+
+    LevelProgressRecord* progress = nullptr;
+
+protected:
+    void take_effect(CActor* hero) override;
+};
+
+// The banner shown when the gate is reached: "graphics\interface\gate.tga" at (120, 160), sort key 500.
+// Kept apart from the gate (game/time_gate_banner.cpp) because scene sprites and actors cannot share a
+// translation unit: both headers declare the animation-mode names ANIM_LOOP, ANIM_ONCE, ANIM_PING_PONG.
+uint32_t add_gate_banner(CThingList* list);
