@@ -17,6 +17,8 @@
 #include "platform/message_box.h"
 #include "platform/video.h"
 #include "screens/screens.h"
+#include "sound/sound_startup.h"
+#include "sound/volume.h"
 #include "util/log.h"
 #include "util/numeric.h"
 
@@ -179,13 +181,18 @@ int vorlaine_main(int argc, char** argv)
         std::fprintf(stderr, "vorlaine: cannot take the lock in %s; is it writable?\n", AppState.programDir);
 
     if (!platform_init(g_options.platform)) return 1;
+    // Without a sound device the game still runs, silently.
+    if (!sound_startup()) log_msg("No sound output; playing silently.");
+    AppState.volume = int32_t(get_volume());
     if (!g_options.inputFile.empty() && !g_script.load(g_options.inputFile)) {
         std::fprintf(stderr, "vorlaine: cannot read input script %s\n", g_options.inputFile.c_str());
+        sound_shutdown();
         platform_shutdown();
         return 2;
     }
     if (!open_display()) {
         sys_message_box("Couldn't init GAPI", "Error", MB_OK_ONLY);
+        sound_shutdown();
         platform_shutdown();
         return 0;
     }
@@ -194,6 +201,7 @@ int vorlaine_main(int argc, char** argv)
     if (!create_buffers()) {
         sys_message_box("Error initalizing graphics subsystem.", "Error", MB_OK_ONLY);
         free_buffers();
+        sound_shutdown();
         platform_shutdown();
         return 0;
     }
@@ -201,6 +209,7 @@ int vorlaine_main(int argc, char** argv)
 
     main_loop();
     shutdown();
+    sound_shutdown();
     platform_shutdown();
     instance_release();
     return 0;
