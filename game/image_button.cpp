@@ -20,10 +20,7 @@ bool CImageButton::create(const char* file, int px, int py)
     hiddenUnlessPressed = 0;
     disabled = 0;
     screenSpace = 1;
-    x = px;
-    y = py;
-    fx = float(px);
-    fy = float(py);
+    set_position(px, py);
     copy_text(currentFile, sizeof currentFile, file);
     copy_text(fileName, sizeof fileName, file);
     return load_picture();

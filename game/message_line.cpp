@@ -47,10 +47,7 @@ void CMessageLine::start()
     sliding = 1;
     phase = MESSAGE_SLIDING_IN;
     currentY = float(hiddenY);
-    fy = currentY;
-    y = hiddenY;
-    x = 5;
-    fx = 5.0f;
+    set_position(5, hiddenY);
     if (create_picture(kPanelWidth, kPanelHeight, kPanelColour)) {
         TextStyle.set_font(15, "Arial", 0, 0, 1, 1);
         TextStyle.set_text_colour(kTextColour);
@@ -86,7 +83,6 @@ void CMessageLine::draw()
         }
         break;
     }
-    fy = currentY;
-    y = int32_t(currentY);
+    set_position_f(5.0f, currentY);
     if (sliding) CVisual::draw();
 }

@@ -45,12 +45,8 @@ CSceneSprite* CMeter::picture_of(uint32_t thingId) const
 
 void CMeter::set_tint(float r, float g, float b)
 {
-    for (CSceneSprite* p : {picture_of(backId), picture_of(barId)}) {
-        if (!p) continue;
-        p->tintRed = r;
-        p->tintGreen = g;
-        p->tintBlue = b;
-    }
+    for (CSceneSprite* p : {picture_of(backId), picture_of(barId)})
+        if (p) p->set_tint(r, g, b);
 }
 
 void CMeter::set_enabled(uint8_t flag)

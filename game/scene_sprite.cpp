@@ -56,10 +56,7 @@ void CSceneSprite::free_strip()
 
 void CSceneSprite::place_at(int px, int py)
 {
-    x = px;
-    y = py;
-    fx = float(px);
-    fy = float(py);
+    set_position(px, py);
     previousX = px;
     previousY = py;
 }
@@ -351,6 +348,5 @@ void CSceneSprite::think()
     step_swing();
     previousX = x;
     previousY = y;
-    x = int32_t(fx);
-    y = int32_t(fy);
+    set_position_f(fx, fy);
 }

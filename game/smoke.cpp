@@ -26,10 +26,7 @@ void CSmokeEmitter::think()
 CSmokePuff::CSmokePuff(int px, int py, float startDrift) : drift(startDrift)
 {
     anchorMode = ANCHOR_CENTRE;
-    x = px;
-    y = py;
-    fx = float(px);
-    fy = float(py);
+    set_position(px, py);
     sortKey = py + 45;
     growthTimer.set_interval(kGrowthMs);
     if (!SmokeStrip.name[0]) SmokeStrip.set_name(kSmokeStripName);
@@ -65,6 +62,5 @@ void CSmokePuff::think()
     const float w = float(Playfield.width);
     if (fx < 0.0f) fx += w;
     if (fx >= w) fx -= w;
-    x = int32_t(fx);
-    y = int32_t(fy);
+    set_position_f(fx, fy);
 }
