@@ -70,24 +70,25 @@ bool CSceneSprite::show_picture(int px, int py, const char* file)
     return load_picture();
 }
 
-bool CSceneSprite::show_frame(int n)
+bool show_strip_frame(CVisual& sprite, CGraphicStrip& strip, int n)
 {
-    if (!strip) return false;
     uint8_t mirrored = 0;
-    const uint16_t* pixels = strip->get_frame(n, &mirrored);
+    const uint16_t* pixels = strip.get_frame(n, &mirrored);
     if (!pixels) return false;
-    if (pictureOwner || created) {
-        free_pixels(picture);
-        pictureOwner = 0;
-        created = 0;
+    if (sprite.pictureOwner || sprite.created) {
+        free_pixels(sprite.picture);
+        sprite.pictureOwner = 0;
+        sprite.created = 0;
     }
-    picture = const_cast<uint16_t*>(pixels);  // borrowed: drawn, never written
-    flip = mirrored;
-    width = int32_t(strip->frame_width());
-    height = int32_t(strip->frame_height());
-    update_scaled_size();
+    sprite.picture = const_cast<uint16_t*>(pixels);  // borrowed: drawn, never written
+    sprite.flip = mirrored;
+    sprite.width = int32_t(strip.frame_width());
+    sprite.height = int32_t(strip.frame_height());
+    sprite.update_scaled_size();
     return true;
 }
+
+bool CSceneSprite::show_frame(int n) { return strip && show_strip_frame(*this, *strip, n); }
 
 bool CSceneSprite::animate(int px, int py, const char* stripName, uint32_t frameDelayMs)
 {

@@ -6,6 +6,10 @@
 
 class CGraphicStrip;
 
+// Makes frame n of the strip the sprite's picture (borrowed: never written or freed through the sprite),
+// freeing a picture the sprite owned. False, leaving the sprite as it was, when the frame cannot be had.
+bool show_strip_frame(CVisual& sprite, CGraphicStrip& strip, int n);
+
 enum SceneEndMode : int32_t {
     END_NONE = 0,
     END_EXPIRE = 1,   // removed when the lifetime timer ends

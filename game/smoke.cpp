@@ -2,6 +2,7 @@
 #include "game/smoke.h"
 #include "app/app_state.h"
 #include "game/level_progress.h"
+#include "game/scene_sprite.h"
 #include "game/thing_list.h"
 #include "graphics/graphic_strip.h"
 #include "graphics/playfield.h"
@@ -30,13 +31,7 @@ CSmokePuff::CSmokePuff(int px, int py, float startDrift) : drift(startDrift)
     sortKey = py + 45;
     growthTimer.set_interval(kGrowthMs);
     if (!SmokeStrip.name[0]) SmokeStrip.set_name(kSmokeStripName);
-    uint8_t mirrored = 0;
-    const uint16_t* frame = SmokeStrip.get_frame(1, &mirrored);
-    if (!frame) return;
-    picture = const_cast<uint16_t*>(frame);  // borrowed from the shared strip
-    flip = mirrored;
-    width = int32_t(SmokeStrip.frame_width());
-    height = int32_t(SmokeStrip.frame_height());
+    if (!show_strip_frame(*this, SmokeStrip, 1)) return;
     if (alloc_scratch(width, height)) {
         scalePercent = kPuffStartPercent;
         update_scaled_size();
