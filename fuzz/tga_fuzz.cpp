@@ -47,5 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::vector<uint16_t> frame(size_t(fw) * size_t(fh));
         read_tga_frame(path.c_str(), fw, fh, frame.data());
     }
+    std::remove(path.c_str());
     return 0;
 }

@@ -73,11 +73,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     all.extract_all((f.program.string() + "/graphics\\x.zip").c_str());
 
     check_nothing_escaped(f);
-    // Start the next input from a clean program folder.
+    // Start the next input from a clean program folder; only the empty folders stay behind.
     std::error_code ec;
     for (auto& e : fs::directory_iterator(f.program, ec))
         if (e.path().filename() != "graphics") fs::remove_all(e.path(), ec);
     fs::remove_all(f.program / "graphics" / "out", ec);
+    fs::remove(archive, ec);
     fs::create_directories(f.program / "graphics" / "out", ec);
     return 0;
 }
