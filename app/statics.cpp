@@ -2,6 +2,7 @@
 #include "app/app_state.h"
 #include "app/input.h"
 #include "game/level_progress.h"
+#include "game/monster_kind.h"
 #include "game/smoke.h"
 #include "game/thing_list.h"
 #include "game/well_known_ids.h"
@@ -35,6 +36,7 @@ CFontRast TextStyle;
 // the loading indicator
 CLoader Loader;
 // 10. the monster kinds table, the hero's strip sets, the shared sound records
+CMonsterKindTable MonsterKinds;
 CGraphicStrip SmokeStrip;  // the smoke puffs' frames
 CSound snd_spawn("sounds\\spawn.wav");
 CSound snd_powerup("sounds\\powerup.wav");
