@@ -37,8 +37,8 @@ public:
 
 private:
     void send_dragon_fly();
-    // Returns true when the frame's work ends here (boss phase).
-    bool boss_step();
+    // The boss phase: wait, bring the boss in, and end the phase at the next kill.
+    void boss_step();
     void place_time_gate();
     void drop_at(int32_t x, int32_t y);
 };

@@ -54,6 +54,9 @@ public:
     void go_attack();
     void go_shoot();
 
+    // Shows the current frame again (after the kinds' frames were released, it reloads what it needs).
+    void refresh_frame() { set_direction_keep_frame(direction); }
+
     // The level's paused byte: while it is set the monster holds still.
     void watch_pause(const uint8_t* pausedByte) { paused = pausedByte; }
 
@@ -81,4 +84,8 @@ private:
     // Chooses the set (with facing d), the mode and the frame delay together.
     void show_action(CStripSet* set, int d, int32_t mode, uint32_t delay);
     void remove_thing(uint32_t& thingId);
+    // Casts the kind's projectile at the target and marks the shot fired.
+    void cast_kind_projectile();
+    // One step of turning toward the target.
+    void turn_to_target();
 };

@@ -23,8 +23,3 @@ public:
 protected:
     void take_effect(CActor* hero) override;
 };
-
-// The banner shown when the gate is reached: "graphics\interface\gate.tga" at (120, 160), sort key 500.
-// Kept apart from the gate (game/time_gate_banner.cpp) because scene sprites and actors cannot share a
-// translation unit: both headers declare the animation-mode names ANIM_LOOP, ANIM_ONCE, ANIM_PING_PONG.
-uint32_t add_gate_banner(CThingList* list);
