@@ -53,6 +53,37 @@ std::vector<CreatureDef> make_defs()
                   {"attack", Act::Attack, 8, kFive},
                   {"die", Act::Death, 8, "2"}},
                  {{1.0f, 230, 240}}});
+    // Kind 100, and the giant wolf boss (kind 112) drawing the same frames at scale 1.7.
+    d.push_back({"wolf", "wolf", build_wolf, 48.f,
+                 {{"walk", Act::Walk, 8, kFive},
+                  {"run", Act::Run, 8, kFive},
+                  {"idle", Act::Idle, 5, kFive},
+                  {"attack", Act::Attack, 8, kFive},
+                  {"death", Act::Death, 8, "2"}},
+                 {{0.9f, 150, 150}, {1.7f, 250, 270}}});
+    // Kind 102.
+    d.push_back({"ant", "ant", build_ant, 46.f,
+                 {{"walk", Act::Walk, 8, kFive},
+                  {"idle", Act::Idle, 5, kFive},
+                  {"attack", Act::Attack, 8, kFive},
+                  {"die", Act::Death, 8, "6"}},
+                 {{1.0f, 180, 180}}});
+    // Kind 109, a boss; its "setshoot" strips fill the attack set and serve its shots too.
+    d.push_back({"frog", "frog", build_frog, 52.f,
+                 {{"walk", Act::Walk, 8, kFive},
+                  {"idle", Act::Idle, 5, kFive},
+                  {"setshoot", Act::Attack, 8, kFive},
+                  {"die", Act::Death, 8, "2"}},
+                 {{1.0f, 250, 280}}});
+    // Kind 110, and the giant plant boss (kind 111) drawing the same frames at scale 1.5.
+    d.push_back({"plall", "plall", build_plant, 40.f,
+                 {{"walk", Act::Walk, 8, kFive},
+                  {"idle", Act::Idle, 5, kFive},
+                  {"attack", Act::Attack, 8, kFive},
+                  {"die", Act::Death, 8, "2"}},
+                 {{1.0f, 250, 200}, {1.5f, 339, 300}}});
+    // The dragon fly: one strip, flying right (the game mirrors nothing for it).
+    d.push_back({"dfly", "dfly", build_dragonfly, 56.f, {{"fly", Act::Fly, 6, "6"}}, {}});
     return d;
 }
 

@@ -10,6 +10,17 @@ float keyframe(const float* v, int n, float t)
     return lerpf(v[i], v[i + 1], smooth01(x - float(i)));
 }
 
+V3 two_bone_knee(const V3& hip, const V3& foot, float l1, float l2, const V3& up)
+{
+    V3 d = foot - hip;
+    float dist = std::max(1e-4f, std::min(length(d), l1 + l2 - 1e-3f));
+    V3 dir = normalize(d);
+    float a = (l1 * l1 - l2 * l2 + dist * dist) / (2 * dist);
+    float h = std::sqrt(std::max(0.f, l1 * l1 - a * a));
+    V3 side = normalize(up - dir * dot(up, dir));
+    return hip + dir * a + side * h;
+}
+
 void limb(Scene& s, const Xf& bone, float len, float r0, float r1, int mat)
 {
     s.capsule(bone, V3(0, 0, 0), V3(0, -len, 0), r0, r1, mat);

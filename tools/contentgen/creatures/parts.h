@@ -3,6 +3,9 @@
 #include "creatures/biped.h"
 #include "creatures/scene.h"
 
+// The knee of a two-bone limb from hip to foot (bone lengths l1, l2), bent toward `up`.
+V3 two_bone_knee(const V3& hip, const V3& foot, float l1, float l2, const V3& up);
+
 // Smoothly interpolates n keyframe values spread evenly over t = 0..1 (value k sits at t = k / (n - 1)).
 float keyframe(const float* v, int n, float t);
 

@@ -154,9 +154,12 @@ RgbFrame render_scene(const Scene& scene, const RenderView& view)
         int yb = std::min(SH - 1, int(std::floor(std::max({Y[0], Y[1], Y[2]}))));
         if (xa > xb || ya > yb) continue;
         float inv = 1.f / area;
+        const bool screen = scene.materials[t.mat].screen;
         for (int y = ya; y <= yb; y++) {
             float fy = float(y);
             for (int x = xa; x <= xb; x++) {
+                // Screen-door transparency: a fixed checker in ground-anchored pixels, stable from frame to frame.
+                if (screen && ((x / S + out.x0 + y / S + out.y0) & 1)) continue;
                 float fx = float(x);
                 float w0 = ((X[1] - fx) * (Y[2] - fy) - (X[2] - fx) * (Y[1] - fy)) * inv;
                 float w1 = ((X[2] - fx) * (Y[0] - fy) - (X[0] - fx) * (Y[2] - fy)) * inv;
@@ -180,13 +183,13 @@ RgbFrame render_scene(const Scene& scene, const RenderView& view)
     std::vector<V3> pc(NP);
     std::vector<float> pd(NP, -1e30f);
     std::vector<uint16_t> pp(NP, 0);
-    std::vector<uint8_t> solid(NP, 0);
+    std::vector<uint8_t> solid(NP, 0), see_through(NP, 0);
     for (int j = 0; j < out.h; j++)
         for (int i = 0; i < out.w; i++) {
             int cnt = 0;
             V3 sum;
             float best = -1e30f;
-            uint16_t bp = 0;
+            uint16_t bp = 0, bm = 0;
             for (int a = 0; a < S; a++)
                 for (int c = 0; c < S; c++) {
                     size_t idx = size_t(j * S + a) * size_t(SW) + size_t(i * S + c);
@@ -196,6 +199,7 @@ RgbFrame render_scene(const Scene& scene, const RenderView& view)
                     if (depth[idx] > best) {
                         best = depth[idx];
                         bp = part[idx];
+                        bm = mat[idx];
                     }
                 }
             size_t p = size_t(j) * size_t(out.w) + size_t(i);
@@ -204,6 +208,7 @@ RgbFrame render_scene(const Scene& scene, const RenderView& view)
                 pc[p] = sum / float(cnt);
                 pd[p] = best;
                 pp[p] = bp;
+                see_through[p] = scene.materials[bm].screen ? 1 : 0;
             }
         }
 
@@ -241,7 +246,7 @@ RgbFrame render_scene(const Scene& scene, const RenderView& view)
                     int ni = i + dx4[k], nj = j + dy4[k];
                     if (ni < 0 || nj < 0 || ni >= out.w || nj >= out.h) continue;
                     size_t q = size_t(nj) * size_t(out.w) + size_t(ni);
-                    if (solid[q]) {
+                    if (solid[q] && !see_through[q]) {
                         sum += pc[q];
                         n++;
                     }
@@ -280,4 +285,14 @@ RgbFrame render_scene(const Scene& scene, const RenderView& view)
             }
     }
     return out;
+}
+
+void project_point(const RenderView& view, const V3& p, float* px, float* py)
+{
+    Camera cam(view);
+    Vertex v;
+    v.p = p;
+    CamVert c = cam.vert(v);
+    *px = c.px;
+    *py = c.py;
 }

@@ -30,3 +30,6 @@ struct PixelBounds {
     float minx = 1e9f, maxx = -1e9f, miny = 1e9f, maxy = -1e9f;
 };
 PixelBounds project_bounds(const Scene& scene, const RenderView& view);
+
+// Where a model-space point lands, in the ground-anchored pixel coordinates of render_scene.
+void project_point(const RenderView& view, const V3& p, float* px, float* py);

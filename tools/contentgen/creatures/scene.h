@@ -11,6 +11,7 @@ struct Material {
     float shine = 18.f;          // specular exponent
     float emissive = 0.f;        // 0: lit normally, 1: glows at its own colour
     float rim = 1.f;             // how much rim light the surface catches
+    bool screen = false;         // drawn on every other pixel only, so what lies behind shows through
 };
 
 struct Vertex {

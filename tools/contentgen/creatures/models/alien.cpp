@@ -6,20 +6,8 @@
 
 namespace {
 
-BipedDims dims()
-{
-    BipedDims d;
-    d.hip_h = 1.2f;
-    d.pelvis_w = 0.24f;
-    d.spine = 0.62f;
-    d.shoulder_w = 0.52f;
-    d.neck = 0.14f;
-    d.arm_up = 0.44f;
-    d.arm_low = 0.44f;
-    d.leg_up = 0.5f;
-    d.leg_low = 0.5f;
-    return d;
-}
+// hip height, pelvis, spine, shoulders, neck, upper and lower arm, upper and lower leg
+const BipedDims kDims{1.2f, 0.24f, 0.62f, 0.52f, 0.14f, 0.44f, 0.44f, 0.5f, 0.5f};
 
 const float kMeta = 0.4f;  // the long foot the alien walks up on
 
@@ -143,7 +131,7 @@ void build_alien(Scene& s, const Pose& p)
     int eye = s.material(V3(0.03f, 0.03f, 0.06f), 1.2f, 60);
     int core = s.material(V3(0.45f, 1.0f, 0.55f), 0.5f, 30, st.core);
     int glow = s.material(V3(0.6f, 1.0f, 0.7f), 0.f, 10, 1.f, 0.f);
-    BipedDims d = dims();
+    const BipedDims& d = kDims;
     BipedBones b = solve_biped(d, st.bp, st.base);
     bool dying = p.act == Act::Death;
 

@@ -6,20 +6,8 @@
 
 namespace {
 
-BipedDims dims()
-{
-    BipedDims d;
-    d.hip_h = 0.52f;
-    d.pelvis_w = 0.16f;
-    d.spine = 0.36f;
-    d.shoulder_w = 0.3f;
-    d.neck = 0.05f;
-    d.arm_up = 0.21f;
-    d.arm_low = 0.2f;
-    d.leg_up = 0.26f;
-    d.leg_low = 0.25f;
-    return d;
-}
+// hip height, pelvis, spine, shoulders, neck, upper and lower arm, upper and lower leg
+const BipedDims kDims{0.52f, 0.16f, 0.36f, 0.3f, 0.05f, 0.21f, 0.2f, 0.26f, 0.25f};
 
 struct State {
     BipedPose bp;
@@ -138,7 +126,7 @@ void build_goblin(Scene& s, const Pose& p)
     int gem = s.material(V3(0.55f, 0.85f, 1.0f), 0.9f, 40, 0.8f);
     int spark = s.material(V3(0.8f, 0.95f, 1.0f), 0.f, 10, 1.f, 0.f);
     int tooth = s.material(V3(0.95f, 0.92f, 0.8f), 0.3f, 14);
-    BipedDims d = dims();
+    const BipedDims& d = kDims;
     BipedBones b = solve_biped(d, st.bp, st.base);
     bool dying = p.act == Act::Death;
 

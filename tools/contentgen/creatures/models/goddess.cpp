@@ -27,20 +27,8 @@ Look materials(Scene& s, float orb_glow)
     return m;
 }
 
-BipedDims dims()
-{
-    BipedDims d;
-    d.hip_h = 0.92f;
-    d.pelvis_w = 0.16f;
-    d.spine = 0.46f;
-    d.shoulder_w = 0.31f;
-    d.neck = 0.09f;
-    d.arm_up = 0.28f;
-    d.arm_low = 0.26f;
-    d.leg_up = 0.45f;
-    d.leg_low = 0.43f;
-    return d;
-}
+// hip height, pelvis, spine, shoulders, neck, upper and lower arm, upper and lower leg
+const BipedDims kDims{0.92f, 0.16f, 0.46f, 0.31f, 0.09f, 0.28f, 0.26f, 0.45f, 0.43f};
 
 struct State {
     BipedPose bp;
@@ -194,7 +182,7 @@ void build_goddess(Scene& s, const Pose& p)
 {
     State st = pose_for(p);
     Look m = materials(s, st.orb_glow);
-    BipedDims d = dims();
+    const BipedDims& d = kDims;
     BipedBones b = solve_biped(d, st.bp, st.base);
     bool dying = p.act == Act::Death;
 

@@ -6,20 +6,8 @@
 
 namespace {
 
-BipedDims dims()
-{
-    BipedDims d;
-    d.hip_h = 0.82f;
-    d.pelvis_w = 0.34f;
-    d.spine = 0.58f;
-    d.shoulder_w = 0.68f;
-    d.neck = 0.06f;
-    d.arm_up = 0.44f;
-    d.arm_low = 0.42f;
-    d.leg_up = 0.4f;
-    d.leg_low = 0.38f;
-    return d;
-}
+// hip height, pelvis, spine, shoulders, neck, upper and lower arm, upper and lower leg
+const BipedDims kDims{0.82f, 0.34f, 0.58f, 0.68f, 0.06f, 0.44f, 0.42f, 0.4f, 0.38f};
 
 struct State {
     BipedPose bp;
@@ -132,7 +120,7 @@ void build_snow_beast(Scene& s, const Pose& p)
     int eye = s.material(V3(0.4f, 0.9f, 1.0f), 0.f, 10, 0.9f, 0.f);
     int mouth = s.material(V3(0.25f, 0.1f, 0.18f), 0.2f, 10);
     int tooth = s.material(V3(0.98f, 0.97f, 0.92f), 0.4f, 20);
-    BipedDims d = dims();
+    const BipedDims& d = kDims;
     BipedBones b = solve_biped(d, st.bp, st.base);
     bool dying = p.act == Act::Death;
 

@@ -6,20 +6,8 @@
 
 namespace {
 
-BipedDims dims()
-{
-    BipedDims d;
-    d.hip_h = 0.96f;
-    d.pelvis_w = 0.17f;
-    d.spine = 0.5f;
-    d.shoulder_w = 0.36f;
-    d.neck = 0.09f;
-    d.arm_up = 0.31f;
-    d.arm_low = 0.29f;
-    d.leg_up = 0.48f;
-    d.leg_low = 0.46f;
-    return d;
-}
+// hip height, pelvis, spine, shoulders, neck, upper and lower arm, upper and lower leg
+const BipedDims kDims{0.96f, 0.17f, 0.5f, 0.36f, 0.09f, 0.31f, 0.29f, 0.48f, 0.46f};
 
 struct State {
     BipedPose bp;
@@ -138,7 +126,7 @@ void build_vampire(Scene& s, const Pose& p)
     int gem = s.material(V3(0.95f, 0.1f, 0.15f), 0.9f, 40, 0.4f);
     int boot = s.material(V3(0.10f, 0.09f, 0.11f), 0.6f, 30);
     int claw = s.material(V3(0.85f, 0.82f, 0.78f), 0.4f, 20);
-    BipedDims d = dims();
+    const BipedDims& d = kDims;
     BipedBones b = solve_biped(d, st.bp);
 
     s.set_contact(true);

@@ -6,20 +6,8 @@
 
 namespace {
 
-BipedDims dims()
-{
-    BipedDims d;
-    d.hip_h = 0.9f;
-    d.pelvis_w = 0.2f;
-    d.spine = 0.48f;
-    d.shoulder_w = 0.38f;
-    d.neck = 0.08f;
-    d.arm_up = 0.31f;
-    d.arm_low = 0.3f;
-    d.leg_up = 0.45f;
-    d.leg_low = 0.43f;
-    return d;
-}
+// hip height, pelvis, spine, shoulders, neck, upper and lower arm, upper and lower leg
+const BipedDims kDims{0.9f, 0.2f, 0.48f, 0.38f, 0.08f, 0.31f, 0.3f, 0.45f, 0.43f};
 
 struct State {
     BipedPose bp;
@@ -130,7 +118,7 @@ void build_zombie(Scene& s, const Pose& p)
     int eye = s.material(V3(1.0f, 0.85f, 0.35f), 0.f, 10, 0.85f, 0.f);
     int mouth = s.material(V3(0.22f, 0.08f, 0.08f), 0.1f, 10);
     int bone = s.material(V3(0.88f, 0.85f, 0.74f), 0.2f, 14);
-    BipedDims d = dims();
+    const BipedDims& d = kDims;
     BipedBones b = solve_biped(d, st.bp, st.base);
     bool dying = p.act == Act::Death;
 
