@@ -19,7 +19,9 @@ uint32_t add_picture(CThingList* list, const char* file, int px, int py, int32_t
         return 0;
     }
     const uint32_t id = list->add_thing(sprite);
-    return id == kNoThing ? 0 : id;
+    if (id != kNoThing) return id;
+    delete sprite;
+    return 0;
 }
 
 }  // namespace

@@ -2,12 +2,17 @@
 #include "game/slider.h"
 #include "game/image_button.h"
 #include "game/thing_list.h"
+#include "util/log.h"
 
 CSlider::CSlider(CThingList* owner) : list(owner) {}
 
 bool CSlider::create_buttons(const char* normalFile, const char* litFile)
 {
-    if (!list) return false;
+    // The dots report taps to the slider by its id, so it must have one first.
+    if (!list || !id || list->find_thing(id) != this) {
+        log_msg("Error, add the slider to its list before making its buttons.");
+        return false;
+    }
     if (count < 1) count = 1;
     if (count > kSliderMaxButtons) count = kSliderMaxButtons;
     int bx = x;
@@ -17,8 +22,9 @@ bool CSlider::create_buttons(const char* normalFile, const char* litFile)
         button->set_alternate(litFile);
         button->pixelTest = buttonPixelTest;
         button->sliderId = id;
-        if (id) button->clickResult = id;
+        button->clickResult = id;
         const uint32_t buttonId = list->add_thing(button);
+        if (buttonId == kNoThing) delete button;
         buttons[i] = buttonId == kNoThing ? 0 : buttonId;
         bx += spacing + button->width;
     }

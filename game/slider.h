@@ -14,6 +14,7 @@ public:
     void place(int px, int py) { x = px; y = py; }
     // count buttons (1..12) from the slider's position rightwards, each the previous one's x plus its
     // width plus the spacing; the lit picture is their pressed picture, the slider's id their click result.
+    // The slider must be in its list already; false (and a log line) otherwise.
     bool create_buttons(const char* normalFile, const char* litFile);
     void set_range(float min, float max, float v);
     // Clamps v to the range and lights every button whose value is not above it.

@@ -21,7 +21,8 @@ void CSmokeEmitter::think()
 {
     if (LevelProgress.paused || !ownerList || !periodTimer.ready()) return;
     const float drift = float(random_below(100) - 50) * 0.0025f;
-    ownerList->add_thing(new CSmokePuff(x + random_below(40), y + random_below(40), drift));
+    auto* puff = new CSmokePuff(x + random_below(40), y + random_below(40), drift);
+    if (ownerList->add_thing(puff) == kNoThing) delete puff;
 }
 
 CSmokePuff::CSmokePuff(int px, int py, float startDrift) : drift(startDrift)

@@ -23,7 +23,9 @@ bool owned(int32_t s)
 uint32_t add_or_zero(CThingList* list, CThing* thing)
 {
     const uint32_t id = list->add_thing(thing);
-    return id == kNoThing ? 0 : id;
+    if (id != kNoThing) return id;
+    delete thing;
+    return 0;
 }
 }  // namespace
 
@@ -97,6 +99,7 @@ void CSpellBar::refresh_count(int32_t s)
         label->place_at(slot_x(s) + kLabelOffsetX, slot_y() + kLabelOffsetY);
         label->create_picture(kLabelWidth, kLabelHeight, 0);
         labelIds[s] = add_or_zero(ownerList, label);
+        if (!labelIds[s]) return;  // the list could not take it, and it is gone
     }
     if (!label->picture) return;
     label->fill_picture(0);

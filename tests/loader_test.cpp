@@ -257,12 +257,23 @@ TEST_F(LoaderTest, AGeneratedLevelShowsAcrossTheSeam)
         ASSERT_NE(sprite, nullptr);
         EXPECT_NE(sprite->picture, nullptr) << sprite->fileName;
     }
-    // Scrolled so the seam is a third of the way across.
-    Playfield.set_view(float(Playfield.width - 80), Playfield.viewY);
+    // Scrolled so the seam is in the middle of the screen.
+    Playfield.set_view(float(Playfield.width - 120), Playfield.viewY);
     for (int i = 0; i < 3; i++) {
         AppState.frameTime += 100;
         game_frame();
     }
     EXPECT_TRUE(Playfield.seamVisible);
+    EXPECT_EQ(Playfield.seamX, 120);
     screenshot("generated_level_seam.png");
+    // And on the first animated piece of scenery (else the first), a few of its frames on.
+    CSceneSprite* shown = static_cast<CSceneSprite*>(GameList.first_thing());
+    for (CThing* t = GameList.first_thing(); t; t = GameList.next_thing())
+        if (static_cast<CSceneSprite*>(t)->animating && !shown->animating) shown = static_cast<CSceneSprite*>(t);
+    Playfield.set_view(float(shown->x - 120), Playfield.viewY);
+    for (int i = 0; i < 3; i++) {
+        AppState.frameTime += 120;
+        game_frame();
+    }
+    screenshot("generated_level_scenery.png");
 }
