@@ -17,6 +17,7 @@
 #include "sound/mixer.h"
 #include "sound/wave_out_manual.h"
 #include "support/scene_files.h"
+#include "support/sound_files.h"
 #include "support/temp_folder.h"
 #include "util/strings.h"
 
@@ -274,37 +275,11 @@ TEST_F(HudTest, SpellBarShowsOwnedSpellsSelectsAndDrops)
     EXPECT_FALSE(border->visible);
 }
 
-namespace {
-// A plain 8-bit mono WAVE at 22050 Hz.
-std::vector<uint8_t> short_wave()
-{
-    const uint32_t n = 200;
-    std::vector<uint8_t> w;
-    auto word = [&](uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; i++) w.push_back(uint8_t(v >> (8 * i)));
-    };
-    for (char c : std::string("RIFF")) w.push_back(uint8_t(c));
-    word(36 + n, 4);
-    for (char c : std::string("WAVEfmt ")) w.push_back(uint8_t(c));
-    word(16, 4);
-    word(1, 2);
-    word(1, 2);
-    word(22050, 4);
-    word(22050, 4);
-    word(1, 2);
-    word(8, 2);
-    for (char c : std::string("data")) w.push_back(uint8_t(c));
-    word(n, 4);
-    for (uint32_t i = 0; i < n; i++) w.push_back(uint8_t(128 + (i % 20)));
-    return w;
-}
-}  // namespace
-
 TEST_F(HudTest, AmbientSoundPlaysOnItsDelayAndKeepsQuietWhileMuted)
 {
     CManualWaveOut device;
     wave_out_select(&device);
-    ASSERT_TRUE(write_bytes(dir.file("sounds/wind.wav"), short_wave()));
+    ASSERT_TRUE(write_bytes(dir.file("sounds/wind.wav"), wave_u8(1, std::vector<uint8_t>(200, 140))));
     LevelScript& s = LevelProgress.script;
     copy_text(s.ambientSound1, sizeof s.ambientSound1, "sounds\\wind.wav");
     s.ambientSound2[0] = '\0';
