@@ -9,3 +9,14 @@ struct ContentContext {
 
 // Pre-rendered creatures and effects: hero, monsters, projectiles, explosions, dragon fly, pickups.
 bool generate_creatures(const ContentContext& ctx);
+
+// Menus, HUD pictures, banners, the ending pictures and the level scenery.
+bool generate_interface(const ContentContext& ctx);
+// Playfield backgrounds of the twelve levels and the story pictures.
+bool generate_backgrounds(const ContentContext& ctx);
+// Every sound effect, cry, ambience, boss intro and the two pieces of music.
+bool generate_sounds(const ContentContext& ctx);
+// The twelve level scripts.
+bool generate_level_scripts(const ContentContext& ctx);
+// Packs the creature folders, the per-file and the per-frame archives; runs last.
+bool pack_archives(const ContentContext& ctx);
