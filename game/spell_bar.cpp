@@ -73,7 +73,9 @@ void CSpellBar::show_spell(int32_t s)
         icon->grow_in(kIconScaleRate);
     } else {
         auto* fresh = new CSceneSprite;
-        fresh->pixelTest = 0;  // a tap anywhere on the icon counts
+        // A tap anywhere on the icon counts; the picture is still drawn keyed (the pixel-test flag is also
+        // the blit's key flag, and clearing it would paint the icon's transparent corners).
+        fresh->rectOnly = 1;
         fresh->animate(ix, iy, SpellTable[s].icon, kIconFrameMs);
         fresh->grow_in(kIconScaleRate);
         icon_id(s) = add_or_zero(ownerList, fresh);

@@ -228,8 +228,15 @@ TEST_F(HudTest, SpellBarShowsOwnedSpellsSelectsAndDrops)
     EXPECT_FLOAT_EQ(fire->scaleFactor, 0.01f);
     for (int i = 0; i < 30; i++) frame_at(1010 + 10 * uint32_t(i));
     EXPECT_FLOAT_EQ(fire->scaleFactor, 1.0f);
-    // A tap on an icon reaches it (the game screen matches the id against the icon ids).
+    // A tap anywhere on an icon reaches it, its transparent corner too (the game screen matches the id
+    // against the icon ids); the corner is not drawn.
     EXPECT_EQ(list.thing_at_point(20 + 19, 5 + 17, 0, 0), LevelProgress.spellIconIds[SPELL_FIREBALL]);
+    EXPECT_EQ(list.thing_at_point(20 + 19 - 15, 5 + 17 - 15, 0, 0), LevelProgress.spellIconIds[SPELL_FIREBALL]);
+    border->visible = 0;
+    frame_at(1400);
+    EXPECT_EQ(screen.at(20 + 19 - 15, 5 + 17 - 15), kFloor);
+    EXPECT_NE(screen.at(20 + 19 - 14, 5 + 17 - 15), kFloor);
+    border->visible = 1;
 
     // Each owned spell has its count under its icon, white strokes on transparent black.
     CSceneSprite* label = sprite(bar->labelIds[SPELL_LIGHTNING]);

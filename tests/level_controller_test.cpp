@@ -1,0 +1,256 @@
+// The level controller over real strip files: the initial delay, both spawn caps, the boss phase, the gate, dragon flies and drops.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+
+#include "app/app_state.h"
+#include "game/dragon_fly.h"
+#include "game/level_controller.h"
+#include "game/level_progress.h"
+#include "game/message_line.h"
+#include "game/monster.h"
+#include "game/monster_kind.h"
+#include "game/pickup.h"
+#include "game/thing_list.h"
+#include "game/time_gate.h"
+#include "game/well_known_ids.h"
+#include "graphics/playfield.h"
+#include "support/log_capture.h"
+#include "support/monster_files.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+class LevelControllerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder.make_program_folder();
+        AppState.frameTime = 1000;
+        AppState.frameScale = 1.0;
+        AppState.currentGameList = &list;
+        clear_well_known_ids();
+        clear_level_counters(LevelProgress);
+        reset_level_script(LevelProgress.script);
+        Playfield.rectSet = 0;
+        Playfield.viewX = Playfield.viewY = 0.0f;
+        std::srand(11);
+        auto* line = new CMessageLine;
+        WellKnownIds[SLOT_MESSAGE_LINE] = list.add_thing(line);
+        line->place(-40, 53);
+        messages = line;
+    }
+    void TearDown() override
+    {
+        list.clear();
+        AppState.currentGameList = nullptr;
+        MonsterKinds.release_all_graphics();
+    }
+
+    // The script's numbers as start_level copies them, and the controller in its slot.
+    CLevelController* start(int32_t killsRequired, int32_t toSpawn, int32_t maxAtOnce, int32_t delayMin,
+                            int32_t delayMax, int32_t initialDelay)
+    {
+        LevelScript& s = LevelProgress.script;
+        s.killsRequired = killsRequired;
+        s.creaturesToSpawn = toSpawn;
+        s.maxCreatures = maxAtOnce;
+        s.spawnDelayMin = delayMin;
+        s.spawnDelayMax = delayMax;
+        s.initialDelay = initialDelay;
+        copy_script_numbers(LevelProgress);
+        auto* controller = new CLevelController(&list);
+        WellKnownIds[SLOT_LEVEL_CONTROLLER] = list.add_thing(controller);
+        return controller;
+    }
+    void tick(uint32_t ms)
+    {
+        AppState.frameTime += ms;
+        list.think_all();
+        list.resort();
+    }
+    template <class T>
+    int count()
+    {
+        int n = 0;
+        for (CThing* t = list.first_thing(); t; t = list.next_thing())
+            if (dynamic_cast<T*>(t)) n++;
+        return n;
+    }
+    CMonster* first_monster(int32_t kindId)
+    {
+        CMonster* found = nullptr;
+        for (CThing* t = list.first_thing(); t; t = list.next_thing())
+            if (auto* m = dynamic_cast<CMonster*>(t); m && !found && m->kindNumber == kindId) found = m;
+        return found;
+    }
+
+    TempFolder folder;
+    CThingList list;
+    CMessageLine* messages = nullptr;
+};
+
+TEST_F(LevelControllerTest, TheFirstSpawnWaitsTheInitialDelayAndBothCapsHold)
+{
+    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(100), 2, 6));
+    LevelProgress.script.mainEnemy = 100;
+    LevelProgress.script.secondaryEnemy = -1;
+    CLevelController* controller = start(100, 3, 2, 200, 201, 500);
+
+    tick(499);
+    EXPECT_EQ(LevelProgress.monstersSpawned, 0);
+    tick(1);
+    EXPECT_EQ(LevelProgress.monstersSpawned, 1);
+    EXPECT_EQ(count<CMonster>(), 1);
+    tick(200);
+    EXPECT_EQ(LevelProgress.monstersSpawned, 2);
+    EXPECT_EQ(LevelProgress.monstersOnScreen, 2);
+
+    tick(200);  // refused: two on screen; the delay is used up all the same
+    EXPECT_EQ(LevelProgress.monstersSpawned, 2);
+    controller->on_monster_killed(first_monster(100));
+    EXPECT_EQ(LevelProgress.monstersOnScreen, 1);
+    EXPECT_EQ(LevelProgress.kills, 1);
+    tick(150);
+    EXPECT_EQ(LevelProgress.monstersSpawned, 2);
+    tick(50);
+    EXPECT_EQ(LevelProgress.monstersSpawned, 3);
+    EXPECT_EQ(count<CMonster>(), 3);
+
+    controller->on_monster_killed(first_monster(100));
+    controller->on_monster_killed(first_monster(100));
+    for (int i = 0; i < 5; i++) tick(200);  // all three spawned: no more, however few are left
+    EXPECT_EQ(LevelProgress.monstersSpawned, 3);
+}
+
+TEST_F(LevelControllerTest, TheBossPhaseStopsRegularSpawnsUntilAKillAfterTheBossArrives)
+{
+    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(100), 2, 6));
+    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(108), 2, 6));
+    LevelScript& s = LevelProgress.script;
+    s.mainEnemy = 100;
+    s.secondaryEnemy = -1;
+    s.bossKind = 108;
+    CLevelController* controller = start(2, 100, 10, 100, 101, 0);
+
+    tick(10);
+    ASSERT_EQ(LevelProgress.monstersSpawned, 1);
+    MonsterKinds.load_graphics(MonsterKinds.find_kind(100));
+    LevelProgress.kills = 2;  // the quota
+    tick(10);
+    EXPECT_TRUE(controller->bossPhase);
+    for (int i = 0; i < 29; i++) tick(100);
+    tick(99);  // 2999 ms into the 3000 ms wait
+    EXPECT_EQ(LevelProgress.monstersSpawned, 1);
+    EXPECT_EQ(first_monster(108), nullptr);
+    tick(1);
+    CMonster* boss = first_monster(108);
+    ASSERT_NE(boss, nullptr);
+    EXPECT_TRUE(s.bossReleased);
+
+    // The regular monster lost its frames with every kind's; it shows a freshly loaded one.
+    CMonster* regular = first_monster(100);
+    ASSERT_NE(regular, nullptr);
+    uint8_t flip = 0;
+    EXPECT_EQ(regular->picture, regular->stripSet->slot[regular->direction].get_frame(regular->frame, &flip));
+
+    for (int i = 0; i < 20; i++) tick(100);
+    EXPECT_EQ(LevelProgress.monstersSpawned, 1);
+    EXPECT_EQ(count<CTimeGate>(), 0);
+
+    controller->on_monster_killed(boss);
+    tick(10);
+    tick(10);
+    EXPECT_FALSE(controller->bossPhase);
+    EXPECT_EQ(count<CTimeGate>(), 1);
+    EXPECT_STREQ(messages->pendingText, "The time gate has appeared");
+    for (int i = 0; i < 3; i++) tick(100);
+    EXPECT_GT(LevelProgress.monstersSpawned, 1);
+}
+
+TEST_F(LevelControllerTest, WithoutABossTheGateAppearsOnceWhenTheQuotaIsMet)
+{
+    LevelProgress.script.mainEnemy = -1;  // counts spawns, makes no monsters
+    start(2, 1, 5, 100, 200, 0);
+    for (int i = 0; i < 10; i++) tick(100);
+    EXPECT_EQ(LevelProgress.monstersSpawned, 1);  // fewer to spawn than the quota: it is never met
+    EXPECT_EQ(count<CMonster>(), 0);
+    EXPECT_EQ(count<CTimeGate>(), 0);
+    LevelProgress.kills = 2;
+    tick(10);
+    EXPECT_EQ(count<CTimeGate>(), 1);
+    EXPECT_TRUE(LevelProgress.timeGateAppeared);
+    for (int i = 0; i < 10; i++) tick(100);
+    EXPECT_EQ(count<CTimeGate>(), 1);
+}
+
+TEST_F(LevelControllerTest, AnUnknownKindIsReportedAndItsSpawnStaysCounted)
+{
+    LogCapture log;
+    LevelProgress.script.mainEnemy = 103;
+    LevelProgress.script.secondaryEnemy = -1;
+    start(10, 5, 5, 100, 200, 0);
+    tick(10);
+    tick(10);
+    EXPECT_EQ(LevelProgress.monstersSpawned, 1);
+    EXPECT_EQ(LevelProgress.monstersOnScreen, 1);
+    EXPECT_EQ(count<CMonster>(), 0);
+    EXPECT_TRUE(log.contains("Error: Unable to locate monster 103."));
+    EXPECT_TRUE(log.contains("Error initting monster 103."));
+}
+
+TEST_F(LevelControllerTest, NothingHappensWhilePausedAndDragonFliesComeOnTheirTimer)
+{
+    LevelScript& s = LevelProgress.script;
+    s.mainEnemy = -1;
+    s.dragonFlies = 1.0f;
+    s.dragonFlyMin = 1000;
+    s.dragonFlyMax = 1000;  // an empty range is its lower bound
+    start(10, 5, 5, 100, 200, 0);
+    LevelProgress.paused = 1;
+    for (int i = 0; i < 20; i++) tick(100);
+    EXPECT_EQ(LevelProgress.monstersSpawned, 0);
+    EXPECT_EQ(count<CDragonFly>(), 0);
+    LevelProgress.paused = 0;
+    tick(10);
+    EXPECT_EQ(LevelProgress.monstersSpawned, 1);
+    EXPECT_EQ(count<CDragonFly>(), 1);
+    for (CThing* t = list.first_thing(); t; t = list.next_thing()) {
+        if (auto* fly = dynamic_cast<CDragonFly*>(t)) {
+            EXPECT_EQ(fly->pause, &LevelProgress.paused);
+        }
+    }
+}
+
+TEST_F(LevelControllerTest, KillsDropPowerUpsAQuarterOfTheTimeAndHealthAOneTwelfth)
+{
+    CLevelController* controller = start(100000, 0, 0, 100, 200, 0);
+    CMonster corpse;
+    corpse.set_position(123, 150);
+    const int kills = 3000;
+    LevelProgress.monstersOnScreen = kills;
+    for (int i = 0; i < kills; i++) controller->on_monster_killed(&corpse);
+    EXPECT_EQ(LevelProgress.kills, kills);
+    EXPECT_EQ(LevelProgress.monstersOnScreen, 0);
+
+    int powerUps = 0, health = 0;
+    std::set<int32_t> spells;
+    for (CThing* t = list.first_thing(); t; t = list.next_thing()) {
+        auto* pickup = dynamic_cast<CPickup*>(t);
+        if (!pickup) continue;
+        EXPECT_EQ(pickup->x, 123);
+        EXPECT_EQ(pickup->y, 150);
+        if (auto* p = dynamic_cast<CPowerUp*>(t)) {
+            powerUps++;
+            spells.insert(p->spell);
+        } else if (dynamic_cast<CHealthPickup*>(t)) {
+            health++;
+        }
+    }
+    EXPECT_NEAR(powerUps, kills / 4, 75);
+    EXPECT_NEAR(health, kills / 12, 50);
+    EXPECT_EQ(spells, (std::set<int32_t>{1, 2, 3, 4}));
+}
+
+}  // namespace

@@ -1,0 +1,325 @@
+// Monsters over real strip files: damage and armour, stun and death, melee timing, shots, noticing, the boss's death and corpse.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "app/app_state.h"
+#include "game/level_controller.h"
+#include "game/level_progress.h"
+#include "game/meter.h"
+#include "game/monster.h"
+#include "game/monster_kind.h"
+#include "game/projectile.h"
+#include "game/thing_list.h"
+#include "game/well_known_ids.h"
+#include "graphics/playfield.h"
+#include "support/monster_files.h"
+#include "support/scene_files.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+class MonsterTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder.make_program_folder();
+        AppState.frameTime = 1000;
+        AppState.frameScale = 1.0;
+        AppState.currentGameList = &list;
+        clear_well_known_ids();
+        clear_level_counters(LevelProgress);
+        LevelProgress.career.difficulty = DIFFICULTY_NORMAL;
+        Playfield.rectSet = 0;
+        Playfield.viewX = Playfield.viewY = 0.0f;
+        Playfield.shakeActive = 0;
+        std::srand(3);
+    }
+    void TearDown() override
+    {
+        list.clear();
+        AppState.currentGameList = nullptr;
+        Playfield.rectSet = 0;
+        MonsterKinds.release_all_graphics();
+    }
+
+    // A monster of the kind, grown in, standing at (px, py) facing d.
+    CMonster* add_monster(int32_t kindId, int px, int py, int d)
+    {
+        auto* m = new CMonster;
+        list.add_thing(m);
+        EXPECT_TRUE(m->init(kindId));
+        m->scaleMode = SCALE_NONE;
+        m->useSourceRect = 0;
+        m->set_position(px, py);
+        m->apply_depth_scale();
+        m->set_direction(d);
+        return m;
+    }
+    TestHero* add_hero(int px, int py)
+    {
+        auto* hero = new TestHero;
+        WellKnownIds[SLOT_HERO] = list.add_thing(hero);
+        hero->set_position(px, py);
+        return hero;
+    }
+    void tick(uint32_t ms)
+    {
+        AppState.frameTime += ms;
+        list.think_all();
+        list.resort();
+    }
+    // One attack animation against the hero; the frames on which blows landed.
+    std::string attack_once(CMonster* m, TestHero* hero)
+    {
+        std::string frames;
+        m->targetId = hero->id;
+        m->go_attack();
+        for (int i = 0; i < 300 && m->state == MONSTER_ATTACK; i++) {
+            const int before = hero->blows;
+            tick(10);
+            if (hero->blows != before) frames += std::to_string(m->frame) + " ";
+        }
+        return frames;
+    }
+
+    TempFolder folder;
+    CThingList list;
+};
+
+TEST_F(MonsterTest, DamageAtOrBelowArmourDoesNothingAndTheLastPointOfHealthDecidesDeath)
+{
+    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(100), 4, 6));
+    CMonster* armoured = add_monster(100, 100, 150, 6);
+    ASSERT_EQ(armoured->health, 30);
+    armoured->armour = 5;
+    armoured->hit(5, 0);
+    EXPECT_EQ(armoured->health, 30);
+    EXPECT_FALSE(armoured->tintActive);
+    EXPECT_FALSE(armoured->stunned);
+
+    armoured->hit(34, 0);  // 29 gets through: one point left
+    EXPECT_EQ(armoured->health, 1);
+    EXPECT_TRUE(armoured->alive);
+    EXPECT_TRUE(armoured->stunned);
+    EXPECT_TRUE(armoured->tintActive);
+    EXPECT_NE(armoured->state, MONSTER_DYING);
+
+    CMonster* plain = add_monster(100, 300, 150, 6);
+    plain->hit(30, 0);  // exactly to 0
+    EXPECT_EQ(plain->health, 0);
+    EXPECT_FALSE(plain->alive);
+    EXPECT_EQ(plain->state, MONSTER_DYING);
+    // A dead monster takes no further damage.
+    plain->hit(10, 0);
+    EXPECT_EQ(plain->health, 0);
+
+    // Still rising out of the ground, a fresh monster can already be struck.
+    auto* fresh = new CMonster;
+    list.add_thing(fresh);
+    ASSERT_TRUE(fresh->init(100));
+    ASSERT_EQ(fresh->scaleMode, SCALE_GROW_IN);
+    AttackRecord blow;
+    blow.source = -5;
+    blow.x = fresh->x;
+    blow.y = fresh->y;
+    blow.radius = 10;
+    blow.damage = 12;
+    list.broadcast(MSG_AREA_ATTACK, &blow, 0);
+    EXPECT_EQ(fresh->health, 18);
+}
+
+TEST_F(MonsterTest, StunHoldsTheMonsterStillForTheKindsStunTime)
+{
+    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(100), 4, 6));
+    CMonster* m = add_monster(100, 100, 150, 6);
+    m->go_walk();
+    m->speed = m->targetSpeed;
+    m->hit(10, 0);
+    const float startX = m->fx;
+    for (int i = 0; i < 29; i++) tick(100);  // 2900 ms of the 3000 ms stun
+    EXPECT_EQ(m->fx, startX);
+    for (int i = 0; i < 40; i++) tick(100);
+    EXPECT_FALSE(m->stunned);
+    EXPECT_NE(m->fx, startX);
+}
+
+TEST_F(MonsterTest, DifficultyScalesHealthAndMeleeDamage)
+{
+    EXPECT_FLOAT_EQ(difficulty_factors(DIFFICULTY_EASY).health, 0.6f);
+    EXPECT_FLOAT_EQ(difficulty_factors(7).health, 1.0f);  // nonsense counts as normal
+    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(100), 4, 6));
+    LevelProgress.career.difficulty = DIFFICULTY_EASY;
+    EXPECT_EQ(add_monster(100, 100, 150, 6)->fullHealth, 18);
+    LevelProgress.career.difficulty = DIFFICULTY_HARD;
+    EXPECT_EQ(add_monster(100, 100, 150, 6)->fullHealth, 48);
+}
+
+TEST_F(MonsterTest, ABlowLandsOnceOnFrameFourAndNeverFromAnAttackStripUnderFourFrames)
+{
+    LevelProgress.career.difficulty = DIFFICULTY_HARD;
+    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(100), 4, 6));  // wolf: 6 attack frames
+    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(104), 4, 3));  // snow beast: 3
+    CMonster* wolf = add_monster(100, 100, 150, 6);
+    int32_t bx = 0, by = 0;
+    wolf->point_ahead(wolf->kind->reach, &bx, &by);
+    TestHero* hero = add_hero(bx, by);
+    ASSERT_TRUE(wolf->possible_to_hit_entity(wolf->kind->reach, wolf->kind->radius, hero->id));
+
+    EXPECT_EQ(attack_once(wolf, hero), "4 ");
+    EXPECT_EQ(hero->taken, 39);  // 30 on hard
+    wolf->removeFlag = 1;
+    tick(10);
+
+    CMonster* snow = add_monster(104, 100, 150, 6);
+    const int blowsBefore = hero->blows;
+    EXPECT_EQ(attack_once(snow, hero), "");
+    EXPECT_NE(snow->state, MONSTER_ATTACK);  // the animation did end
+    EXPECT_EQ(hero->blows, blowsBefore);
+}
+
+TEST_F(MonsterTest, AShotLeavesOnceFromFrameFourOwnedByTheShooter)
+{
+    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(101), 4, 6));  // zombie: fireballs
+    Playfield.set_playfield_rect(Rect{0, 0, 640, 240});  // open ground: the shot flies on
+    CMonster* zombie = add_monster(101, 100, 150, 6);
+    TestHero* hero = add_hero(300, 150);
+    zombie->targetId = hero->id;
+    zombie->go_shoot();
+    std::set<uint32_t> shots;
+    int frameAtShot = 0;
+    for (int i = 0; i < 300 && zombie->state == MONSTER_SHOOT; i++) {
+        tick(10);
+        for (CThing* t = list.first_thing(); t; t = list.next_thing())
+            if (auto* p = dynamic_cast<CProjectile*>(t)) {
+                EXPECT_EQ(p->casterId, int32_t(zombie->id));
+                if (shots.insert(p->id).second) frameAtShot = zombie->frame;
+            }
+    }
+    EXPECT_EQ(shots.size(), 1u);
+    EXPECT_EQ(frameAtShot, 4);
+}
+
+TEST_F(MonsterTest, OnlyALivingHeroWithinSightIsNoticed)
+{
+    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(100), 4, 6));
+    CMonster* m = add_monster(100, 100, 150, 6);  // sight 140
+    TestHero* hero = add_hero(100 + 141, 150);
+    tick(10);
+    EXPECT_EQ(m->targetId, 0u);
+
+    // Wandering moves it: put it back before each look round.
+    hero->set_position(100 + 140, 150);
+    hero->alive = 0;
+    m->set_position(100, 150);
+    tick(3000);  // past any wait
+    EXPECT_EQ(m->targetId, 0u);
+
+    hero->alive = 1;
+    m->set_position(100, 150);
+    tick(3000);
+    EXPECT_EQ(m->targetId, hero->id);
+    EXPECT_EQ(m->steeringMode, STEER_CHASE);
+    EXPECT_TRUE(m->moveTargetActive);
+    EXPECT_TRUE(m->state == MONSTER_WALK || m->state == MONSTER_RUN);
+}
+
+TEST_F(MonsterTest, ABossShakesOnItsLastDeathFrameCountsWhenItEndsAndLies5000ms)
+{
+    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(108), 4, 6));
+    ASSERT_TRUE(write_bytes(folder.file("graphics/misc/time_meter.tga"), make_keyed_tga(60, 8, 200, 40, 40)));
+    LevelProgress.killsRequired = 100;  // the controller neither spawns nor places a gate
+    LevelProgress.script.mainEnemy = -1;
+    auto* controller = new CLevelController(&list);
+    WellKnownIds[SLOT_LEVEL_CONTROLLER] = list.add_thing(controller);
+    LevelProgress.monstersOnScreen = 1;
+
+    CMonster* boss = add_monster(108, 100, 150, 6);
+    const uint32_t bossId = boss->id;
+    ASSERT_NE(boss->healthBarId, 0u);
+    auto* bar = dynamic_cast<CMeter*>(list.find_thing(boss->healthBarId));
+    ASSERT_NE(bar, nullptr);
+    const uint32_t barId = bar->id, barPictureId = bar->barId;
+    ASSERT_NE(list.find_thing(barPictureId), nullptr);
+
+    boss->hit(1000, 0);
+    ASSERT_EQ(boss->state, MONSTER_DYING);
+    int shakes = 0;
+    for (int i = 0; i < 500 && boss->state == MONSTER_DYING; i++) {
+        const uint8_t before = Playfield.shakeActive;
+        tick(10);
+        if (!before && Playfield.shakeActive) {
+            shakes++;
+            EXPECT_EQ(boss->frame, 4);
+            EXPECT_EQ(LevelProgress.kills, 0);  // the kill counts once the animation has ended
+        }
+    }
+    ASSERT_EQ(boss->state, MONSTER_DEAD);
+    EXPECT_EQ(shakes, 1);
+    EXPECT_EQ(LevelProgress.kills, 1);
+    EXPECT_EQ(LevelProgress.monstersOnScreen, 0);
+
+    tick(4990);
+    EXPECT_NE(list.find_thing(bossId), nullptr);
+    tick(20);
+    EXPECT_EQ(list.find_thing(bossId), nullptr);
+    EXPECT_EQ(list.find_thing(barId), nullptr);
+    EXPECT_EQ(list.find_thing(barPictureId), nullptr);
+}
+
+TEST_F(MonsterTest, AnUnknownKindIsRefused)
+{
+    for (int32_t id : {0, 103, 107}) {
+        EXPECT_EQ(MonsterKinds.find_kind(id), nullptr);
+        CMonster m;
+        EXPECT_FALSE(m.init(id));
+    }
+}
+
+// Every strip, picture and sound these kinds and pickups name exists in the generated program folder.
+TEST(MonsterContent, EveryNamedStripAndSoundIsGenerated)
+{
+    namespace fs = std::filesystem;
+    const std::string game = std::string(VORLAINE_GAME_DIR) + "/";
+    if (!fs::exists(game + "graphics/wolf")) GTEST_SKIP() << "no generated content in " << game;
+    // Loose, or inside the creature archive of its folder that the first start unpacks.
+    auto frame_exists = [&](const char* base) {
+        const fs::path first = game + data_path(base) + "01.";
+        if (fs::exists(first.string() + "tga") || fs::exists(first.string() + "png")) return true;
+        const fs::path dir = first.parent_path();
+        const std::string archive = (dir / (dir.filename().string() + ".zip")).string();
+        const std::string entry = first.filename().string() + "tga";
+        if (!fs::exists(archive)) return false;
+        FILE* listing = popen(("unzip -Z1 '" + archive + "'").c_str(), "r");
+        if (!listing) return false;
+        char line[512];
+        bool found = false;
+        while (!found && std::fgets(line, sizeof line, listing))
+            found = std::string(line).substr(0, entry.size() + 1) == entry + "\n";
+        pclose(listing);
+        return found;
+    };
+    std::string missing;
+    for (const CMonsterKind& kind : MonsterKinds.kinds) {
+        for (const CStripSet& set : kind.strips)
+            for (const CGraphicStrip& strip : set.slot)
+                if (strip.name[0] && !frame_exists(strip.name)) missing += std::string(strip.name) + "\n";
+        for (const CSound* sound : {&kind.attackSound, &kind.deathSound})
+            if (sound->name[0] && !fs::exists(game + data_path(sound->name))) missing += sound->name + std::string("\n");
+    }
+    for (const char* strip : {"graphics\\misc\\health_2_00", "graphics\\interface\\pod_", "graphics\\misc\\icon_fire",
+                              "graphics\\misc\\icon_big_fire", "graphics\\misc\\icon_lightning",
+                              "graphics\\misc\\icon_abomb", "graphics\\misc\\smokesmall"})
+        if (!frame_exists(strip)) missing += std::string(strip) + "\n";
+    for (const char* file : {"graphics\\misc\\time_meter.tga", "graphics\\interface\\gate.tga", "sounds\\hit.wav",
+                             "sounds\\impact.wav", "sounds\\frag.wav", "sounds\\spawn.wav", "sounds\\powerup.wav",
+                             "sounds\\timegate.wav", "sounds\\story.wav", "sounds\\mbank2.wav"})
+        if (!fs::exists(game + data_path(file))) missing += std::string(file) + "\n";
+    EXPECT_EQ(missing, "");
+}
+
+}  // namespace

@@ -1,0 +1,192 @@
+// Pickups and the time gate over real files: one use per pickup, reach by scale, the effects and messages, the gate's career save.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "app/app_state.h"
+#include "game/level_progress.h"
+#include "game/message_line.h"
+#include "game/pickup.h"
+#include "game/spell_bar.h"
+#include "game/spell_table.h"
+#include "game/thing_list.h"
+#include "game/time_gate.h"
+#include "game/well_known_ids.h"
+#include "graphics/playfield.h"
+#include "level/career.h"
+#include "support/log_capture.h"
+#include "support/monster_files.h"
+#include "support/scene_files.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+class PickupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder.make_program_folder();
+        AppState.frameTime = 1000;
+        AppState.frameScale = 1.0;
+        AppState.currentGameList = &list;
+        clear_well_known_ids();
+        clear_level_counters(LevelProgress);
+        reset_level_script(LevelProgress.script);
+        set_career_defaults(LevelProgress.career);
+        reset_spell_table();
+        Playfield.rectSet = 0;
+        Playfield.viewX = Playfield.viewY = 0.0f;
+        std::srand(5);
+        ASSERT_TRUE(write_strip(folder, "graphics/misc/health_2_00", 3, 16, 16));
+        ASSERT_TRUE(write_strip(folder, "graphics/interface/pod_", 3, 40, 60));
+        auto* line = new CMessageLine;
+        WellKnownIds[SLOT_MESSAGE_LINE] = list.add_thing(line);
+        line->place(-40, 53);
+        messages = line;
+        hero = new TestHero;
+        WellKnownIds[SLOT_HERO] = list.add_thing(hero);
+        hero->set_position(200, 150);
+    }
+    void TearDown() override
+    {
+        list.clear();
+        AppState.currentGameList = nullptr;
+    }
+
+    void probe_from(CActor* prober, int px, int py)
+    {
+        AttackRecord record;
+        record.source = record.owner = int32_t(prober->id);
+        record.x = px;
+        record.y = py;
+        record.radius = 20;
+        list.broadcast(MSG_PICKUP_PROBE, &record, 0);
+    }
+    template <class T>
+    T* drop(T* pickup, int px, int py)
+    {
+        list.add_thing(pickup);
+        pickup->place(px, py);
+        return pickup;
+    }
+    void tick(uint32_t ms)
+    {
+        AppState.frameTime += ms;
+        list.think_all();
+    }
+
+    TempFolder folder;
+    CThingList list;
+    CMessageLine* messages = nullptr;
+    TestHero* hero = nullptr;
+};
+
+TEST_F(PickupTest, TwoProbesInOneFrameTakeEffectOnceThenThePickupGrowsAway)
+{
+    hero->health = 30;
+    CHealthPickup* health = drop(new CHealthPickup, 200, 150);
+    const uint32_t healthId = health->id;
+    probe_from(hero, 200, 150);
+    probe_from(hero, 200, 150);
+    EXPECT_EQ(hero->health, 50);
+    EXPECT_STREQ(messages->pendingText, "Found life");
+    EXPECT_FALSE(messages->pending);  // shown once, nothing queued behind it
+    EXPECT_FALSE(health->alive);
+
+    for (int i = 0; i < 200 && list.find_thing(healthId); i++) tick(10);
+    EXPECT_EQ(list.find_thing(healthId), nullptr);
+    EXPECT_NE(list.find_thing(hero->id), nullptr);
+}
+
+TEST_F(PickupTest, ReachShrinksWithDepthAndOnlyTheHeroGainsFromAPickup)
+{
+    CHealthPickup* far = drop(new CHealthPickup, 300, 150);
+    const int reach = far->scalePercent * 20 / 100;
+    ASSERT_LT(reach, 20);
+    probe_from(hero, 300 + reach + 1, 150);
+    EXPECT_TRUE(far->alive);
+    probe_from(hero, 300 + reach, 150);
+    EXPECT_FALSE(far->alive);
+
+    // Full health: still used up, still told.
+    messages->pendingText[0] = '\0';
+    hero->health = 75;
+    drop(new CHealthPickup, 100, 150);
+    probe_from(hero, 100, 150);
+    EXPECT_EQ(hero->health, 75);
+    EXPECT_STREQ(messages->pendingText, "Found life");
+
+    // Anything else walking over it wastes it.
+    auto* other = new TestHero;
+    list.add_thing(other);
+    other->health = 10;
+    hero->health = 10;
+    CHealthPickup* wasted = drop(new CHealthPickup, 400, 150);
+    probe_from(other, 400, 150);
+    EXPECT_FALSE(wasted->alive);
+    EXPECT_EQ(other->health, 10);
+    EXPECT_EQ(hero->health, 10);
+}
+
+TEST_F(PickupTest, PowerUpsAddUsesAndSayUseOrUses)
+{
+    char text[300];
+    power_up_message(SPELL_INCINERATE, text, sizeof text);
+    EXPECT_STREQ(text, "Found Incinerate. (1 use)");
+    power_up_message(SPELL_FIREBALL, text, sizeof text);
+    EXPECT_STREQ(text, "Found Fireball. (15 uses)");
+
+    auto* bar = new CSpellBar;
+    list.add_thing(bar);
+    bar->init();
+    ASSERT_EQ(SpellTable[SPELL_FIREBALL].usesLeft, 15);
+
+    drop(new CPowerUp(SPELL_INCINERATE), 200, 150);
+    probe_from(hero, 200, 150);
+    EXPECT_EQ(SpellTable[SPELL_INCINERATE].usesLeft, 1);
+    EXPECT_NE(LevelProgress.spellIconIds[SPELL_INCINERATE], 0u);  // the bar shows it now
+    EXPECT_STREQ(messages->pendingText, "Found Incinerate. (1 use)");
+
+    drop(new CPowerUp(SPELL_FIREBALL), 200, 150);
+    probe_from(hero, 200, 150);
+    EXPECT_EQ(SpellTable[SPELL_FIREBALL].usesLeft, 30);
+    EXPECT_STREQ(messages->pendingText, "Found Fireball. (15 uses)");
+}
+
+TEST_F(PickupTest, TheGateFinishesTheLevelAndUnlocksTheNextOneBelowLevelTwelve)
+{
+    LogCapture log;
+    LevelProgress.levelNumber = 5;
+    auto* gate = new CTimeGate;
+    list.add_thing(gate);
+    gate->place_gate();
+    EXPECT_EQ(gate->scaleMode, SCALE_GROW_IN);
+    probe_from(hero, gate->x, gate->y);
+    EXPECT_EQ(LevelProgress.levelFinished, 1u);
+    EXPECT_TRUE(level_unlocked(LevelProgress.career, 6));
+    EXPECT_TRUE(log.contains("START LEVEL 2.."));
+    const std::vector<uint8_t> saved = read_bytes(folder.file("career.dat"));
+    ASSERT_EQ(saved.size(), 64u);
+    EXPECT_EQ(saved[4 + 35 + 5], 1);  // level 6's flag
+    bool banner = false;
+    for (CThing* t = list.first_thing(); t; t = list.next_thing()) banner = banner || t->sortKey == 500;
+    EXPECT_TRUE(banner);
+    tick(10);
+    EXPECT_NE(list.find_thing(gate->id), nullptr);  // the level change clears it, not the probe
+}
+
+TEST_F(PickupTest, TheGateOnLevelTwelveUnlocksAndSavesNothing)
+{
+    LevelProgress.levelNumber = 12;
+    const CareerRecord before = LevelProgress.career;
+    auto* gate = new CTimeGate;
+    list.add_thing(gate);
+    gate->place_gate();
+    probe_from(hero, gate->x, gate->y);
+    EXPECT_EQ(LevelProgress.levelFinished, 1u);
+    EXPECT_EQ(std::memcmp(&before, &LevelProgress.career, sizeof before), 0);
+    EXPECT_FALSE(path_exists(folder.file("career.dat")));
+}
+
+}  // namespace
