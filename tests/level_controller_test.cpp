@@ -26,20 +26,8 @@ class LevelControllerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder.make_program_folder();
-        AppState.frameTime = 1000;
-        AppState.frameScale = 1.0;
-        AppState.currentGameList = &list;
-        clear_well_known_ids();
-        clear_level_counters(LevelProgress);
-        reset_level_script(LevelProgress.script);
-        Playfield.rectSet = 0;
-        Playfield.viewX = Playfield.viewY = 0.0f;
-        std::srand(11);
-        auto* line = new CMessageLine;
-        WellKnownIds[SLOT_MESSAGE_LINE] = list.add_thing(line);
-        line->place(-40, 53);
-        messages = line;
+        start_test_level(folder, list, 11);
+        messages = add_test_message_line(list);
     }
     void TearDown() override
     {
@@ -64,12 +52,7 @@ protected:
         WellKnownIds[SLOT_LEVEL_CONTROLLER] = list.add_thing(controller);
         return controller;
     }
-    void tick(uint32_t ms)
-    {
-        AppState.frameTime += ms;
-        list.think_all();
-        list.resort();
-    }
+    void tick(uint32_t ms) { think_after(list, ms); }
     template <class T>
     int count()
     {

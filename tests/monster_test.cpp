@@ -27,17 +27,7 @@ class MonsterTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder.make_program_folder();
-        AppState.frameTime = 1000;
-        AppState.frameScale = 1.0;
-        AppState.currentGameList = &list;
-        clear_well_known_ids();
-        clear_level_counters(LevelProgress);
-        LevelProgress.career.difficulty = DIFFICULTY_NORMAL;
-        Playfield.rectSet = 0;
-        Playfield.viewX = Playfield.viewY = 0.0f;
-        Playfield.shakeActive = 0;
-        std::srand(3);
+        start_test_level(folder, list, 3);
     }
     void TearDown() override
     {
@@ -67,12 +57,7 @@ protected:
         hero->set_position(px, py);
         return hero;
     }
-    void tick(uint32_t ms)
-    {
-        AppState.frameTime += ms;
-        list.think_all();
-        list.resort();
-    }
+    void tick(uint32_t ms) { think_after(list, ms); }
     // One attack animation against the hero; the frames on which blows landed.
     std::string attack_once(CMonster* m, TestHero* hero)
     {

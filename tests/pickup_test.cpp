@@ -26,24 +26,10 @@ class PickupTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder.make_program_folder();
-        AppState.frameTime = 1000;
-        AppState.frameScale = 1.0;
-        AppState.currentGameList = &list;
-        clear_well_known_ids();
-        clear_level_counters(LevelProgress);
-        reset_level_script(LevelProgress.script);
-        set_career_defaults(LevelProgress.career);
-        reset_spell_table();
-        Playfield.rectSet = 0;
-        Playfield.viewX = Playfield.viewY = 0.0f;
-        std::srand(5);
+        start_test_level(folder, list, 5);
         ASSERT_TRUE(write_strip(folder, "graphics/misc/health_2_00", 3, 16, 16));
         ASSERT_TRUE(write_strip(folder, "graphics/interface/pod_", 3, 40, 60));
-        auto* line = new CMessageLine;
-        WellKnownIds[SLOT_MESSAGE_LINE] = list.add_thing(line);
-        line->place(-40, 53);
-        messages = line;
+        messages = add_test_message_line(list);
         hero = new TestHero;
         WellKnownIds[SLOT_HERO] = list.add_thing(hero);
         hero->set_position(200, 150);
@@ -70,11 +56,7 @@ protected:
         pickup->place(px, py);
         return pickup;
     }
-    void tick(uint32_t ms)
-    {
-        AppState.frameTime += ms;
-        list.think_all();
-    }
+    void tick(uint32_t ms) { think_after(list, ms); }
 
     TempFolder folder;
     CThingList list;

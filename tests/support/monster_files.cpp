@@ -1,7 +1,16 @@
 // Test helpers for monsters and pickups: writing a kind's strips into a temporary program folder.
 #include "support/monster_files.h"
 
+#include <cstdlib>
+
+#include "app/app_state.h"
+#include "game/level_progress.h"
+#include "game/message_line.h"
 #include "game/monster_kind.h"
+#include "game/spell_table.h"
+#include "game/thing_list.h"
+#include "game/well_known_ids.h"
+#include "graphics/playfield.h"
 #include "support/scene_files.h"
 #include "support/temp_folder.h"
 
@@ -24,4 +33,36 @@ bool write_kind_strips(const TempFolder& folder, const CMonsterKind& kind, int f
         }
     }
     return true;
+}
+
+void start_test_level(const TempFolder& folder, CThingList& list, unsigned seed)
+{
+    folder.make_program_folder();
+    AppState.frameTime = 1000;
+    AppState.frameScale = 1.0;
+    AppState.currentGameList = &list;
+    clear_well_known_ids();
+    clear_level_counters(LevelProgress);
+    reset_level_script(LevelProgress.script);
+    set_career_defaults(LevelProgress.career);
+    reset_spell_table();
+    Playfield.rectSet = 0;
+    Playfield.viewX = Playfield.viewY = 0.0f;
+    Playfield.shakeActive = 0;
+    std::srand(seed);
+}
+
+void think_after(CThingList& list, uint32_t ms)
+{
+    AppState.frameTime += ms;
+    list.think_all();
+    list.resort();
+}
+
+CMessageLine* add_test_message_line(CThingList& list)
+{
+    auto* line = new CMessageLine;
+    WellKnownIds[SLOT_MESSAGE_LINE] = list.add_thing(line);
+    line->place(-40, 53);
+    return line;
 }

@@ -5,8 +5,19 @@
 
 #include "game/actor.h"
 
+class CMessageLine;
+class CThingList;
 class TempFolder;
 struct CMonsterKind;
+
+// A fresh level for entity tests: the folder as program folder, the clock at 1000 ms with frame scale 1,
+// list as the game list, the id table, level counters, script, career and spells reset, no playfield
+// rectangle, the view at 0, and the random numbers seeded.
+void start_test_level(const TempFolder& folder, CThingList& list, unsigned seed);
+// Advances the clock by ms and runs one think and resort of the list.
+void think_after(CThingList& list, uint32_t ms);
+// A message line in its well-known slot, as the game screen places it.
+CMessageLine* add_test_message_line(CThingList& list);
 
 // Writes every strip the kind names (each named slot of its six sets) as keyed TGA frames of w x h;
 // the attack set gets attackFrames frames, every other set frames.
