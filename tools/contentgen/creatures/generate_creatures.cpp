@@ -4,6 +4,7 @@
 #include "creatures/effects.h"
 #include "creatures/parallel.h"
 #include "creatures/strip_set.h"
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -120,6 +121,29 @@ bool generate_creatures(const ContentContext& ctx)
             const StripGroup& g = *out[size_t(i)];
             if (!write_contact_sheet(g, ctx.sheets + "/creatures_" + g.name + ".png", 2)) ok[size_t(i)] = 0;
         });
+    }
+    if (!ctx.sheets.empty()) {
+        // Everyone side by side at the size the game draws them nearest the viewer (boss kinds too).
+        std::vector<LineupEntry> line;
+        for (size_t i = 0; i < defs.size(); i++) {
+            const StripGroup& g = groups[i];
+            size_t pick = 0;
+            for (size_t k = 0; k < g.packed.size(); k++)
+                if (g.packed[k].label.back() == '2') {
+                    pick = k;
+                    break;
+                }
+            std::vector<float> scales;
+            for (const FitBox& fb : defs[i].fits)
+                if (std::find(scales.begin(), scales.end(), fb.scale) == scales.end()) scales.push_back(fb.scale);
+            if (scales.empty()) scales.push_back(1.f);
+            for (float sc : scales) {
+                char label[64];
+                std::snprintf(label, sizeof label, "%s x%.1f", defs[i].folder.c_str(), double(sc));
+                line.push_back({&g, pick, sc, label});
+            }
+        }
+        if (!write_lineup_sheet(line, ctx.sheets + "/creatures_lineup.png", 2)) ok[0] = 0;
     }
     size_t frames = 0;
     for (const StripGroup* g : out)

@@ -142,3 +142,45 @@ bool write_contact_sheet(const StripGroup& group, const std::string& path, int z
     }
     return write_png24(path, width, height, rgb);
 }
+
+bool write_lineup_sheet(const std::vector<LineupEntry>& entries, const std::string& path, int zoom)
+{
+    const int pad = 8, label_h = 12;
+    int width = pad, height = 0;
+    for (const LineupEntry& e : entries) {
+        const IndexedStrip& s = e.group->packed[e.strip];
+        int w = std::max(int(float(s.w) * e.scale), tiny_text_width(e.label.c_str(), 1)) * zoom;
+        width += w + pad;
+        height = std::max(height, int(float(s.h) * e.scale) * zoom);
+    }
+    height += 2 * pad + label_h * zoom;
+    std::vector<uint8_t> rgb(size_t(width) * size_t(height) * 3);
+    for (int y = 0; y < height; y++)
+        for (int x = 0; x < width; x++) {
+            size_t p = (size_t(y) * size_t(width) + size_t(x)) * 3;
+            rgb[p] = 92;  // a grassy field, like most playfields
+            rgb[p + 1] = uint8_t(120 + (y * 40) / height);
+            rgb[p + 2] = 70;
+        }
+    int x0 = pad, ground = height - pad - label_h * zoom;
+    for (const LineupEntry& e : entries) {
+        const IndexedStrip& s = e.group->packed[e.strip];
+        int sw = int(float(s.w) * e.scale), sh = int(float(s.h) * e.scale);
+        for (int j = 0; j < sh * zoom; j++)
+            for (int i = 0; i < sw * zoom; i++) {
+                // Nearest-neighbour, as the game scales.
+                int sx = std::min(s.w - 1, int(float(i / zoom) / e.scale)), sy = std::min(s.h - 1, int(float(j / zoom) / e.scale));
+                uint8_t v = s.frames[0][size_t(sy) * size_t(s.w) + size_t(sx)];
+                if (!v) continue;
+                int x = x0 + i, y = ground - sh * zoom + j;
+                size_t p = (size_t(y) * size_t(width) + size_t(x)) * 3;
+                const Rgb& c = e.group->palette[v];
+                rgb[p] = c.r;
+                rgb[p + 1] = c.g;
+                rgb[p + 2] = c.b;
+            }
+        draw_tiny_text(rgb, width, height, x0, ground + 4, e.label.c_str(), zoom, 255, 255, 255);
+        x0 += std::max(sw, tiny_text_width(e.label.c_str(), 1)) * zoom + pad;
+    }
+    return write_png24(path, width, height, rgb);
+}

@@ -39,3 +39,13 @@ bool write_group(const StripGroup& group, const std::string& root);
 
 // One PNG: a row per strip (label, then every frame at `zoom`x on a checker that shows the key).
 bool write_contact_sheet(const StripGroup& group, const std::string& path, int zoom = 2);
+
+// One picture of many creatures side by side at the size the game draws them nearest the viewer:
+// (group, strip index, game scale, label) for each.
+struct LineupEntry {
+    const StripGroup* group;
+    size_t strip;
+    float scale;
+    std::string label;
+};
+bool write_lineup_sheet(const std::vector<LineupEntry>& entries, const std::string& path, int zoom = 2);

@@ -83,7 +83,7 @@ State pose_for(const Pose& p)
         st.bp = gait_pose(ph, g);
         hold_staff(st.bp, 0.35f + 0.15f * std::sin(ph), 1.35f);
         st.staff_pitch = 0.55f;
-        st.hair_flow = 0.85f;
+        st.hair_flow = 0.5f;
         st.ripple_phase = ph * 2;
         st.ripple = 0.025f;
         st.drag = 0.2f;
@@ -146,7 +146,8 @@ State pose_for(const Pose& p)
         if (!st.staff_held) {
             // The staff slips from her hand and topples forward onto the ground.
             float drop = clampf((t - 0.2f) / 0.55f, 0.f, 1.f);
-            st.staff_free = Xf{}.move(-0.12f, 0.06f, 0.35f + 0.2f * drop).rz(0.1f).rx(drop * drop * 1.5f);
+            // It pivots on its butt, which stays on the ground, and falls back to lie beside her.
+            st.staff_free = Xf{}.move(0.25f, 0.03f, 0.25f).rz(-0.12f).rx(-(0.1f + drop * drop * 1.45f)).move(0, 0.85f, 0);
         }
         st.hair_flow = 0.3f;
         st.orb_glow = 0.8f * (1 - t) + 0.2f;
@@ -260,21 +261,17 @@ void build_goddess(Scene& s, const Pose& p)
         }
     }
 
-    // The staff: held in the right hand, or lying where it fell.
-    s.set_contact(dying);
+    // The staff: held in the right hand (it moves with her), or lying where it fell (on the real ground).
+    s.set_contact(false);
     float spin = float(p.frame) * 0.4f;
     if (st.staff_held) {
         Xf grip = b.hand[1].move(0, -0.04f, 0.02f);
         Xf staff{b.body.r, grip.t};
         staff = staff.rx(st.staff_pitch + st.bp.lean * 0.5f).rz(-st.staff_roll);
         draw_staff(s, m, staff, st.orb_glow, st.flash, spin);
-    } else {
-        draw_staff(s, m, st.staff_free, st.orb_glow, 0, spin);
     }
-    s.set_contact(dying);
-
-    if (!dying) s.settle(st.air);
-    else s.settle(0);
+    s.settle(dying ? 0.f : st.air);
+    if (!st.staff_held) draw_staff(s, m, st.staff_free, st.orb_glow, 0, spin);
     s.shadow = {0, 0.02f, 0.26f, 0.2f};
     if (dying) s.shadow = {0, -0.3f * p.t(), 0.3f + 0.25f * p.t(), 0.22f + 0.2f * p.t()};
 }
