@@ -51,7 +51,10 @@ void CMessageLine::start()
     if (create_picture(kPanelWidth, kPanelHeight, kPanelColour)) {
         TextStyle.set_font(15, "Arial", 0, 0, 1, 1);
         TextStyle.set_text_colour(kTextColour);
-        print_left(5, 5, pendingText);
+        // The panel stands 5 pixels in from the left, so its last 5 columns are off screen: wrap the text
+        // short of them, keeping the same margin on both sides.
+        Rect area{5, 5, kPanelWidth - 10, kPanelHeight};
+        TextStyle.render_text(picture, width, height, &area, pendingText, 1);
     }
     holdTime = pendingDuration;
     pending = 0;

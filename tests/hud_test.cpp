@@ -67,7 +67,7 @@ TEST_F(HudTest, MessageHoldsExactlyItsTimeOnceSlidIn)
     CMessageLine* line = add_message_line(list);
     EXPECT_EQ(line->sortKey, 700);
     AppState.frameScale = 10.0;  // 13.65 pixels a frame
-    show_message("Found life", 2000);
+    show_message("Meadowbrook. The dead are rising from the fields. Strike with B, cast with A.", 2000);
     ASSERT_TRUE(line->sliding);
     uint32_t t = 1000;
     int frames = 0;
@@ -87,6 +87,9 @@ TEST_F(HudTest, MessageHoldsExactlyItsTimeOnceSlidIn)
     for (int y = 53; y < 113; y++)
         for (int x = 5; x < 240; x++) textPixels += screen.at(x, y) != kPanel;
     EXPECT_GT(textPixels, 50);
+    // The text wraps short of the screen's right edge, where the panel runs off it.
+    for (int y = 53; y < 113; y++)
+        for (int x = 236; x < 240; x++) ASSERT_EQ(screen.at(x, y), kPanel) << x << "," << y;
 
     frame_at(arrived + 1999);
     EXPECT_EQ(line->phase, MESSAGE_HOLDING);
