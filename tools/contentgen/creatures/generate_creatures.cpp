@@ -148,8 +148,10 @@ bool generate_creatures(const ContentContext& ctx)
     size_t frames = 0;
     for (const StripGroup* g : out)
         for (const IndexedStrip& s : g->packed) frames += s.frames.size();
-    std::fprintf(stderr, "contentgen: creatures %zu frames: render %.1f s, effects %.1f s, write %.1f s, total %.1f s\n",
-                 frames, t_render, t_effects, t_write, seconds_since(t0));
+    double t_sheets = seconds_since(t0) - t_render - t_effects - t_write;
+    std::fprintf(stderr,
+                 "contentgen: creatures %zu frames: render %.1f s, effects %.1f s, write %.1f s, sheets %.1f s, total %.1f s\n",
+                 frames, t_render, t_effects, t_write, t_sheets, seconds_since(t0));
     for (char c : ok)
         if (!c) return false;
     return true;

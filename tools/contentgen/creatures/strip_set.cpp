@@ -6,6 +6,8 @@
 #include "formats/png_writer.h"
 #include <algorithm>
 #include <climits>
+#include <filesystem>
+#include <system_error>
 
 std::string frame_file_name(const std::string& base, int n)
 {
@@ -100,6 +102,11 @@ bool write_group(const StripGroup& group, const std::string& root)
         }
         for (size_t n = 0; n < s.frames.size(); n++)
             ok = write_tga8(data_path(root, frame_file_name(s.base, int(n) + 1)), s.w, s.h, s.frames[n], group.palette) && ok;
+        // Frames left over from a longer strip of an earlier run would be counted by the game: remove them.
+        for (int n = int(s.frames.size()) + 1; n <= 99; n++) {
+            std::error_code ec;
+            std::filesystem::remove(data_path(root, frame_file_name(s.base, n)), ec);
+        }
     }
     return ok;
 }
