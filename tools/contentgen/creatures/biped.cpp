@@ -99,7 +99,8 @@ BipedPose collapse_pose(float t, Xf* base, float arm_fling, bool sideways)
         p.arm[s].bend = 0.5f;
     }
     float f = keyframe(fall, n, t);
-    if (base) *base = sideways ? Xf{}.rz(f).rx(0.15f * f) : Xf{}.rx(-f);
+    // A sideways fall leans a little away from the viewer, so nothing sprawls below the feet on screen.
+    if (base) *base = sideways ? Xf{}.rz(f).rx(-0.2f * f) : Xf{}.rx(-f);
     if (sideways) {
         // Keep the arm on the ground side tucked in front, fling the other one over.
         p.lean *= 0.5f;

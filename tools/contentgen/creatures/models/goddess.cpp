@@ -106,9 +106,10 @@ State pose_for(const Pose& p)
     case Act::Shoot: {
         // Wind up over the head, strike on the fourth frame, follow through, recover.
         const int n = 8;
-        static const float swing[n] = {0.15f, 1.6f, 2.7f, 0.95f, 0.85f, 0.6f, 0.35f, 0.15f};
-        static const float elbow[n] = {1.1f, 0.9f, 0.6f, 0.15f, 0.2f, 0.5f, 0.9f, 1.1f};
-        static const float pitch[n] = {0.03f, -0.3f, -1.3f, 1.95f, 1.85f, 1.2f, 0.5f, 0.03f};
+        // The blow is a thrust at chest height: the orb stays above the ground line facing the viewer too.
+        static const float swing[n] = {0.15f, 1.6f, 2.7f, 1.3f, 1.2f, 0.85f, 0.45f, 0.15f};
+        static const float elbow[n] = {1.1f, 0.9f, 0.6f, 0.55f, 0.6f, 0.75f, 0.95f, 1.1f};
+        static const float pitch[n] = {0.03f, -0.3f, -1.3f, 1.45f, 1.35f, 0.95f, 0.45f, 0.03f};
         static const float lean[n] = {0.f, -0.08f, -0.16f, 0.3f, 0.27f, 0.16f, 0.05f, 0.f};
         static const float flash[n] = {0, 0, 0.1f, 1.f, 0.65f, 0.25f, 0, 0};
         static const float step[n] = {0, 0.05f, 0.1f, 0.4f, 0.4f, 0.3f, 0.12f, 0};
