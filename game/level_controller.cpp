@@ -110,6 +110,8 @@ void CLevelController::boss_step()
         if (auto* m = dynamic_cast<CMonster*>(t)) m->refresh_frame();
     if (CMonsterKind* boss = MonsterKinds.find_kind(s.bossKind)) MonsterKinds.load_graphics(boss);
     spawn_monster(s.bossKind);
+    // Counted from the boss's arrival: monsters that fell during the wait must not end the phase at once.
+    killsAtBossPhase = p.kills;
     if (Loader.sprite) Loader.show(0);
 }
 

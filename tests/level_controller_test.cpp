@@ -124,6 +124,7 @@ TEST_F(LevelControllerTest, TheBossPhaseStopsRegularSpawnsUntilAKillAfterTheBoss
     tick(10);
     EXPECT_TRUE(controller->bossPhase);
     for (int i = 0; i < 29; i++) tick(100);
+    controller->on_monster_killed(first_monster(100));  // a kill during the wait does not count
     tick(99);  // 2999 ms into the 3000 ms wait
     EXPECT_EQ(LevelProgress.monstersSpawned, 1);
     EXPECT_EQ(first_monster(108), nullptr);
@@ -139,6 +140,7 @@ TEST_F(LevelControllerTest, TheBossPhaseStopsRegularSpawnsUntilAKillAfterTheBoss
     EXPECT_EQ(regular->picture, regular->stripSet->slot[regular->direction].get_frame(regular->frame, &flip));
 
     for (int i = 0; i < 20; i++) tick(100);
+    EXPECT_TRUE(controller->bossPhase);
     EXPECT_EQ(LevelProgress.monstersSpawned, 1);
     EXPECT_EQ(count<CTimeGate>(), 0);
 
