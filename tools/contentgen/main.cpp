@@ -7,13 +7,6 @@
 #include <filesystem>
 #include <string>
 
-// Stands in until the creature half is linked in; the real definition overrides it.
-__attribute__((weak)) bool generate_creatures(const ContentContext&)
-{
-    std::fprintf(stderr, "contentgen: creature generator not linked, skipping creatures\n");
-    return true;
-}
-
 static void usage()
 {
     std::fprintf(stderr, "usage: contentgen --out PROGRAM_FOLDER [--sheets CONTACT_SHEET_FOLDER] [--only STAGE,...]\n"
