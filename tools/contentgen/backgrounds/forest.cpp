@@ -12,12 +12,12 @@ Image paint_forest(const LevelPlan& p)
     // Misty depth behind the trees.
     paint_region(b.img, 0, int(hz - 40), b.w, int(b.far_line), false, [&](float, float y) {
         float t = clamp01((y - (hz - 40)) / (b.far_line - hz + 40));
-        return gradient_at({{0.0f, hex(0xC8CC9A, 0.0f)}, {0.3f, hex(0xB8C090)}, {1.0f, hex(0x7A8A58)}}, t);
+        return gradient_at({{0.0f, hex(0xA8B080, 0.0f)}, {0.3f, hex(0x9AA878)}, {1.0f, hex(0x5E6A3A)}}, t);
     });
     // Rows of trunks, far ones pale in the mist, near ones dark, each row under its own veil of mist.
     for (int row = 0; row < 4; row++) {
         float depth = float(row) / 3.0f;
-        Rgba col = mix(hex(0x9AA488), hex(0x2E261C), depth);
+        Rgba col = mix(hex(0x7A8468), hex(0x2E261C), depth);
         float foot = hz + 6 + depth * (b.far_line - hz - 14);
         Rng rng(100u + uint32_t(row));
         int n = 30 - row * 5;
@@ -33,18 +33,20 @@ Image paint_forest(const LevelPlan& p)
                 return with_alpha(c, coverage(d) * clamp01(foot + 1 - py));
             });
         }
-        if (row < 3) paint_haze(b, foot - 4, 14, hex(0xC8CC9A, 0.3f));
+        if (row < 3) paint_haze(b, foot - 4, 14, hex(0xA8B080, 0.22f));
     }
-    // Dense canopy across the top, a few gaps of bright sky.
-    paint_region(b.img, 0, 0, b.w, int(hz + 20), false, [&](float x, float y) {
-        float n = b.tile_noise(x, y * 1.4f, 14, 120, 5);
-        float edge = 0.62f - (y / (hz + 20)) * 0.42f;
-        float cov = smoothstep(edge - 0.05f, edge + 0.02f, n);
+    // Dense canopy across the top: small clumps of leaves, a few specks of bright sky, a ragged hem.
+    paint_region(b.img, 0, 0, b.w, int(hz + 30), false, [&](float x, float y) {
+        float hem = hz - 30 + 34 * b.tile_noise(x, 0, 12, 122, 4);
+        float n = b.tile_noise(x, y * 1.2f, 36, 120, 5);
+        float depth = clamp01(y / hem);
+        float edge = 0.22f + depth * depth * 0.35f;
+        float cov = smoothstep(edge - 0.04f, edge + 0.02f, n) * smoothstep(hem + 6, hem - 6, y);
         if (cov <= 0) return Rgba{};
-        float leaf = b.tile_noise(x, y, 90, 121, 3);
-        float shade = b.tile_noise(x - 4, y * 1.4f - 5, 14, 120, 5);
-        float lit = clamp01((n - shade) * 7.0f + 0.35f + (leaf - 0.5f) * 0.8f);
-        Rgba c = mix(hex(0x14240E), hex(0x7A9A3E), lit);
+        float leaf = b.tile_noise(x, y, 140, 121, 3);
+        float shade = b.tile_noise(x - 3, y * 1.2f - 4, 36, 120, 5);
+        float lit = clamp01((n - shade) * 6.0f + 0.3f + (leaf - 0.5f) * 0.9f - depth * 0.25f);
+        Rgba c = mix(hex(0x12200C), hex(0x7E9E40), lit);
         return with_alpha(c, cov);
     });
     float ground_top = b.far_line - 10;

@@ -43,9 +43,14 @@ static void level_plaque(Image& img, int n, ButtonState state)
         });
         return;
     }
-    TextStyle name = button_text(state, 11, Face::SansBold);
+    // The largest lettering that fits between the gem and the right rim.
     float name_cx = float(b.x) + 26 + float(b.w - 28) * 0.5f;
-    text_size(kShortNames[n - 1], name, tw, th);
+    TextStyle name = button_text(state, 11, Face::SansBold);
+    for (int size = 11; size >= 8; size--) {
+        name = button_text(state, size, Face::SansBold);
+        text_size(kShortNames[n - 1], name, tw, th);
+        if (tw <= b.w - 32) break;
+    }
     draw_text(img, name_cx, gy - float(th) * 0.5f - 0.5f, kShortNames[n - 1], name, true);
 }
 

@@ -176,7 +176,7 @@ static Sound spell_select()
     for (size_t i = 0; i < s.size(); i++) {
         float t = float(i) / float(s.rate);
         float v = 0;
-        for (int k = 0; k < 4; k++) v += std::sin(TAU * parts[k] * t * (1.0f + 0.002f * std::sin(TAU * 7 * t))) * std::exp(-t / (0.25f / float(k + 1))) / float(k + 1);
+        for (int k = 0; k < 4; k++) v += std::sin(TAU * parts[k] * t * (1.0f + 0.002f * std::sin(TAU * 7 * t))) * std::exp(-t / (0.09f / float(k + 1))) / float(k + 1);
         s.add(i, v * std::min(1.0f, t * 3000.0f) * 0.6f);
     }
     s.mix_in(whoosh(s.rate, 0.12f, 3000, 7000, 5000, 1.5f, 51), 0.0f, 0.8f);
@@ -407,7 +407,7 @@ static Sound shell_whistle()
         float u = t / s.seconds();
         float f = 2300.0f * std::pow(650.0f / 2300.0f, u) * (1.0f + 0.01f * std::sin(TAU * 6.0f * t));
         float air = bp.bandpass(noise.white(), f, 8.0f) * 0.6f;
-        float env = std::min(1.0f, u * 4.0f) * (0.4f + 0.6f * u) * std::min(1.0f, (1.0f - u) * 20.0f);
+        float env = std::min(1.0f, u * 4.0f) * (0.4f + 0.6f * u) * std::min(1.0f, (1.0f - u) * 8.0f);
         s.add(i, (o.sine(f) * 0.6f + air) * env);
     }
     normalise(s, 0.85f);
