@@ -1,8 +1,11 @@
 // Every long-lived object of the game, defined here so they are built in this order and torn down in reverse.
 #include "app/app_state.h"
 #include "app/input.h"
+#include "game/explosion.h"
+#include "game/hero.h"
 #include "game/level_progress.h"
 #include "game/monster_kind.h"
+#include "game/projectile.h"
 #include "game/smoke.h"
 #include "game/thing_list.h"
 #include "game/well_known_ids.h"
@@ -37,6 +40,17 @@ CFontRast TextStyle;
 CLoader Loader;
 // 10. the monster kinds table, the hero's strip sets, the shared sound records
 CMonsterKindTable MonsterKinds;
+CStripSet HeroRunStrips;
+CStripSet HeroWalkStrips;
+CStripSet HeroIdleStrips;
+CStripSet HeroShootStrips;
+CStripSet HeroDeathStrips;
+// the projectiles' strips, the dragon fly's and the explosion's
+CStripSet FireballStrips;
+CStripSet SuperFireballStrips;
+CStripSet LightningStrips;
+CStripSet DragonFlyStrips;
+CGraphicStrip ExplosionStrip;
 CGraphicStrip SmokeStrip;  // the smoke puffs' frames
 CSound snd_spawn("sounds\\spawn.wav");
 CSound snd_powerup("sounds\\powerup.wav");

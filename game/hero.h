@@ -67,6 +67,8 @@ private:
     void think_moving();
     // The movement the player asks for this frame: a compass direction, 0 for none.
     int movement_input() const;
+    // Walking or running: the strips, the speed it eases to and the frame delay.
+    void set_gait(int32_t gait, CStripSet* set, float speedTo, float accel, uint32_t delay, int waitLow, int waitHigh);
 };
 
 // The hero's five strip sets, named at start-up and kept loaded for the whole run.

@@ -49,6 +49,11 @@ public:
     const uint8_t* pause = nullptr;
 
 protected:
+    // The flight of the spells: it ends after a hit, off the ground or when its time is up; otherwise
+    // strike_step, then one flight step.
+    void striking_think();
+    // This kind's blow for the frame; false when the flight ended here.
+    virtual bool strike_step() { return true; }
     void move_shadow();
     // Over walkable ground (the playfield's test), the common condition to keep flying.
     bool over_ground() const;
@@ -58,24 +63,33 @@ protected:
 class CFireball : public CProjectile {
 public:
     CFireball();
-    void think() override;
+    void think() override { striking_think(); }
     void explode() override;
+
+protected:
+    bool strike_step() override;
 };
 
 // Flies level and strikes hard (50 in a wide circle) until it hits something.
 class CSuperFireball : public CProjectile {
 public:
     CSuperFireball();
-    void think() override;
+    void think() override { striking_think(); }
     void explode() override;
+
+protected:
+    bool strike_step() override;
 };
 
 // Fast, narrow, 10 a frame, with a blue burst.
 class CLightningBolt : public CProjectile {
 public:
     CLightningBolt();
-    void think() override;
+    void think() override { striking_think(); }
     void explode() override;
+
+protected:
+    bool strike_step() override;
 };
 
 // Projectile strips (slot 5) and the dragon fly's (slot 6), named at start-up.

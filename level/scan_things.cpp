@@ -1,6 +1,7 @@
 // sprite_create and scan_hard_boxes: the level file's scenery and hard boxes become things and playfield boxes.
 #include "level/scan_things.h"
 #include <vector>
+#include "game/cannon.h"
 #include "game/scene_sprite.h"
 #include "game/thing_list.h"
 #include "graphics/playfield.h"
@@ -16,9 +17,9 @@ bool scan_hard_boxes(const LevelScript& script)
 
 int32_t sprite_create(const SpriteTemplate& t, CThingList& list)
 {
-    // A cannon template is shown as its still picture until the cannon thing takes over this branch.
+    if (t.isCannon) return create_cannon(t, list);
     auto* sprite = new CSceneSprite;
-    if (t.animationInterval == -1 || t.isCannon) {
+    if (t.animationInterval == -1) {
         sprite->show_picture(t.x, t.y, t.pictureName);
     } else {
         // Any other interval animates; a negative one as fast as the frames come.

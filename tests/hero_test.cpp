@@ -1,0 +1,208 @@
+// CHero over real strip files: the strike on frame 4 in the scaled circle, auto-aim, gaits, damage, death, camera.
+#include <gtest/gtest.h>
+
+#include "app/app_state.h"
+#include "app/input.h"
+#include "game/hero.h"
+#include "game/level_progress.h"
+#include "game/thing_list.h"
+#include "game/well_known_ids.h"
+#include "graphics/playfield.h"
+#include "platform/events.h"
+#include "support/gameplay_files.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+class HeroTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir.make_program_folder();
+        // 6 frames (the swing lands on the 4th), 20 x 20; a death of 3.
+        ASSERT_TRUE(write_hero_strips(dir, 6, 3));
+
+        AppState.frameTime = 1000;
+        AppState.frameScale = 1.0;
+        AppState.currentGameList = &list;
+        clear_well_known_ids();
+        clear_level_counters(LevelProgress);
+        reset_level_script(LevelProgress.script);
+        g_input = InputState{};
+
+        // Depth band 77..163 with half the usual perspective: y 120 is drawn at 75 %.
+        Playfield.width = 640;
+        Playfield.height = 240;
+        Playfield.fieldStart = 163;
+        Playfield.fieldEnd = 77;
+        Playfield.scaleMod = 0.5f;
+        Playfield.set_playfield_rect(Rect{0, 60, 640, 240});
+
+        hero = new CHero;
+        WellKnownIds[SLOT_HERO] = list.add_thing(hero);
+        hero->set_position(300, 120);
+        hero->apply_depth_scale();
+    }
+    void TearDown() override { AppState.currentGameList = nullptr; }
+
+    // One frame of the game list, ms after the last.
+    void frame(uint32_t ms = 40)
+    {
+        AppState.frameTime += ms;
+        list.think_all();
+        list.resort();
+    }
+    TargetDummy* add_dummy(int px, int py, int percent, int kind = 100)
+    {
+        auto* d = new TargetDummy(px, py, percent, kind);
+        list.add_thing(d);
+        return d;
+    }
+
+    TempFolder dir;
+    CThingList list;
+    CHero* hero = nullptr;
+};
+
+TEST_F(HeroTest, StrikeLandsOnceOnFrameFourOnEveryLivingThingInTheScaledCircle)
+{
+    ASSERT_EQ(hero->scalePercent, 75);
+    hero->set_direction(6);
+    // 25 ahead at 75 % is 18 to the right; a victim at 50 % counts within 25 x 75 % = 18.75 of that point,
+    // one at 100 % within 25.
+    const int px = 300 + 18, py = 120;
+    TargetDummy* nearSmall = add_dummy(px + 18, py, 50);
+    TargetDummy* outSmall = add_dummy(px, py + 19, 50);
+    TargetDummy* nearBig = add_dummy(px - 24, py, 100);
+    TargetDummy* outBig = add_dummy(px, py - 26, 100);
+    TargetDummy* corpse = add_dummy(px, py, 100);
+    corpse->alive = 0;
+    TargetDummy* ally = add_dummy(px + 2, py + 2, 100, 0);  // not a monster: a strike spares nothing alive
+
+    hero->strike_command();
+    ASSERT_EQ(hero->state, HERO_STRIKING);
+    int landedOnFrame = 0;
+    for (int i = 0; i < 60 && hero->state == HERO_STRIKING; i++) {
+        frame(25);
+        if (!landedOnFrame && nearSmall->hits) landedOnFrame = hero->frame;
+        // A second command while swinging starts nothing new.
+        if (hero->state == HERO_STRIKING) hero->strike_command();
+    }
+    EXPECT_EQ(landedOnFrame, 4);
+    EXPECT_EQ(hero->state, HERO_IDLE);
+    EXPECT_EQ(nearSmall->taken, kHeroStrikeDamage);
+    EXPECT_EQ(nearSmall->hits, 1);
+    EXPECT_EQ(nearBig->hits, 1);
+    EXPECT_EQ(ally->hits, 1);
+    EXPECT_EQ(outSmall->hits, 0);
+    EXPECT_EQ(outBig->hits, 0);
+    EXPECT_EQ(corpse->hits, 0);
+    EXPECT_EQ(hero->health, kHeroFullHealth);
+}
+
+TEST_F(HeroTest, AutoAimIgnoresMonstersExactlyOneHundredTenAwayAndTheDead)
+{
+    hero->set_position(100, 200);
+    add_dummy(210, 200, 100);                  // exactly 110: out of range
+    TargetDummy* corpse = add_dummy(150, 200, 100);  // near, but dead
+    corpse->alive = 0;
+    add_dummy(120, 210, 100, 0);               // near, but not a monster
+    EXPECT_EQ(hero->auto_aim_target(), 0u);
+
+    TargetDummy* below = add_dummy(100, 309, 100);   // 109 straight down
+    EXPECT_EQ(hero->auto_aim_target(), below->id);
+
+    // With no input she turns toward it, one 45-degree step per 75 ms.
+    hero->set_direction(6);
+    frame(80);
+    EXPECT_EQ(hero->direction, 3);
+    frame(80);
+    EXPECT_EQ(hero->direction, 2);
+}
+
+TEST_F(HeroTest, HeldInputWalksThenRunsAndABriefPauseKeepsTheRun)
+{
+    hero->set_direction(6);
+    g_input.keys[BTN_RIGHT].held = 1;
+    frame();
+    EXPECT_EQ(hero->state, HERO_WALK);
+    for (int i = 0; i < 8; i++) frame();  // 360 ms of held input
+    EXPECT_EQ(hero->state, HERO_RUN);
+    const float before = hero->fx;
+    frame();
+    EXPECT_GT(hero->fx, before);
+
+    // One frame without input idles her, but within 100 ms the run flag still stands.
+    g_input.keys[BTN_RIGHT].held = 0;
+    frame();
+    EXPECT_EQ(hero->state, HERO_IDLE);
+    g_input.keys[BTN_RIGHT].held = 1;
+    frame();
+    EXPECT_EQ(hero->state, HERO_RUN);
+
+    // Longer than 100 ms without input: walking again first.
+    g_input.keys[BTN_RIGHT].held = 0;
+    frame(60);
+    frame(60);
+    g_input.keys[BTN_RIGHT].held = 1;
+    frame();
+    EXPECT_EQ(hero->state, HERO_WALK);
+}
+
+TEST_F(HeroTest, StylusSteersTowardTheWorldPoint)
+{
+    Playfield.viewX = 200.0f;
+    hero->set_direction(6);
+    g_input.on_stylus_down(pack_point(10, 200));  // world (210, 120): to her left
+    for (int i = 0; i < 6; i++) frame(80);
+    EXPECT_EQ(hero->direction, 4);
+    EXPECT_LT(hero->fx, 300.0f);
+}
+
+TEST_F(HeroTest, HitsBelowThirtyTurnHerRedAndTheLastOneEndsTheGame)
+{
+    hero->health = 40;
+    hero->hit(10, 0);
+    EXPECT_EQ(hero->health, 30);
+    EXPECT_FALSE(hero->tintActive);
+    hero->armour = 2;
+    hero->hit(2, 0);  // no more than the armour: nothing
+    EXPECT_EQ(hero->health, 30);
+    hero->armour = 0;
+    hero->hit(1, 0);
+    EXPECT_EQ(hero->health, 29);
+    EXPECT_TRUE(hero->tintActive);
+
+    hero->heal(100);
+    EXPECT_EQ(hero->health, kHeroFullHealth);
+
+    hero->health = 5;
+    const int before = list.count();
+    hero->message(MSG_DIRECT_DAMAGE, nullptr, 5);
+    EXPECT_EQ(hero->alive, 0);
+    EXPECT_EQ(hero->state, HERO_DYING);
+    hero->hit(50, 0);  // the dying take no more
+    EXPECT_EQ(hero->health, 0);
+    for (int i = 0; i < 20 && hero->state != HERO_DEAD; i++) frame(100);
+    EXPECT_EQ(hero->state, HERO_DEAD);
+    // The game-over banner has joined the list, on top of the playfield.
+    ASSERT_EQ(list.count(), before + 1);
+    EXPECT_EQ(list.highest_sort_key(), 500);
+}
+
+TEST_F(HeroTest, WhilePausedSheHoldsStillButTheViewStillFollows)
+{
+    Playfield.viewX = 0.0f;
+    AppState.frameScale = 4.0;
+    hero->set_position(500, 120);
+    LevelProgress.paused = 1;
+    g_input.keys[BTN_RIGHT].held = 1;
+    for (int i = 0; i < 30; i++) frame();
+    EXPECT_EQ(hero->x, 500);
+    EXPECT_EQ(hero->state, HERO_IDLE);
+    // The view eases toward her (x - 120), clamped to the playfield's last screen (400).
+    EXPECT_GT(Playfield.viewX, 300.0f);
+    EXPECT_LE(Playfield.viewX, 400.0f);
+}
+
+}  // namespace

@@ -1,0 +1,233 @@
+// Spells over real strip files: owners spared, every victim in the circle, the last use, Incinerate's reach, edges.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/app_state.h"
+#include "game/dragon_fly.h"
+#include "game/explosion.h"
+#include "game/hero.h"
+#include "game/level_progress.h"
+#include "game/projectile.h"
+#include "game/spell_bar.h"
+#include "game/spells.h"
+#include "game/thing_list.h"
+#include "game/well_known_ids.h"
+#include "graphics/playfield.h"
+#include "support/gameplay_files.h"
+#include "support/log_capture.h"
+#include "support/scene_files.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+
+template <typename T>
+int count_of(CThingList& list)
+{
+    int n = 0;
+    for (CThing* t = list.first_thing(); t; t = list.next_thing())
+        if (dynamic_cast<T*>(t)) n++;
+    return n;
+}
+
+class SpellTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir.make_program_folder();
+        for (const char* strip : {"graphics/misc/fire_ball_", "graphics/misc/super_fire_ball_",
+                                  "graphics/misc/blue_star_", "graphics/explosion/explod"})
+            write_strip(dir, strip, 4, 16, 16);
+        write_strip(dir, "graphics/dfly/dfly_fly_6_00", 2, 24, 16);
+        write_bytes(dir.file("graphics/misc/shadow_small.tga"), make_keyed_tga(12, 6, 10, 10, 10));
+        write_bytes(dir.file("graphics/misc/shadow_big.tga"), make_keyed_tga(20, 8, 10, 10, 10));
+        ASSERT_TRUE(write_hero_strips(dir, 6, 3));
+        name_projectile_strips();
+
+        AppState.frameTime = 1000;
+        AppState.frameScale = 1.0;
+        AppState.currentGameList = &list;
+        clear_well_known_ids();
+        clear_level_counters(LevelProgress);
+        reset_level_script(LevelProgress.script);
+        reset_spell_table();
+
+        // Everything at full size: the near line is at 100 and above.
+        Playfield.width = 640;
+        Playfield.height = 240;
+        Playfield.fieldStart = 200;
+        Playfield.fieldEnd = 140;
+        Playfield.scaleMod = 1.0f;
+        Playfield.set_playfield_rect(Rect{0, 100, 640, 220});
+        Playfield.viewX = 100.0f;
+
+        hero = new CHero;
+        WellKnownIds[SLOT_HERO] = list.add_thing(hero);
+        hero->set_position(200, 150);
+        hero->apply_depth_scale();
+        Playfield.viewX = 100.0f;
+    }
+    void TearDown() override { AppState.currentGameList = nullptr; }
+
+    void frame(uint32_t ms = 40)
+    {
+        AppState.frameTime += ms;
+        list.think_all();
+        list.resort();
+    }
+    TargetDummy* add_dummy(int px, int py, int kind = 100)
+    {
+        auto* d = new TargetDummy(px, py, 100, kind);
+        list.add_thing(d);
+        return d;
+    }
+
+    TempFolder dir;
+    CThingList list;
+    CHero* hero = nullptr;
+};
+
+TEST_F(SpellTest, AFireballNeverHurtsItsCasterEvenAtPointBlank)
+{
+    TargetDummy* monster = add_dummy(206, 150);
+    const int32_t uses = SpellTable[SPELL_FIREBALL].usesLeft;
+    hero->set_direction(6);
+    hero->cast();
+    EXPECT_EQ(count_of<CFireball>(list), 1);
+    EXPECT_EQ(SpellTable[SPELL_FIREBALL].usesLeft, uses - 1);
+    for (int i = 0; i < 40 && count_of<CFireball>(list); i++) frame();
+    EXPECT_EQ(count_of<CFireball>(list), 0);
+    EXPECT_EQ(hero->health, kHeroFullHealth);
+    EXPECT_EQ(monster->taken, 5);
+    // Its shadow went with it.
+    EXPECT_EQ(count_of<CShadow>(list), 0);
+}
+
+TEST_F(SpellTest, TwoMonstersInOneFireballsCircleBothTakeFiveThenItBursts)
+{
+    TargetDummy* caster = add_dummy(250, 150);
+    TargetDummy* a = add_dummy(260, 150);
+    TargetDummy* b = add_dummy(246, 165);
+    TargetDummy* far = add_dummy(290, 150);
+    cast_spell(caster, 0.0f, SPELL_MONSTER_FIREBALL);
+    ASSERT_EQ(count_of<CFireball>(list), 1);
+    frame();
+    EXPECT_EQ(a->taken, 5);
+    EXPECT_EQ(b->taken, 5);
+    EXPECT_EQ(far->taken, 0);
+    EXPECT_EQ(caster->taken, 0);
+    frame();
+    EXPECT_EQ(count_of<CFireball>(list), 0);
+    EXPECT_EQ(count_of<CExplosion>(list), 1);
+    EXPECT_EQ(a->taken, 5);
+    // The burst plays its strip and goes.
+    for (int i = 0; i < 10; i++) frame();
+    EXPECT_EQ(count_of<CExplosion>(list), 0);
+}
+
+TEST_F(SpellTest, TheLastUseOfASpellDropsItFromTheBar)
+{
+    SpellTable[SPELL_LIGHTNING].usesLeft = 1;
+    SpellTable[SPELL_FIREBALL].usesLeft = 3;
+    SelectedSpell = SPELL_LIGHTNING;
+    auto* bar = new CSpellBar;
+    list.add_thing(bar);
+    bar->init();
+    ASSERT_NE(LevelProgress.spellIconIds[SPELL_LIGHTNING], 0u);
+
+    hero->cast();
+    EXPECT_EQ(count_of<CLightningBolt>(list), 1);
+    EXPECT_EQ(SpellTable[SPELL_LIGHTNING].usesLeft, 0);
+    EXPECT_EQ(LevelProgress.spellIconIds[SPELL_LIGHTNING], 0u);
+    EXPECT_EQ(SelectedSpell, SPELL_FIREBALL);
+
+    // Asked for all the same, a spent spell casts nothing and never goes below 0.
+    cast_spell(hero, 0.0f, SPELL_LIGHTNING);
+    EXPECT_EQ(SpellTable[SPELL_LIGHTNING].usesLeft, 0);
+    EXPECT_EQ(count_of<CLightningBolt>(list), 1);
+
+    // Monsters cast without spending anything.
+    TargetDummy* goblin = add_dummy(300, 150);
+    cast_spell(goblin, 0.0f, SPELL_LIGHTNING);
+    EXPECT_EQ(count_of<CLightningBolt>(list), 2);
+    EXPECT_EQ(SpellTable[SPELL_LIGHTNING].usesLeft, 0);
+}
+
+TEST_F(SpellTest, IncinerateReachesOnlyMonstersWithinTheViewWidenedByThirty)
+{
+    // The view shows 100..340; Incinerate reaches 70..370.
+    TargetDummy* leftEdge = add_dummy(70, 150);
+    TargetDummy* leftOut = add_dummy(69, 150);
+    TargetDummy* rightEdge = add_dummy(370, 150);
+    TargetDummy* rightOut = add_dummy(371, 150);
+    TargetDummy* belowField = add_dummy(200, 220);
+    TargetDummy* scenery = add_dummy(200, 160, 0);
+    SpellTable[SPELL_INCINERATE].usesLeft = 1;
+    SelectedSpell = SPELL_INCINERATE;
+    const int before = list.count();
+    hero->cast();
+    EXPECT_EQ(leftEdge->taken, 50);
+    EXPECT_EQ(rightEdge->taken, 50);
+    EXPECT_EQ(leftOut->hits + rightOut->hits + belowField->hits + scenery->hits, 0);
+    EXPECT_EQ(hero->health, kHeroFullHealth);
+    // Two bursts on each victim, and the ground shakes.
+    EXPECT_EQ(count_of<CExplosion>(list), 4);
+    EXPECT_EQ(list.count(), before + 4);
+    EXPECT_TRUE(Playfield.shakeActive);
+    EXPECT_EQ(SpellTable[SPELL_INCINERATE].usesLeft, 0);
+}
+
+TEST_F(SpellTest, ABoltLeavingTheNearEdgeFliesFiftyOnAndGoesWithoutABurst)
+{
+    hero->set_position(200, 215);
+    Playfield.viewX = 100.0f;
+    SpellTable[SPELL_LIGHTNING].usesLeft = 5;
+    SelectedSpell = SPELL_LIGHTNING;
+    hero->set_direction(2);
+    hero->cast();
+    CLightningBolt* bolt = nullptr;
+    for (CThing* t = list.first_thing(); t; t = list.next_thing())
+        if (auto* b = dynamic_cast<CLightningBolt*>(t)) bolt = b;
+    ASSERT_NE(bolt, nullptr);
+    int deepest = 0;
+    for (int i = 0; i < 200 && count_of<CLightningBolt>(list); i++) {
+        deepest = bolt->y;
+        frame();
+    }
+    EXPECT_EQ(count_of<CLightningBolt>(list), 0);
+    EXPECT_GE(deepest, 220 + 50);
+    EXPECT_LT(deepest, 220 + 53);
+    EXPECT_EQ(count_of<CExplosion>(list), 0);
+}
+
+TEST_F(SpellTest, HeadingsOutsideZeroToSixAreLoggedAndStillFlown)
+{
+    LogCapture log;
+    TargetDummy* caster = add_dummy(300, 150);
+    cast_spell(caster, 7.5f, SPELL_SUPER_FIREBALL);
+    EXPECT_TRUE(log.contains("CProjectile got invalid radian."));
+    EXPECT_EQ(count_of<CSuperFireball>(list), 1);
+}
+
+TEST_F(SpellTest, ABomberDropsFireballsThatHurtWhatTheyLandOn)
+{
+    Playfield.viewX = 100.0f;
+    auto* fly = new CDragonFly;
+    list.add_thing(fly);
+    for (unsigned seed = 1; seed < 50; seed++) {
+        srand(seed);
+        fly->init();
+        if (fly->bomber) break;
+    }
+    ASSERT_TRUE(fly->bomber);
+    EXPECT_EQ(fly->y, hero->y);
+    EXPECT_EQ(fly->x, 70);
+    for (int i = 0; i < 30; i++) frame(40);  // 1.2 s: one bomb away
+    EXPECT_GE(count_of<CFireball>(list), 1);
+    // The fly leaves once it is 80 past the view's right edge.
+    for (int i = 0; i < 2000 && count_of<CDragonFly>(list); i++) frame(40);
+    EXPECT_EQ(count_of<CDragonFly>(list), 0);
+}
+
+}  // namespace

@@ -1,0 +1,34 @@
+// Test helpers for the hero, spells and the game screen: the sorceress's strips as files, a target that counts blows.
+#pragma once
+#include <cstdint>
+
+#include "game/actor.h"
+
+class TempFolder;
+
+// Writes every hero strip (run, walk, idle and shoot in the five drawn directions, death to the right) as
+// keyed frames of w x h: frames each, the death strip deathFrames. The hero's names are set afterwards.
+bool write_hero_strips(const TempFolder& folder, int frames, int deathFrames, int width = 20, int height = 20);
+
+// A creature of any kind standing where it is put, at a fixed scale, counting what reaches it through the
+// area attack and damage messages; it never dies.
+class TargetDummy : public CActor {
+public:
+    TargetDummy(int px, int py, int percent = 100, int kind = 100)
+    {
+        kindNumber = kind;
+        set_position(px, py);
+        scalePercent = percent;
+    }
+    int32_t message(int32_t code, AttackRecord* record, int32_t value) override
+    {
+        return combat_message(code, record, value);
+    }
+    void hit(int32_t amount, int32_t) override
+    {
+        taken += amount;
+        hits++;
+    }
+    int taken = 0;
+    int hits = 0;
+};
