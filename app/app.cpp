@@ -8,7 +8,11 @@
 #include "app/input.h"
 #include "app/input_script.h"
 #include "app/main_window.h"
+#include "game/autoplayer.h"
+#include "game/hero.h"
+#include "game/projectile.h"
 #include "graphics/display.h"
+#include "level/loader.h"
 #include "platform/clock.h"
 #include "platform/debug_output.h"
 #include "platform/files.h"
@@ -16,6 +20,7 @@
 #include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/video.h"
+#include "screens/game_screen.h"
 #include "screens/screens.h"
 #include "sound/sound_startup.h"
 #include "sound/volume.h"
@@ -46,7 +51,14 @@ static void loading_step()
 {
     seed_random(g_options.seedGiven ? g_options.seed : sys_tick_count());
     compute_program_folder();
-    enter_title();
+    name_hero_strips();
+    name_projectile_strips();
+    Loader.initialise(100, 100, "graphics\\misc\\loading_");
+    // --level N plays that level at once, its script loaded as the level select would.
+    if (g_options.level > 0)
+        start_level_directly(g_options.level);
+    else
+        enter_title();
 }
 
 void run_frame()
@@ -141,6 +153,7 @@ static void main_loop()
     for (long frame = 1;; frame++) {
         clock_begin_frame();
         g_script.post_for_frame(frame);
+        if (g_options.autoplay) autoplay_frame();
         run_frame();
         take_screenshots(frame);
         if (g_options.frames > 0 && frame >= g_options.frames) break;

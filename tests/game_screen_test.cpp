@@ -1,0 +1,232 @@
+// The game screen over real level files, headless: building a level, the level change and its chains, pause and quit.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "app/app_state.h"
+#include "app/input.h"
+#include "game/hero.h"
+#include "game/image_button.h"
+#include "game/level_progress.h"
+#include "game/spell_table.h"
+#include "game/thing_list.h"
+#include "game/well_known_ids.h"
+#include "graphics/display.h"
+#include "graphics/playfield.h"
+#include "platform/clock.h"
+#include "platform/events.h"
+#include "platform/platform.h"
+#include "screens/game_screen.h"
+#include "screens/screens.h"
+#include "support/gameplay_files.h"
+#include "support/gfx_files.h"
+#include "support/scene_files.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+// A playable level: a flat field, no monsters, the hero at a fixed place.
+std::string playable(const std::string& extra)
+{
+    return "background_graphic|graphics\\backgrounds\\field.tga\n"
+           "rect_playfield|0|160|640|300\n"
+           "set_field_start|160\n"
+           "set_field_end|20\n"
+           "set_scale_mod|0.5\n"
+           "kills_required_to_continue|5\n"
+           "creatures_to_spawn|0\n"
+           "max_creatures_on_screen_at_once|0\n"
+           "main_enemy|-1\n"
+           "set_start_position|120|250\n" +
+           extra;
+}
+
+class GameScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        PlatformConfig config;
+        config.headless = true;
+        config.fixedStepMs = 40;
+        ASSERT_TRUE(platform_init(config));
+        ASSERT_TRUE(open_display());
+        ASSERT_TRUE(create_buffers());
+        dir.make_program_folder();
+        AppState.frameTime = 1000;
+        AppState.active = 1;
+        write_bytes(dir.file("graphics/backgrounds/field.tga"), make_flat_tga(640, 320, 40, 120, 40));
+        write_bytes(dir.file("graphics/interface/quit.tga"), make_keyed_tga(40, 20, 200, 0, 0));
+        write_bytes(dir.file("graphics/interface/pause.tga"), make_keyed_tga(40, 20, 0, 0, 200));
+        write_strip(dir, "graphics/misc/icon_lightning", 1, 30, 30);
+        write_strip(dir, "graphics/misc/icon_fire", 1, 30, 30);
+        ASSERT_TRUE(write_hero_strips(dir, 6, 3));
+        g_input = InputState{};
+    }
+    void TearDown() override
+    {
+        leave_game();
+        close_display();
+        free_buffers();
+        platform_shutdown();
+    }
+    void level(int n, const std::string& text)
+    {
+        write_text(dir.file("logic/levels/level" + std::to_string(n) + ".txt"), text);
+    }
+    CHero* hero() { return current_hero(); }
+    // A tap as the window procedure delivers it, then one game frame.
+    void tap(int x, int y)
+    {
+        g_input.on_stylus_down(pack_point(x, y));
+        advance();
+        g_input.on_stylus_up();
+    }
+    void press(int button)
+    {
+        g_input.on_key_down(g_input.code_of(button));
+        advance();
+        g_input.on_key_up(g_input.code_of(button));
+    }
+    // Frames as the main loop runs them: the virtual clock steps, the frame routine runs.
+    void advance(int frames = 1)
+    {
+        for (int i = 0; i < frames; i++) {
+            clock_begin_frame();
+            AppState.frameTime = sys_tick_count();
+            game_frame();
+        }
+    }
+    bool quit_posted()
+    {
+        Message m;
+        while (events_peek())
+            if (!events_get(&m)) return true;
+        return false;
+    }
+
+    TempFolder dir;
+};
+
+TEST_F(GameScreenTest, APassThroughChainIsWalkedInOneCallAndLandsOnThePlayableLevel)
+{
+    level(1, "level_name|nothing here\n");
+    level(2, "background_graphic|\nnext_level|4\n");
+    level(4, playable(""));
+    start_level_directly(1);
+    EXPECT_EQ(AppState.screenState, STATE_GAME);
+    EXPECT_EQ(LevelProgress.levelNumber, 4);
+    EXPECT_EQ(LevelProgress.levelFinished, 0u);
+    ASSERT_NE(hero(), nullptr);
+    EXPECT_EQ(hero()->x, 120);
+    EXPECT_NE(GameList.find_thing(WellKnownIds[SLOT_LEVEL_CONTROLLER]), nullptr);
+    EXPECT_NE(GameList.find_thing(hero_meter_id()), nullptr);
+    // Started from the command line: the spells of a fresh start and level 1 open in the career.
+    EXPECT_EQ(SpellTable[SPELL_FIREBALL].usesLeft, SpellTable[SPELL_FIREBALL].usesPerPickup);
+    EXPECT_EQ(LevelProgress.career.levelUnlocked[0], 1);
+}
+
+TEST_F(GameScreenTest, NextLevelFiveHundredOrOneThousandEndsTheRunWhateverTheCount)
+{
+    level(3, playable("next_level|1000\n"));
+    level(4, playable(""));
+    start_level_directly(3);
+    ASSERT_EQ(AppState.screenState, STATE_GAME);
+    LevelProgress.levelFinished = 1;
+    advance();
+    EXPECT_EQ(AppState.screenState, STATE_TITLE);
+    EXPECT_EQ(GameList.count(), 0);
+
+    level(5, playable("next_level|500\n"));
+    start_level_directly(5);
+    ASSERT_EQ(AppState.screenState, STATE_GAME);
+    LevelProgress.levelFinished = 1;
+    advance();
+    EXPECT_EQ(AppState.screenState, STATE_ENDING);
+    EXPECT_EQ(GameList.count(), 0);
+}
+
+TEST_F(GameScreenTest, AFinishedLevelLeadsOnKeepingTheSpellsAndAStoryGetsItsLineBreaks)
+{
+    level(6, playable(""));
+    level(7, playable(""));
+    level(8, playable("set_intro_scroller_background|graphics\\story.jpg\n"
+                      "set_intro_scroller_text|First sentence.\\nSecond sentence.\n"));
+    start_level_directly(6);
+    SpellTable[SPELL_LIGHTNING].usesLeft = 7;
+    const uint32_t oldHero = WellKnownIds[SLOT_HERO];
+    LevelProgress.levelFinished = 1;
+    advance();
+    EXPECT_EQ(AppState.screenState, STATE_GAME);
+    EXPECT_EQ(LevelProgress.levelNumber, 7);
+    EXPECT_EQ(LevelProgress.levelFinished, 0u);
+    EXPECT_NE(WellKnownIds[SLOT_HERO], oldHero);
+    EXPECT_EQ(SpellTable[SPELL_LIGHTNING].usesLeft, 7);
+
+    LevelProgress.levelFinished = 1;
+    advance();
+    EXPECT_EQ(AppState.screenState, STATE_STORY);
+    EXPECT_EQ(LevelProgress.levelNumber, 8);
+    EXPECT_STREQ(LevelProgress.script.storyText, "First sentence.\r\nSecond sentence.");
+}
+
+TEST_F(GameScreenTest, ChainsThatLeadNowhereAndMissingScriptsEndTheProgramCleanly)
+{
+    level(9, "background_graphic|\nnext_level|9\n");
+    start_level_directly(9);
+    EXPECT_TRUE(quit_posted());
+
+    start_level_directly(11);  // no such file
+    EXPECT_TRUE(quit_posted());
+}
+
+TEST_F(GameScreenTest, PauseHoldsTheLevelButSpellsCanStillBeChosen)
+{
+    level(3, playable(""));
+    ASSERT_TRUE(load_level(3));
+    reset_spell_table();
+    SpellTable[SPELL_LIGHTNING].usesLeft = 4;
+    start_level(3);
+    advance(40);  // the spell icons grow in
+    ASSERT_NE(hero(), nullptr);
+    auto* pause = dynamic_cast<CImageButton*>(GameList.find_thing(WellKnownIds[SLOT_PAUSE_BUTTON]));
+    ASSERT_NE(pause, nullptr);
+
+    tap(130, 305);
+    EXPECT_EQ(LevelProgress.paused, 1);
+    EXPECT_EQ(pause->tintRed, 10.0f);
+
+    // Buttons do nothing and she holds still, while the frame goes on.
+    const int x = hero()->x;
+    press(BTN_B);
+    EXPECT_NE(hero()->state, HERO_STRIKING);
+    g_input.on_key_down(g_input.code_of(BTN_RIGHT));
+    advance(10);
+    g_input.on_key_up(g_input.code_of(BTN_RIGHT));
+    EXPECT_EQ(hero()->x, x);
+
+    // A spell icon still answers.
+    ASSERT_EQ(SelectedSpell, SPELL_FIREBALL);
+    tap(20 + 52 * 2 + 19, 5 + 17);
+    EXPECT_EQ(SelectedSpell, SPELL_LIGHTNING);
+    EXPECT_EQ(LevelProgress.paused, 1);
+
+    tap(130, 305);
+    EXPECT_EQ(LevelProgress.paused, 0);
+    EXPECT_EQ(pause->tintRed, 0.0f);
+    press(BTN_B);
+    EXPECT_EQ(hero()->state, HERO_STRIKING);
+}
+
+TEST_F(GameScreenTest, TheQuitButtonLeavesAtOnceForTheTitle)
+{
+    level(3, playable(""));
+    start_level_directly(3);
+    advance(3);
+    tap(200, 305);
+    EXPECT_EQ(AppState.screenState, STATE_TITLE);
+    EXPECT_EQ(GameList.count(), 0);
+    EXPECT_EQ(current_hero(), nullptr);
+}
+
+}  // namespace
