@@ -339,16 +339,20 @@ StripGroup smoke()
     std::vector<RgbFrame> frames;
     for (int k = 0; k < 3; k++) {
         Scene s;
-        int grey = s.material(V3(0.72f, 0.72f, 0.74f), 0.05f, 8);
-        int light = s.material(V3(0.86f, 0.86f, 0.88f), 0.05f, 8);
+        int grey = s.material(V3(0.66f, 0.66f, 0.70f), 0.05f, 8);
+        Material wisp;  // the outer puffs let the scene show through
+        wisp.color = V3(0.80f, 0.80f, 0.84f);
+        wisp.spec = 0.05f;
+        wisp.screen = true;
+        int light = s.material(wisp);
         s.sphere(Xf{}, V3(0, 0.5f, 0), 0.34f, grey);
         for (int b = 0; b < 6; b++) {
             float a = float(b) * 1.05f + float(k) * 0.6f;
             float r = 0.2f + 0.06f * hash2(b, k, 3);
-            s.sphere(Xf{}, V3(std::cos(a) * 0.26f, 0.5f + std::sin(a) * 0.22f, 0.08f), r, (b & 1) ? light : grey);
+            s.sphere(Xf{}, V3(std::cos(a) * 0.26f, 0.5f + std::sin(a) * 0.22f, 0.08f), r, light);
         }
         RenderView v;
-        v.ppu = 34;
+        v.ppu = 28;
         v.shadow = false;
         v.outline_tint = V3(0.35f, 0.35f, 0.38f);
         frames.push_back(render_scene(s, v));
