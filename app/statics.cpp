@@ -1,6 +1,7 @@
 // Every long-lived object of the game, defined here so they are built in this order and torn down in reverse.
 #include "app/app_state.h"
 #include "app/input.h"
+#include "app/menu_click.h"
 #include "game/explosion.h"
 #include "game/hero.h"
 #include "game/level_progress.h"
@@ -21,11 +22,16 @@ InputState g_input;
 CThingList GameList;
 CThingList MenuList;
 // 3. the ending's timers and music
+CTimer EndingStepTimer;
+CTimer EndingClickTimer;
 CSound ending_music("sounds\\ending.wav");
 // 4. the menu click timer
+CTimer MenuClickTimer;
 // 5. the story click timer and music
+CTimer StoryClickTimer;
 CSound story_music("sounds\\story.wav");
 // 6. the level select click timer
+CTimer LevelSelectClickTimer;
 // 7. the level progress record
 LevelProgressRecord LevelProgress;
 // the well-known id table of the screens

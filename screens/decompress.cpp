@@ -1,0 +1,43 @@
+// The first-start unpacking: every creature archive into its folder, each archive deleted after.
+#include "screens/decompress.h"
+#include <cstdio>
+#include "app/app_state.h"
+#include "app/menu_click.h"
+#include "game/thing_list.h"
+#include "graphics/display.h"
+#include "platform/files.h"
+#include "resources/resource_file.h"
+#include "util/log.h"
+#include "util/strings.h"
+
+namespace {
+// gmean goes last: an interrupted first start still finds its archive and runs the whole check again.
+const char* const kCreatureFolders[] = {"ant", "snow", "zombie", "gmean"};
+}  // namespace
+
+void decompress_graphics()
+{
+    char path[512];
+    std::snprintf(path, sizeof path, "%sgraphics\\gmean\\gmean.zip", AppState.programDir);
+    if (!file_exists(path)) return;
+    log_msg("Decompressing graphics.");
+
+    // The picture stays on the display while the work runs.
+    load_screen_picture("graphics\\interface\\decompress.png", AppState.backBuffer);
+    MenuList.think_all();
+    MenuList.draw_all();
+    present();
+
+    for (const char* name : kCreatureFolders) {
+        std::snprintf(path, sizeof path, "%sgraphics\\%s\\%s.zip", AppState.programDir, name, name);
+        if (!file_exists(path)) {
+            log_msg("Can't unzip %s.", path);
+            continue;
+        }
+        ResourceFile unpack;
+        std::snprintf(unpack.target_folder, sizeof unpack.target_folder, "graphics\\%s", name);
+        unpack.extract_all(path);
+        // Deleted whatever the extraction made of it, so the unpacking runs once.
+        if (!sys_remove(path)) log_msg("Couldn't delete %s.", path);
+    }
+}
