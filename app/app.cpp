@@ -9,6 +9,7 @@
 #include "app/input_script.h"
 #include "app/main_window.h"
 #include "game/autoplayer.h"
+#include "game/autoplayer_menus.h"
 #include "game/hero.h"
 #include "game/projectile.h"
 #include "graphics/display.h"
@@ -20,6 +21,7 @@
 #include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/video.h"
+#include "screens/decompress.h"
 #include "screens/game_screen.h"
 #include "screens/screens.h"
 #include "sound/sound_startup.h"
@@ -55,10 +57,13 @@ static void loading_step()
     name_projectile_strips();
     Loader.initialise(100, 100, "graphics\\misc\\loading_");
     // --level N plays that level at once, its script loaded as the level select would.
-    if (g_options.level > 0)
+    if (g_options.level > 0) {
+        // The title is skipped, so the first start's unpacking happens here.
+        decompress_graphics();
         start_level_directly(g_options.level);
-    else
+    } else {
         enter_title();
+    }
 }
 
 void run_frame()
@@ -153,7 +158,8 @@ static void main_loop()
     for (long frame = 1;; frame++) {
         clock_begin_frame();
         g_script.post_for_frame(frame);
-        if (g_options.autoplay) autoplay_frame();
+        // The menu half taps through the screens around the levels; the level half plays them.
+        if (g_options.autoplay && !autoplay_menus_step()) autoplay_frame();
         run_frame();
         take_screenshots(frame);
         if (g_options.frames > 0 && frame >= g_options.frames) break;
