@@ -1,0 +1,409 @@
+// The menu screens in process over the headless display and a copy of the generated program folder:
+// the click protocol, the level select's locks, the story's rise, the ending's steps and the unpacking.
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include "app/app.h"
+#include "app/app_state.h"
+#include "app/input.h"
+#include "app/menu_click.h"
+#include "game/image_button.h"
+#include "game/level_progress.h"
+#include "game/scene_sprite.h"
+#include "game/slider.h"
+#include "game/spell_table.h"
+#include "game/thing_list.h"
+#include "game/well_known_ids.h"
+#include "graphics/display.h"
+#include "level/career.h"
+#include "platform/clock.h"
+#include "platform/events.h"
+#include "platform/platform.h"
+#include "platform/video.h"
+#include "screens/decompress.h"
+#include "screens/ending_screen.h"
+#include "screens/game_screen.h"
+#include "screens/screens.h"
+#include "sound/mixer.h"
+#include "sound/sound_table.h"
+#include "sound/volume.h"
+#include "sound/wave.h"
+#include "sound/wave_out_manual.h"
+#include "support/gfx_files.h"
+#include "support/log_capture.h"
+#include "support/temp_folder.h"
+
+namespace fs = std::filesystem;
+
+// From game/hero.h, whose animation modes clash with the scene sprite's in one translation unit.
+void name_hero_strips();
+
+namespace {
+
+constexpr int kStepMs = 40;
+
+class MenuScreens : public ::testing::Test {
+protected:
+    void SetUp() override { start(false); }
+    void start(bool answerYes)
+    {
+        PlatformConfig config;
+        config.headless = true;
+        config.fixedStepMs = kStepMs;
+        config.uncapped = true;
+        config.answerYes = answerYes;
+        ASSERT_TRUE(platform_init(config));
+        ASSERT_TRUE(open_display());
+        ASSERT_TRUE(create_buffers());
+        wave_out_select(&device);
+        ASSERT_TRUE(copy_game_folder(dir.path()));
+        dir.make_program_folder();
+        AppState.frameScale = kStepMs / 10.0;
+        name_hero_strips();
+    }
+    void TearDown() override
+    {
+        MenuList.clear();
+        GameList.clear();
+        mixer_shutdown();
+        wave_out_select(nullptr);
+        free_buffers();
+        close_display();
+        platform_shutdown();
+    }
+    void frames(int n)
+    {
+        for (int i = 0; i < n; i++) {
+            clock_begin_frame();
+            run_frame();
+        }
+    }
+    // A stylus tap as the window procedure delivers it: down before a frame, up after it.
+    void tap(int x, int y)
+    {
+        g_input.on_stylus_down(pack_point(x, y));
+        frames(1);
+        g_input.on_stylus_up();
+    }
+    // Taps the centre of a menu thing.
+    void tap_thing(uint32_t id)
+    {
+        auto* v = dynamic_cast<CVisual*>(MenuList.find_thing(id));
+        ASSERT_NE(v, nullptr);
+        tap(v->draw_left() + v->width / 2, v->draw_top() + v->height / 2);
+    }
+    void unlock_levels(int count)
+    {
+        CareerRecord record;
+        set_career_defaults(record);
+        for (int n = 0; n < count; n++) record.levelUnlocked[n] = 1;
+        ASSERT_TRUE(save_career(record));
+    }
+    // Saves the presented frame; with VORLAINE_SHOTS set also into that folder, for a person to look at.
+    void screenshot(const std::string& name)
+    {
+        const std::string path = dir.file(name);
+        ASSERT_TRUE(video_save_screenshot(path.c_str()));
+        if (const char* keep = std::getenv("VORLAINE_SHOTS")) {
+            std::error_code ec;
+            fs::copy_file(path, std::string(keep) + "/" + name, fs::copy_options::overwrite_existing, ec);
+        }
+    }
+
+    TempFolder dir;
+    LogCapture log{dir.file("test.log")};
+    CManualWaveOut device;
+};
+
+TEST_F(MenuScreens, TitleClickWaitsTwoHundredMillisecondsAndIgnoresASecondTap)
+{
+    enter_title();
+    const uint32_t play = WellKnownIds[MENU_SLOT_GO];
+    const uint32_t options = WellKnownIds[MENU_SLOT_OPTIONS];
+    // A tap beside every button: logged, nothing pending, no click.
+    tap(20, 20);
+    EXPECT_EQ(log.count("Clicked!"), 1);
+    EXPECT_EQ(PendingButton, kNoPending);
+    EXPECT_TRUE(!wave_click || !wave_click->is_playing());
+
+    tap_thing(play);
+    EXPECT_EQ(PendingButton, play);
+    ASSERT_TRUE(wave_click);
+    EXPECT_TRUE(wave_click->is_playing());
+    auto* button = dynamic_cast<CImageButton*>(MenuList.find_thing(play));
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->showingAlternate);
+    // Inside the delay another button is not even looked at.
+    tap_thing(options);
+    EXPECT_EQ(PendingButton, play);
+    EXPECT_EQ(log.count("Clicked!"), 2);
+    frames(2);  // 120 ms after the tap
+    EXPECT_EQ(AppState.screenState, STATE_TITLE);
+    frames(1);  // 160 ms
+    EXPECT_EQ(AppState.screenState, STATE_TITLE);
+    frames(1);  // 200 ms
+    EXPECT_EQ(AppState.screenState, STATE_LEVEL_SELECT);
+    EXPECT_EQ(PendingButton, kNoPending);
+}
+
+TEST_F(MenuScreens, QuitPostsTheQuitMessageAndDrawsNothingMore)
+{
+    enter_title();
+    tap_thing(WellKnownIds[MENU_SLOT_QUIT]);
+    frames(5);
+    Message m;
+    while (events_peek() && events_get(&m)) {
+    }
+    EXPECT_EQ(m.type, MSG_QUIT);
+    // A frame run for a message queued ahead of the quit leaves the back buffer alone.
+    std::memset(AppState.backBuffer, 0x5A, 240 * 320 * 2);
+    frames(3);
+    EXPECT_EQ(AppState.backBuffer[0], 0x5A5A);
+    EXPECT_EQ(AppState.backBuffer[240 * 320 - 1], 0x5A5A);
+}
+
+TEST_F(MenuScreens, LevelSelectShowsOnlyUnlockedLevelsAndLightsTheChosenOne)
+{
+    unlock_levels(3);
+    enter_level_select();
+    int shown = 0, locked = 0;
+    uint32_t level3 = 0, level4 = 0;
+    for (CThing* t = MenuList.first_thing(); t; t = MenuList.next_thing()) {
+        auto* b = dynamic_cast<CImageButton*>(t);
+        if (!b || b->value == 0) continue;
+        if (b->value == 3) level3 = b->id;
+        if (b->value == 4) level4 = b->id;
+        if (b->showingAlternate && !b->disabled) shown++;
+        if (b->disabled && b->noClickFlag && !b->showingAlternate) locked++;
+    }
+    EXPECT_EQ(shown, 3);
+    EXPECT_EQ(locked, 9);
+    // A locked level and the gap between two rows: no click, nothing pending.
+    tap_thing(level4);
+    tap(120, 133);
+    EXPECT_EQ(PendingButton, kNoPending);
+    EXPECT_TRUE(!wave_click || !wave_click->is_playing());
+
+    SpellTable[SPELL_LIGHTNING].usesLeft = 7;
+    tap_thing(level3);
+    auto* b = dynamic_cast<CVisual*>(MenuList.find_thing(level3));
+    EXPECT_EQ(b->tintRed, 15.0f);
+    EXPECT_EQ(b->tintGreen, 15.0f);
+    EXPECT_EQ(b->tintBlue, 0.0f);
+    frames(5);
+    // Level 3 opens with its story; the spells start afresh.
+    EXPECT_EQ(AppState.screenState, STATE_STORY);
+    EXPECT_EQ(LevelProgress.levelNumber, 3);
+    EXPECT_EQ(SpellTable[SPELL_LIGHTNING].usesLeft, 0);
+}
+
+TEST_F(MenuScreens, WithoutACareerOnlyLevelOneIsOpenAndBackReturnsToTheTitle)
+{
+    enter_level_select();
+    for (int n = 2; n <= 12; n++) EXPECT_FALSE(level_unlocked(LevelProgress.career, n)) << n;
+    EXPECT_TRUE(level_unlocked(LevelProgress.career, 1));
+    EXPECT_FALSE(path_exists(dir.file("career.dat")));
+    tap_thing(WellKnownIds[MENU_SLOT_BACK]);
+    frames(5);
+    EXPECT_EQ(AppState.screenState, STATE_TITLE);
+}
+
+TEST_F(MenuScreens, VolumeDotsGiveFiveValuesAndSetTheDevice)
+{
+    AppState.volume = -1;  // a start-up word with the right channel at 0xFFFF shows as silence
+    enter_options();
+    ASSERT_EQ(AppState.screenState, STATE_OPTIONS);
+    auto* slider = dynamic_cast<CSlider*>(MenuList.find_thing(WellKnownIds[MENU_SLOT_OPTIONS]));
+    ASSERT_NE(slider, nullptr);
+    EXPECT_EQ(slider->current, 0.0f);
+    const int32_t expected[5] = {0, 16383, 32767, 49151, 65535};
+    for (int i = 4; i >= 0; i--) {
+        tap_thing(slider->buttons[i]);
+        frames(1);
+        EXPECT_EQ(AppState.volume, expected[i]);
+        EXPECT_EQ(get_volume(), (uint32_t(expected[i]) << 16) | uint32_t(expected[i]));
+        for (int d = 0; d < 5; d++) {
+            auto* dot = dynamic_cast<CImageButton*>(MenuList.find_thing(slider->buttons[d]));
+            EXPECT_EQ(dot->showingAlternate, d <= i) << "dot " << d << " after dot " << i;
+        }
+        EXPECT_EQ(PendingButton, kNoPending);
+    }
+    EXPECT_EQ(log.count_starting("Value is now "), 5);
+}
+
+TEST_F(MenuScreens, SameDifficultyAsksNothingAndWritesNothing)
+{
+    unlock_levels(4);
+    const auto before = read_bytes(dir.file("career.dat"));
+    enter_options();
+    tap(120, 228);  // NORMAL, already chosen
+    frames(6);
+    EXPECT_EQ(log.count_starting("Message box"), 0);
+    EXPECT_EQ(read_bytes(dir.file("career.dat")), before);
+}
+
+TEST_F(MenuScreens, DifficultyRefusedKeepsTheCareerAndStillWritesIt)
+{
+    unlock_levels(4);
+    enter_options();
+    const auto mtimeBefore = fs::last_write_time(dir.file("career.dat"));
+    tap(185, 228);  // HARD
+    frames(6);
+    EXPECT_EQ(log.count_starting("Message box \"Difficulty Setting Change\""), 1);
+    EXPECT_TRUE(log.contains("Successfully added career."));
+    CareerRecord r;
+    ASSERT_TRUE(load_career(r));
+    EXPECT_EQ(r.difficulty, DIFFICULTY_NORMAL);
+    for (int n = 1; n <= 4; n++) EXPECT_TRUE(level_unlocked(r, n));
+    EXPECT_GE(fs::last_write_time(dir.file("career.dat")), mtimeBefore);
+    // The stored difficulty stays the pressed one.
+    int pressed = 0;
+    for (CThing* t = MenuList.first_thing(); t; t = MenuList.next_thing())
+        if (auto* b = dynamic_cast<CImageButton*>(t); b && b->showingAlternate)
+            for (const char* d : {"options_easy", "options_NORMAL", "options_HARD"})
+                if (std::strstr(b->normalFile, d)) pressed += std::strstr(d, "NORMAL") ? 1 : 100;
+    EXPECT_EQ(pressed, 1);
+}
+
+class MenuScreensAnswerYes : public MenuScreens {
+protected:
+    void SetUp() override { start(true); }
+};
+
+TEST_F(MenuScreensAnswerYes, DifficultyConfirmedClearsTheLevelsAndWritesTheFile)
+{
+    unlock_levels(6);
+    enter_options();
+    tap(55, 228);  // easy
+    frames(6);
+    CareerRecord r;
+    ASSERT_TRUE(load_career(r));
+    EXPECT_EQ(r.difficulty, DIFFICULTY_EASY);
+    for (int n = 1; n <= 12; n++) EXPECT_FALSE(level_unlocked(r, n)) << n;
+    EXPECT_EQ(read_bytes(dir.file("career.dat")).size(), 64u);
+    // The level select still opens level 1 by itself.
+    tap(42, 297);
+    frames(6);
+    ASSERT_EQ(AppState.screenState, STATE_TITLE);
+    MenuList.clear();
+    enter_level_select();
+    EXPECT_TRUE(level_unlocked(LevelProgress.career, 1));
+    EXPECT_FALSE(level_unlocked(LevelProgress.career, 2));
+}
+
+TEST_F(MenuScreens, StoryRisesAtItsSpeedStopsAndContinueStartsTheLevel)
+{
+    ASSERT_TRUE(load_level(1));
+    ASSERT_TRUE(LevelProgress.script.hasStory);
+    begin_loaded_level(1, 176, 297);
+    ASSERT_EQ(AppState.screenState, STATE_STORY);
+    ASSERT_TRUE(story_music.wave);
+    EXPECT_TRUE(story_music.wave->is_playing());
+    CSceneSprite* text = nullptr;
+    for (CThing* t = MenuList.first_thing(); t; t = MenuList.next_thing())
+        if (auto* s = dynamic_cast<CSceneSprite*>(t)) text = s;
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->y, 555);
+    frames(100);
+    const float early = text->fy;
+    EXPECT_LT(early, 555.0f);
+    frames(100);  // 4 s: 0.11 x 4 per frame
+    EXPECT_NEAR(early - text->fy, 100 * 0.44f, 0.5f);
+    frames(1500);  // well past 59 s
+    EXPECT_NEAR(text->fy, -95.0f, 0.5f);
+    const float stopped = text->fy;
+    frames(50);
+    EXPECT_EQ(text->fy, stopped);
+
+    tap(120, 290);
+    frames(5);
+    EXPECT_EQ(AppState.screenState, STATE_GAME);
+    EXPECT_FALSE(story_music.wave->is_playing());
+    EXPECT_EQ(MenuList.count(), 0);
+    leave_game();
+}
+
+// The ink rows of the story's text picture: how far down the page the text reaches.
+int lowest_ink_row(const std::string& story)
+{
+    MenuList.clear();
+    LevelProgress.script.hasStory = 1;
+    std::snprintf(LevelProgress.script.storyText, sizeof LevelProgress.script.storyText, "%s", story.c_str());
+    begin_loaded_level(1, 176, 297);
+    for (CThing* t = MenuList.first_thing(); t; t = MenuList.next_thing())
+        if (auto* s = dynamic_cast<CSceneSprite*>(t); s && s->created) {
+            for (int y = s->height - 1; y >= 0; y--)
+                for (int x = 0; x < s->width; x++)
+                    if (s->picture[y * s->width + x] != 0) return y;
+        }
+    return -1;
+}
+
+TEST_F(MenuScreens, BackslashNInAStoryStartsTheNextSentenceOnANewLine)
+{
+    ASSERT_TRUE(load_level(1));
+    const int oneLine = lowest_ink_row("Short one. Short two.");
+    const int twoLines = lowest_ink_row("Short one.\\nShort two.");
+    ASSERT_GT(oneLine, 0);
+    // One more line of an 18-pixel font.
+    EXPECT_GE(twoLines - oneLine, 15);
+    EXPECT_LE(twoLines - oneLine, 26);
+}
+
+TEST_F(MenuScreens, EndingStepsThroughItsPicturesAndTextsAndQuitReturnsToTheTitle)
+{
+    enter_ending();
+    EXPECT_EQ(ending_step_count(), 1);
+    ASSERT_TRUE(ending_music.wave);
+    EXPECT_TRUE(ending_music.wave->is_playing());
+    const char* shots[] = {"ending_1.png", "ending_2.png", "ending_3.png", "ending_4.png"};
+    const int shotAtSecond[] = {10, 21, 33, 45};
+    int shot = 0;
+    for (int second = 1; second <= 46; second++) {
+        frames(1000 / kStepMs);
+        if (shot < 4 && second == shotAtSecond[shot]) {
+            // Each picture shows in full colour in the middle, not hidden behind the one before.
+            int lit = 0;
+            for (int y = 60; y < 220; y++)
+                for (int x = 30; x < 210; x++) lit += AppState.backBuffer[y * 240 + x] != 0;
+            EXPECT_GT(lit, 160 * 180 * 9 / 10) << "picture " << shot + 1;
+            screenshot(shots[shot++]);
+        }
+    }
+    // One step a second; after 41 the counter goes on without effect.
+    EXPECT_EQ(ending_step_count(), 47);
+    for (const char* line : {"Torvessa has been defeated.", "The world has been saved.", "You have done well.", "The End!"})
+        EXPECT_EQ(log.count(std::string("Ending: ") + line), 1) << line;
+    // Picture 4 and the last line stay; the earlier texts have shrunk away.
+    int texts = 0, pictures = 0;
+    for (CThing* t = MenuList.first_thing(); t; t = MenuList.next_thing())
+        if (auto* s = dynamic_cast<CSceneSprite*>(t)) (s->created ? texts : pictures)++;
+    EXPECT_EQ(texts, 1);
+    EXPECT_EQ(pictures, 4);
+
+    tap(212, 310);
+    frames(4);
+    EXPECT_EQ(AppState.screenState, STATE_ENDING);
+    frames(1);
+    EXPECT_EQ(AppState.screenState, STATE_TITLE);
+    EXPECT_FALSE(ending_music.wave->is_playing());
+}
+
+TEST_F(MenuScreens, FirstStartUnpacksOnlyWhileTheGmeanArchiveIsThere)
+{
+    // Only gmean: the other three are reported and gmean is unpacked and deleted.
+    for (const char* n : {"ant", "snow", "zombie"}) fs::remove(dir.file(std::string("graphics/") + n + "/" + n + ".zip"));
+    decompress_graphics();
+    EXPECT_TRUE(log.contains("Decompressing graphics."));
+    for (const char* n : {"ant", "snow", "zombie"})
+        EXPECT_TRUE(log.contains(std::string("Can't unzip ") + dir.path() + "graphics\\" + n + "\\" + n + ".zip.")) << n;
+    EXPECT_FALSE(path_exists(dir.file("graphics/gmean/gmean.zip")));
+    EXPECT_TRUE(path_exists(dir.file("graphics/gmean/gmean_die_6_0001.tga")));
+    const std::string before = log.text();
+    decompress_graphics();
+    EXPECT_EQ(log.text(), before);
+}
+
+}  // namespace
