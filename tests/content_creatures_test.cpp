@@ -1,6 +1,8 @@
 // The generated creature and effect frames: every strip the game names, complete, uniform, keyed and inside its frame box.
 #include <gtest/gtest.h>
 #include <minizip/unzip.h>
+#include "support/temp_folder.h"
+#include <cstdlib>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
@@ -89,27 +91,28 @@ std::vector<StripName> all_strips()
 
 // ---- Reading files loose or from their creature archive ---------------------------------------------------------
 
-std::string loose_path(const std::string& name)
+std::string loose_path(const std::string& name, const std::string& root = VORLAINE_GAME_DIR)
 {
-    std::string p = std::string(VORLAINE_GAME_DIR) + "/";
+    std::string p = root + "/";
     for (char c : name) p += c == '\\' ? '/' : c;
     return p;
 }
 
 std::string base_name(const std::string& name) { return name.substr(name.rfind('\\') + 1); }
 
-bool read_loose(const std::string& name, std::vector<uint8_t>& out)
+bool read_loose(const std::string& name, std::vector<uint8_t>& out, const std::string& root = VORLAINE_GAME_DIR)
 {
-    std::ifstream f(loose_path(name), std::ios::binary);
+    std::ifstream f(loose_path(name, root), std::ios::binary);
     if (!f) return false;
     out.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
     return true;
 }
 
 // The creature archives ("graphics\<name>\<name>.zip") hold their frames under bare file names.
-bool read_packed(const std::string& folder, const std::string& name, std::vector<uint8_t>& out)
+bool read_packed(const std::string& folder, const std::string& name, std::vector<uint8_t>& out,
+                 const std::string& root = VORLAINE_GAME_DIR)
 {
-    std::string zip = loose_path("graphics\\" + folder + "\\" + folder + ".zip");
+    std::string zip = loose_path("graphics\\" + folder + "\\" + folder + ".zip", root);
     unzFile z = unzOpen(zip.c_str());
     if (!z) return false;
     bool ok = false;
@@ -125,9 +128,10 @@ bool read_packed(const std::string& folder, const std::string& name, std::vector
     return ok;
 }
 
-bool read_data(const std::string& folder, const std::string& name, std::vector<uint8_t>& out)
+bool read_data(const std::string& folder, const std::string& name, std::vector<uint8_t>& out,
+               const std::string& root = VORLAINE_GAME_DIR)
 {
-    return read_loose(name, out) || read_packed(folder, name, out);
+    return read_loose(name, out, root) || read_packed(folder, name, out, root);
 }
 
 std::string frame_name(const std::string& base, int n)
@@ -333,6 +337,52 @@ TEST(CreatureContent, CreatureFramesStandOnTheirFeet)
                     if (t.at(x, y)) lowest = y;
             EXPECT_GE(lowest, t.h - 1 - t.h / 4) << s.base << ": nothing drawn near the bottom";
         }
+    }
+}
+
+TEST(CreatureContent, EveryStripAnimatesAndMirrorsAboutItsCentre)
+{
+    // Odd widths keep the centre column (the feet) in place when the game flips a frame, and a strip
+    // whose frames are all alike would be a pose that never moved.
+    for (const StripName& s : all_strips()) {
+        std::set<int> nums = frame_numbers(s);
+        std::vector<std::vector<uint8_t>> frames;
+        for (int n : nums) {
+            std::vector<uint8_t> bytes;
+            ASSERT_TRUE(read_data(s.folder, frame_name(s.base, n), bytes)) << s.base;
+            Tga t;
+            ASSERT_TRUE(parse_tga(bytes, t));
+            EXPECT_EQ(t.w % 2, 1) << frame_name(s.base, n);
+            frames.push_back(t.pixels);
+        }
+        bool moves = frames.size() < 2;
+        for (size_t k = 1; k < frames.size() && !moves; k++) moves = frames[k] != frames[0];
+        EXPECT_TRUE(moves) << s.base << ": every frame is the same";
+    }
+}
+
+TEST(CreatureContent, ASecondRunWritesTheSameBytes)
+{
+    // The content is rebuilt on other machines and must come out identical: run the generator again.
+    std::string gen = std::string(VORLAINE_GAME_DIR) + "/../tools/contentgen/contentgen";
+    if (!path_exists(gen)) GTEST_SKIP() << "no generator at " << gen;
+    TempFolder tmp;
+    std::string cmd = "\"" + gen + "\" --out \"" + tmp.path() + "game\" --sheets \"" + tmp.path() + "sheets\" > \"" +
+                      tmp.path() + "log.txt\" 2>&1";
+    ASSERT_EQ(std::system(cmd.c_str()), 0) << read_text(tmp.path() + "log.txt");
+    std::string again = tmp.path() + "game";
+    for (const StripName& s : all_strips())
+        for (int n : frame_numbers(s)) {
+            std::vector<uint8_t> first, second;
+            ASSERT_TRUE(read_data(s.folder, frame_name(s.base, n), first));
+            ASSERT_TRUE(read_data(s.folder, frame_name(s.base, n), second, again)) << frame_name(s.base, n) << " missing";
+            ASSERT_EQ(first, second) << frame_name(s.base, n) << " differs between runs";
+        }
+    for (const char* name : {"graphics\\misc\\shadow_small.tga", "graphics\\misc\\shadow_big.tga"}) {
+        std::vector<uint8_t> first, second;
+        ASSERT_TRUE(read_loose(name, first));
+        ASSERT_TRUE(read_loose(name, second, again));
+        EXPECT_EQ(first, second) << name;
     }
 }
 
