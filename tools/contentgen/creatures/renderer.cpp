@@ -78,7 +78,7 @@ PixelBounds project_bounds(const Scene& scene, const RenderView& view)
             b.miny = std::min(b.miny, c.py);
             b.maxy = std::max(b.maxy, c.py);
         }
-    const ShadowSpec& sh = scene.shadow;
+    const GroundShadow& sh = scene.shadow;
     if (view.shadow && sh.rx > 0 && sh.rz > 0)
         for (int k = 0; k < 32; k++) {
             float a = 2 * kPi * float(k) / 32;
@@ -261,7 +261,7 @@ RgbFrame render_scene(const Scene& scene, const RenderView& view)
         }
 
     // Ground shadow: a dithered ellipse where nothing else is drawn.
-    const ShadowSpec& sh = scene.shadow;
+    const GroundShadow& sh = scene.shadow;
     if (view.shadow && sh.rx > 0 && sh.rz > 0) {
         M3 unyaw = rot_y(-view.yaw);
         float sn = std::sin(view.tilt);

@@ -34,7 +34,7 @@ struct ProfilePoint {
 };
 
 // Ground shadow under a creature, in model space on the ground plane.
-struct ShadowSpec {
+struct GroundShadow {
     float cx = 0, cz = 0, rx = 0, rz = 0;
 };
 
@@ -42,7 +42,7 @@ class Scene {
 public:
     std::vector<Material> materials;
     std::vector<Tri> tris;
-    ShadowSpec shadow;
+    GroundShadow shadow;
 
     int material(const Material& m);
     int material(V3 color, float spec = 0.15f, float shine = 18.f, float emissive = 0.f, float rim = 1.f);
