@@ -95,7 +95,8 @@ CPowerUp::CPowerUp(int32_t spellNumber)
     : CPickup(spell_record(spellNumber) ? spell_record(spellNumber)->icon : "", 1.0f, kRoomToVanish),
       spell(spellNumber)
 {
-    pixelTest = 0;
+    // The pixel-test flag also keys the picture; an actor is never tapped, so it stays on and the icon's
+    // transparent corners stay clear.
 }
 
 void CPowerUp::take_effect(CActor* hero)
