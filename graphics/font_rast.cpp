@@ -149,12 +149,12 @@ bool CFontRast::render_text(uint16_t* pixels, int width, int height, Rect* rect,
     const int boxWidth = rect->right - rect->left;
     const uint32_t c = textColour;
     const uint16_t body = uint16_t(((c & 0xF8) << 8) | (((c >> 8) & 0xFC) << 3) | (((c >> 16) & 0xFF) >> 3));
-    // Four black passes moved one pixel along each axis, then the body unmoved.
+    // Four outline passes moved one pixel along each axis, then the body unmoved.
     static const int kPass[5][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}, {0, 0}};
     for (int pass = 0; pass < 5; pass++) {
         const int dx = kPass[pass][0], dy = kPass[pass][1];
         const Rect clip{rect->left + dx, rect->top + dy, rect->right + dx, rect->bottom + dy};
-        const uint16_t colour = pass < 4 ? 0 : body;
+        const uint16_t colour = pass < 4 ? kOutlineColour : body;
         for (int i = 0; i < count; i++) {
             if (!glyphs[i].alpha) continue;
             int left = clip.left;

@@ -1,6 +1,11 @@
 // CFontRast: the one text style — font and colour — and rendering of outlined, word-wrapped text onto pictures.
 #pragma once
 #include <cstdint>
+
+// The outline is black to the eye but not the 0x0000 key, so text on a blank (key-filled) picture
+// keeps its outline instead of losing it to transparency.
+constexpr uint16_t kOutlineColour = 0x0841;
+
 #include "util/numeric.h"
 
 struct FontFace;

@@ -60,7 +60,7 @@ TEST(Text, PlainTextHasABlackOutlineOnEverySide)
                 // No stroke pixel touches the untouched ground along an axis.
                 for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
                     EXPECT_NE(p.at(x + dx, y + dy), kGround) << x << "," << y;
-            } else if (c == 0x0000) {
+            } else if (c == kOutlineColour) {
                 // Outline pixels sit beside a stroke.
                 bool nearBody = false;
                 for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) nearBody |= p.at(x + dx, y + dy) == 0xFFFF;
@@ -157,7 +157,7 @@ TEST(Text, PrintingOverALoadedPictureKeepsItsPixelsElsewhere)
             if (now == before[size_t(y) * 240 + size_t(x)]) continue;
             changed++;
             body += now == rgb565(0xC8, 0xC8, 0xC8);
-            EXPECT_TRUE(now == 0 || now == rgb565(0xC8, 0xC8, 0xC8));
+            EXPECT_TRUE(now == kOutlineColour || now == rgb565(0xC8, 0xC8, 0xC8));
             EXPECT_GE(x, 5);
             EXPECT_GE(y, 5);
             EXPECT_LT(x, 120);
@@ -165,6 +165,19 @@ TEST(Text, PrintingOverALoadedPictureKeepsItsPixelsElsewhere)
         }
     EXPECT_GT(body, 20);
     EXPECT_GT(changed, body);
+}
+
+TEST(Text, OutlineSurvivesOnABlankKeyedPicture)
+{
+    // Story and ending text are drawn on pictures filled with the key colour; the outline must not vanish.
+    CVisual v;
+    ASSERT_TRUE(v.create_picture(64, 30, 0));
+    TextStyle.set_font(18, "Arial", 1, 0, 0, 1);  // the story's style
+    TextStyle.set_text_colour(0xC8C8C8);
+    ASSERT_TRUE(v.print_centered(0, 0, "Vow"));
+    int outline = 0;
+    for (int i = 0; i < 64 * 30; i++) outline += v.picture[i] == kOutlineColour;
+    EXPECT_GT(outline, 20);
 }
 
 TEST(Text, SpellCounterStyleNeedsAPicture)
