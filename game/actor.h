@@ -3,16 +3,10 @@
 #include <cstdint>
 
 #include "game/actor_strip_set.h"
+#include "game/animation_mode.h"
 #include "game/attack.h"
 #include "game/visual.h"
 #include "util/timer.h"
-
-enum AnimationMode : int32_t {
-    ANIM_LOOP = 0,
-    ANIM_ONCE = 1,
-    ANIM_PING_PONG = 2,
-    ANIM_BACKWARD_ONCE = 3,
-};
 
 enum SteeringMode : int32_t {
     STEER_NORMAL = 0,

@@ -1,6 +1,7 @@
 // CSceneSprite: a picture or animation strip that can move by, swing, pulse, grow in, shrink away, expire or be dragged.
 #pragma once
 #include <cstdint>
+#include "game/animation_mode.h"
 #include "game/visual.h"
 #include "util/timer.h"
 
@@ -16,12 +17,6 @@ enum SceneEndMode : int32_t {
     END_SHRINK = 2,   // scale factor falls; removed below 0.1
     END_GROW = 3,     // scale factor rises from 0.01 to 1.0, then the mode ends
     END_PULSE = 4,
-};
-
-enum SceneAnimMode : int32_t {
-    ANIM_LOOP = 0,
-    ANIM_ONCE = 1,       // play once, then hide
-    ANIM_PING_PONG = 2,
 };
 
 enum SwingAxis : int32_t {
