@@ -5,14 +5,18 @@
 #include <cmath>
 #include <cstdlib>
 #include <deque>
+#include <vector>
 
 #include "app/app_state.h"
 #include "app/input.h"
+#include "game/cannon_threat.h"
 #include "game/direction.h"
+#include "game/dragon_fly.h"
 #include "game/hero.h"
 #include "game/level_progress.h"
 #include "game/monster.h"
 #include "game/pickup.h"
+#include "game/projectile.h"
 #include "game/spell_bar.h"
 #include "game/spell_table.h"
 #include "game/thing_list.h"
@@ -20,6 +24,7 @@
 #include "game/well_known_ids.h"
 #include "graphics/playfield.h"
 #include "platform/events.h"
+#include "util/log.h"
 
 namespace {
 
@@ -34,8 +39,12 @@ constexpr int kCastNear = 45;    // spells are cast at monsters between these di
 constexpr int kCastFar = 105;
 constexpr int kCastEveryFrames = 12;
 constexpr int kStuckFrames = 12;
+constexpr int kLowHealth = 45;  // below this a health pickup comes before the fight
 constexpr int kDetourFrames = 18;
-constexpr int kStoryTapEvery = 30;
+constexpr int kDetourReach = 45;
+constexpr float kShotHorizon = 130.0f;  // a shot further off than this along its line is not yet a worry
+constexpr float kShotWidth = 32.0f;     // nor one whose line passes further to the side
+constexpr float kBlastMargin = 20.0f;   // kept beyond a shell's blast
 
 struct Target {
     int32_t x = 0;
@@ -45,6 +54,7 @@ struct Target {
 class Autoplayer {
 public:
     void frame();
+    void off_the_game();
 
 private:
     // Outgoing messages; one reaches the game each frame.
@@ -68,9 +78,12 @@ private:
     void step_onto(const CHero& hero, int32_t wx, int32_t wy);
 
     void play(CHero& hero);
-    void fight(CHero& hero, const CActor& monster);
+    void fight(CHero& hero, const CActor& nearest, const std::vector<const CActor*>& monsters);
     void select_a_spell();
     bool stuck(const CHero& hero);
+    Target way_round(const CHero& hero) const;
+    bool danger(const CHero& hero, CThingList& list, Target* escape) const;
+    bool open_spot_toward(const CHero& hero, float awayX, float awayY, Target* spot) const;
 
     std::deque<Message> outbox;
     long count = 0;
@@ -78,12 +91,13 @@ private:
     int stylusX = 0, stylusY = 0;
     int heldButton = -1;
     long lastCast = -1000;
-    long lastStoryTap = -1000;
     float lastX = 0.0f, lastY = 0.0f;
     int stillFrames = 0;
     int detourLeft = 0;
     Target detour;
+    int32_t aimX = 0, aimY = 0;  // where she was last steered, detours aside
     int patrolLeg = 0;
+    uint32_t heroSeen = 0;
 };
 
 void Autoplayer::release_stylus()
@@ -111,6 +125,10 @@ void Autoplayer::hold_key(int button)
 void Autoplayer::steer_to(int32_t wx, int32_t wy)
 {
     release_key();
+    if (detourLeft == 0) {
+        aimX = wx;
+        aimY = wy;
+    }
     int sx = wx - int(Playfield.viewX);
     int sy = wy - int(Playfield.viewY);
     sx = sx < kSafeLeft ? kSafeLeft : (sx > kSafeRight ? kSafeRight : sx);
@@ -149,14 +167,36 @@ bool Autoplayer::stuck(const CHero& hero)
     lastX = hero.fx;
     lastY = hero.fy;
     if (stillFrames < kStuckFrames) return false;
-    // Round the obstacle: up or down the ground, a little to either side.
     stillFrames = 0;
     detourLeft = kDetourFrames;
-    const Rect* r = Playfield.get_playfield_rect();
-    const int32_t middle = r ? (r->top + r->bottom) / 2 : hero.y;
-    detour.y = hero.y < middle ? hero.y + 50 : hero.y - 50;
-    detour.x = hero.x + ((count / kDetourFrames) % 2 ? 40 : -40);
+    detour = way_round(hero);
     return true;
+}
+
+// Round what blocks her: of the eight ways out, the open one (as far as the eye can tell, every few steps
+// along it) that ends nearest to where she was going.
+Target Autoplayer::way_round(const CHero& hero) const
+{
+    static const int kWays[8][2] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
+    Target best{hero.x, hero.y};
+    double bestScore = 1e18;
+    for (const auto& w : kWays) {
+        bool open = true;
+        int px = hero.x, py = hero.y;
+        for (int step = 2; step <= kDetourReach && open; step += 3) {
+            px = hero.x + w[0] * step;
+            py = hero.y + w[1] * step * 3 / 4;
+            open = Playfield.is_walkable(px, py);
+        }
+        if (!open) continue;
+        const double dx = double(aimX - px), dy = double(aimY - py);
+        const double score = dx * dx + dy * dy;
+        if (score < bestScore) {
+            bestScore = score;
+            best = Target{px, py};
+        }
+    }
+    return best;
 }
 
 void Autoplayer::select_a_spell()
@@ -172,35 +212,127 @@ void Autoplayer::select_a_spell()
     }
 }
 
-void Autoplayer::fight(CHero& hero, const CActor& monster)
+// Her swing from where she stands and faces would reach the monster, with a little to spare.
+bool in_swing(const CHero& hero, const CActor& monster)
 {
-    const int32_t d = hero.Getdistance(&monster);
     int32_t px = 0, py = 0;
     hero.point_ahead(kHeroStrikeReach, &px, &py);
     const float reach = float(kHeroStrikeRadius) * float((monster.scalePercent + 100) / 2) * 0.01f * 0.85f;
-    const float off = std::hypot(float(px - monster.x), float(py - monster.y));
-    const bool inReach = off <= reach;
+    return std::hypot(float(px - monster.x), float(py - monster.y)) <= reach;
+}
 
-    if (inReach || d < 18) {
+void Autoplayer::fight(CHero& hero, const CActor& nearest, const std::vector<const CActor*>& monsters)
+{
+    // One swing takes everything in the circle: strike when any of them stands in it.
+    bool swing = false;
+    bool shot = false;
+    for (const CActor* m : monsters) {
+        const int32_t d = hero.Getdistance(m);
+        if (d < 60 && in_swing(hero, *m)) swing = true;
+        if (d >= kCastNear && d <= kCastFar &&
+            direction_to(float(hero.x), float(hero.y), float(m->x), float(m->y)) == hero.direction)
+            shot = true;
+    }
+    const int32_t d = hero.Getdistance(&nearest);
+    if (swing || d < 18) {
         // Stand and swing; with no input she turns to the nearest monster by herself.
         release_stylus();
         release_key();
-        if (hero.state != HERO_STRIKING && inReach) press_button(BTN_B);
+        if (swing && hero.state != HERO_STRIKING) press_button(BTN_B);
         return;
     }
     const SpellRecord* spell = spell_record(SelectedSpell);
     const bool canCast = SelectedSpell != SPELL_NONE && spell && spell->usesLeft >= 1;
-    const int facing = direction_to(float(hero.x), float(hero.y), float(monster.x), float(monster.y));
-    if (canCast && d >= kCastNear && d <= kCastFar && count - lastCast >= kCastEveryFrames) {
-        release_stylus();
-        release_key();
-        if (facing == hero.direction && hero.state != HERO_STRIKING) {
+    if (canCast && hero.state != HERO_STRIKING && count - lastCast >= kCastEveryFrames) {
+        if (shot) {
+            release_stylus();
+            release_key();
             press_button(BTN_A);
             lastCast = count;
+            return;
         }
-        return;
+        if (d >= kCastNear && d <= kCastFar) {
+            // Stand still and let her turn toward it before the cast.
+            release_stylus();
+            release_key();
+            return;
+        }
     }
-    steer_to(monster.x, monster.y);
+    steer_to(nearest.x, nearest.y);
+}
+
+// What is about to hit her: a hostile shot whose line passes close to her soon, or the blast of a cannon shell
+// on its way. True, with the open spot to step to, when she should get out of the way.
+bool Autoplayer::danger(const CHero& hero, CThingList& list, Target* escape) const
+{
+    float awayX = 0.0f, awayY = 0.0f;
+    bool threatened = false;
+    for (CThing* t = list.first_thing(); t; t = list.next_thing()) {
+        CannonThreat shell;
+        if (cannon_threat(t, &shell)) {
+            const float dx = float(hero.x - shell.x), dy = float(hero.y - shell.y);
+            const float d = std::hypot(dx, dy);
+            if (d < float(shell.radius) + kBlastMargin) {
+                threatened = true;
+                awayX += d > 0.5f ? dx / d : 1.0f;
+                awayY += d > 0.5f ? dy / d : 0.0f;
+            }
+            continue;
+        }
+        const auto* shot = dynamic_cast<const CProjectile*>(t);
+        if (!shot || dynamic_cast<const CDragonFly*>(t) || shot->casterId == int32_t(hero.id) || shot->removeFlag)
+            continue;
+        // Its line across the ground, foreshortened as its flight is.
+        float vx = std::cos(shot->heading), vy = 0.75f * std::sin(shot->heading);
+        const float vl = std::hypot(vx, vy);
+        if (vl < 1e-4f) continue;
+        vx /= vl;
+        vy /= vl;
+        const float rx = float(hero.x - shot->x), ry = float(hero.y - shot->y);
+        const float along = rx * vx + ry * vy;
+        const float aside = rx * vy - ry * vx;
+        if (along < -10.0f || along > kShotHorizon || std::fabs(aside) > kShotWidth) continue;
+        threatened = true;
+        // Sideways off its line, on the side she already leans to.
+        const float side = aside >= 0.0f ? 1.0f : -1.0f;
+        awayX += side * vy;
+        awayY += -side * vx;
+    }
+    if (!threatened) return false;
+    return open_spot_toward(hero, awayX, awayY, escape);
+}
+
+// The open spot one stride away in the direction nearest (ax, ay); a wall on that side sends her along it
+// instead. False when every way is shut or only ways back toward the danger are open.
+bool Autoplayer::open_spot_toward(const CHero& hero, float awayX, float awayY, Target* spot) const
+{
+    const float l = std::hypot(awayX, awayY);
+    if (l < 1e-4f) {
+        awayX = 0.0f;
+        awayY = 1.0f;
+    } else {
+        awayX /= l;
+        awayY /= l;
+    }
+    Target best{hero.x, hero.y};
+    float bestScore = -1e9f;
+    for (int k = 0; k < 8; k++) {
+        const float ax = std::cos(float(k) * 0.785398f), ay = std::sin(float(k) * 0.785398f);
+        bool open = true;
+        int px = hero.x, py = hero.y;
+        for (int step = 2; step <= kDetourReach && open; step += 3) {
+            px = hero.x + int(ax * float(step));
+            py = hero.y + int(ay * float(step) * 0.75f);
+            open = Playfield.is_walkable(px, py);
+        }
+        const float score = ax * awayX + ay * awayY;
+        if (open && score > bestScore) {
+            bestScore = score;
+            best = Target{px, py};
+        }
+    }
+    *spot = best;
+    return bestScore > -0.5f;
 }
 
 void Autoplayer::play(CHero& hero)
@@ -220,20 +352,29 @@ void Autoplayer::play(CHero& hero)
 
     const CActor* monster = nullptr;
     const CPickup* pickup = nullptr;
+    const CPickup* health = nullptr;
     const CTimeGate* gate = nullptr;
-    int32_t monsterDistance = 1 << 30, pickupDistance = 1 << 30;
+    int32_t monsterDistance = 1 << 30, pickupDistance = 1 << 30, healthDistance = 1 << 30;
+    std::vector<const CActor*> monsters;
     for (CThing* t = list->first_thing(); t; t = list->next_thing()) {
         if (auto* g = dynamic_cast<const CTimeGate*>(t)) {
             if (g->alive) gate = g;
         } else if (auto* p = dynamic_cast<const CPickup*>(t)) {
             const int32_t d = hero.Getdistance(p);
-            if (p->alive && !p->vanishing && d < pickupDistance) {
+            if (!p->alive || p->vanishing) continue;
+            if (d < pickupDistance) {
                 pickup = p;
                 pickupDistance = d;
             }
+            if (dynamic_cast<const CHealthPickup*>(p) && d < healthDistance) {
+                health = p;
+                healthDistance = d;
+            }
         } else if (auto* m = dynamic_cast<const CMonster*>(t)) {
+            if (!m->alive) continue;
+            monsters.push_back(m);
             const int32_t d = hero.Getdistance(m);
-            if (m->alive && d < monsterDistance) {
+            if (d < monsterDistance) {
                 monster = m;
                 monsterDistance = d;
             }
@@ -243,6 +384,13 @@ void Autoplayer::play(CHero& hero)
     select_a_spell();
     if (!outbox.empty()) return;
 
+    Target escape;
+    if (hero.state != HERO_STRIKING && danger(hero, *list, &escape)) {
+        detourLeft = 0;
+        steer_to(escape.x, escape.y);
+        return;
+    }
+
     if (detourLeft > 0) {
         detourLeft--;
         steer_to(detour.x, detour.y);
@@ -251,9 +399,11 @@ void Autoplayer::play(CHero& hero)
     if (stuck(hero)) return;
 
     // Fight whatever is at her throat; otherwise the gate, then what lies about, then the hunt.
+    // Badly hurt, she goes for life first, through whatever stands in the way.
     const bool threatened = monster && monsterDistance < 70;
     const CVisual* goal = nullptr;
-    if (gate && !threatened) goal = gate;
+    if (health && hero.health < kLowHealth && healthDistance < 250) goal = health;
+    else if (gate && !threatened) goal = gate;
     else if (pickup && !threatened && pickupDistance < 300) goal = pickup;
     if (goal) {
         if (hero.Getdistance(goal) < kFineApproach)
@@ -263,7 +413,7 @@ void Autoplayer::play(CHero& hero)
         return;
     }
     if (monster) {
-        fight(hero, *monster);
+        fight(hero, *monster, monsters);
         return;
     }
     // Nothing in sight: walk the ground from end to end, where the next ones will rise.
@@ -276,26 +426,30 @@ void Autoplayer::play(CHero& hero)
     steer_to(wx, middle);
 }
 
+void Autoplayer::off_the_game()
+{
+    // The menus tapped with the stylus and the keys are of no use there: let go of both, forget the rest.
+    outbox.clear();
+    if (stylusHeld) events_post({MSG_LBUTTONUP, 0, pack_point(stylusX, stylusY)});
+    if (heldButton >= 0) events_post({MSG_KEYUP, g_input.code_of(heldButton), 0});
+    stylusHeld = false;
+    heldButton = -1;
+    detourLeft = 0;
+    stillFrames = 0;
+}
+
 void Autoplayer::frame()
 {
     count++;
-    if (outbox.empty()) {
-        switch (AppState.screenState) {
-        case STATE_GAME:
-            if (CHero* hero = current_hero()) play(*hero);
-            break;
-        case STATE_STORY:
-            // The continue strip along the bottom of the story.
-            if (count - lastStoryTap >= kStoryTapEvery) {
-                stylusHeld = false;
-                heldButton = -1;
-                tap(120, 290);
-                lastStoryTap = count;
-            }
-            break;
-        default: break;
-        }
+    // A line for each level it gets to play, so a run's log shows how long each one took.
+    if (AppState.screenState == STATE_GAME && WellKnownIds[SLOT_HERO] != heroSeen) {
+        // A new level, reached through the menus: whatever was held before is let go.
+        off_the_game();
+        heroSeen = WellKnownIds[SLOT_HERO];
+        if (heroSeen) log_msg("Autoplay: level %d begins at %u ms.", int(LevelProgress.levelNumber), AppState.frameTime);
     }
+    if (outbox.empty() && AppState.screenState == STATE_GAME)
+        if (CHero* hero = current_hero()) play(*hero);
     if (outbox.empty()) return;
     events_post(outbox.front());
     outbox.pop_front();

@@ -2,6 +2,7 @@
 #include "game/cannon.h"
 
 #include "game/attack.h"
+#include "game/cannon_threat.h"
 #include "game/explosion.h"
 #include "game/level_progress.h"
 #include "game/thing_list.h"
@@ -18,6 +19,7 @@ constexpr uint32_t kWhistleAfterMs = 1400;
 constexpr uint32_t kImpactAfterMs = 5600;
 constexpr int32_t kImpactRadius = 80;
 constexpr int32_t kImpactDamage = 40;
+constexpr int32_t kImpactAbove = 25;  // the blast centres this far above where the hero stood
 
 enum CannonPhase : int32_t { WAITING = 0, IN_FLIGHT = 1, WHISTLING = 2 };
 
@@ -120,12 +122,22 @@ void CCannon::impact()
     record.source = int32_t(id);
     record.owner = 0;
     record.x = aimX;
-    record.y = aimY - 25;
+    record.y = aimY - kImpactAbove;
     record.radius = kImpactRadius;
     record.damage = kImpactDamage;
     ownerList->broadcast(MSG_AREA_ATTACK, &record, 0);
     play_sound("sounds\\impact.wav");
     Playfield.start_shake(5, 500, 120);
+}
+
+bool cannon_threat(const CThing* thing, CannonThreat* out)
+{
+    const auto* cannon = dynamic_cast<const CCannon*>(thing);
+    if (!cannon || cannon->phase == WAITING) return false;
+    out->x = cannon->aimX;
+    out->y = cannon->aimY - kImpactAbove;
+    out->radius = kImpactRadius;
+    return true;
 }
 
 int32_t create_cannon(const SpriteTemplate& t, CThingList& list)
