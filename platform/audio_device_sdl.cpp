@@ -59,7 +59,14 @@ public:
         device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
         if (!device_) {
             note("Audio device refused %d channel(s): %s", channels, SDL_GetError());
-            return false;
+            // A driver that starts but has no device behind it (no sound card) would refuse every
+            // later play too: mix into the dummy driver instead, once, so the game runs on quietly.
+            const char* current = SDL_GetCurrentAudioDriver();
+            if (current && SDL_strcasecmp(current, "dummy") != 0 && SDL_AudioInit("dummy") == 0) {
+                note("Sound goes to the dummy audio driver.");
+                device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+            }
+            if (!device_) return false;
         }
         completer_ = std::thread([this] { report_finished(); });
         SDL_PauseAudioDevice(device_, 0);
