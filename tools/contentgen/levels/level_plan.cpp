@@ -76,10 +76,14 @@ static std::vector<LevelPlan> build()
     p.intro_text = "Meadowbrook. The dead are rising from the fields. Strike with B, cast with A.";
     p.story_text =
         "In the valley of Vorlaine the seasons kept their order, guarded by the Circle of Dawn.\\n\\n"
-        "Then Torvessa, once the brightest of the Circle, shattered the Hourglass of Ages and scattered its sand "
-        "across the land.\\n\\nWhere the sand fell, time tore open. The dead rose from the meadows, and beasts "
-        "of forgotten ages crept through the rifts.\\n\\nYou are the last sorceress of the Circle. Close the rifts. "
-        "Follow the time gates. Find Torvessa.";
+        "In their keep at Ravenhold stood the Hourglass of Ages, whose sand measured out the days.\\n\\n"
+        "Then Torvessa, once the brightest of the Circle, shattered the Hourglass and scattered its sand across the "
+        "land.\\n\\n"
+        "Where the sand fell, time tore open. The dead rose from the meadows, and beasts of forgotten ages crept "
+        "through the rifts.\\n\\n"
+        "You were gathering herbs at Meadowbrook when the sky cracked. Now you are the last sorceress of the "
+        "Circle.\\n\\n"
+        "Close the rifts. Follow the time gates. Find Torvessa.";
     p.story_background = "graphics\\story\\story_prologue.jpg";
     p.boxes = {{400, 202, 478, 230, 0}, {240, 184, 262, 196, 0}};
     p.sprites = {animated(SCENERY_CAMPFIRE, 110, 251, 193), still(SCENERY_SIGNPOST, 560, 178)};
@@ -121,9 +125,13 @@ static std::vector<LevelPlan> build()
     p.ambient1 = "sounds\\amb_crow.wav", p.ambient2 = "sounds\\amb_bell.wav";
     p.ambient_min = 6000, p.ambient_max = 12000;
     p.story_text =
-        "The wolves of Whisperwood lie still, and the time gate has carried you into the night.\\n\\n"
-        "Beyond the old chapel the graves of Hollowmere stand open. Something walks among them that drinks "
-        "the warmth from living things.\\n\\nKeep your fire close, sorceress.";
+        "The wolves of Whisperwood lie still, and the dragon flies have burned out among the branches.\\n\\n"
+        "At the edge of the wood a time gate opened, a ring of gold crowned by an hourglass. You stepped through, and "
+        "the day went out behind you.\\n\\n"
+        "Now it is night, in a year you do not know. Beyond the old chapel the graves of Hollowmere stand open.\\n\\n"
+        "The crows have gone quiet, and the chapel bell rings with no hand on its rope. Something walks among the "
+        "stones that drinks the warmth from living things.\\n\\n"
+        "Keep your fire close, sorceress. The dead here do not tire.";
     p.story_background = "graphics\\story\\story_graves.jpg";
     p.boxes = {{150, 184, 172, 194, 0}, {300, 196, 324, 207, 0}, {90, 236, 118, 250, 0},
                {520, 214, 546, 226, 0}, {452, 200, 480, 212, 0}, {250, 262, 282, 278, 0}};
@@ -167,9 +175,15 @@ static std::vector<LevelPlan> build()
     p.ambient1 = "sounds\\amb_sandwind.wav", p.ambient2 = "sounds\\amb_hawk.wav";
     p.ambient_min = 5000, p.ambient_max = 10000;
     p.story_text =
-        "The mire is silent. Its great warden sank beneath the black water and did not rise.\\n\\n"
-        "The next gate throws you into a burning noon that is not your own: the Sunscar, a sea of dunes from an "
-        "age when the valley was desert.\\n\\nThe sand itself moves here. Listen for the clicking below.";
+        "The mire is silent. Its great warden sank beneath the black water of Mirefen and did not rise.\\n\\n"
+        "In the reeds where it slept you found a grain of the Hourglass, still warm. You keep it close. It hums when "
+        "a gate is near.\\n\\n"
+        "The next gate throws you into a burning noon that is not your own: the Sunscar, a sea of dunes from an age "
+        "when the valley was desert.\\n\\n"
+        "No river runs here, and no meadow grows. Hawks circle overhead, and wolves run the ridges, thin from the "
+        "heat.\\n\\n"
+        "But the sand itself moves here, and it is not the wind that moves it.\\n\\n"
+        "Listen for the clicking below, and do not stand still for long.";
     p.story_background = "graphics\\story\\story_dunes.jpg";
     p.boxes = {{296, 184, 352, 200, 0}, {640, 252, 704, 272, 0}, {470, 210, 500, 220, 0}};
     v.push_back(p);
@@ -210,9 +224,14 @@ static std::vector<LevelPlan> build()
     p.ambient1 = "sounds\\amb_bell.wav", p.ambient2 = "sounds\\amb_crow.wav";
     p.ambient_min = 7000, p.ambient_max = 13000;
     p.story_text =
-        "From the snowfields you saw it on the horizon: Ravenhold, the keep where the Circle once met.\\n\\n"
-        "Torvessa's servants hold its walls now. Their cannons watch the road, and the goblin casters speak her "
-        "name in their lightning.\\n\\nMind the whistle of falling shot. When you hear it, run.";
+        "Frostveil lies behind you. The great wolf that led the pack is gone, and the snow has covered its "
+        "tracks.\\n\\n"
+        "From the snowfields you saw it on the horizon: Ravenhold, the keep where the Circle once met, where the "
+        "Hourglass stood.\\n\\n"
+        "You learned your first spell in its halls. Now Torvessa's servants hold its walls. Their cannons watch the "
+        "road, and the goblin casters speak her name in their lightning.\\n\\n"
+        "The grain of sand in your pocket burns as you climb the last hill. She has been here, and not long ago.\\n\\n"
+        "Mind the whistle of falling shot. When you hear it, run, and keep running until the stones stop falling.";
     p.story_background = "graphics\\story\\story_keep.jpg";
     p.boxes = {{340, 214, 384, 232, 0}, {600, 248, 640, 262, 0}};
     p.sprites = {cannon(180, 150, 540, 150), animated(SCENERY_TORCH, 80, 360, 150), animated(SCENERY_TORCH, 90, 60, 150),
@@ -256,9 +275,14 @@ static std::vector<LevelPlan> build()
     p.ambient1 = "sounds\\amb_rumble.wav", p.ambient2 = "sounds\\amb_wind.wav";
     p.ambient_min = 5000, p.ambient_max = 10000;
     p.story_text =
-        "Ravenhold burns behind you. In its library you found Torvessa's notes: she means to turn the whole "
-        "valley back to the age of fire, when nothing lived that she had not shaped.\\n\\n"
-        "The gate opens onto that age. Ash falls like snow. Whatever you meet here, she has already made.";
+        "Ravenhold is yours again. In the garden behind its walls the thorn queen fell, and the hedges of Thornmaw "
+        "let go of the paths.\\n\\n"
+        "In the keep's library you found Torvessa's notes. She means to turn the whole valley back to the age of "
+        "fire, when nothing lived that she had not shaped.\\n\\n"
+        "She has hidden the sand she stole there, where no one of the Circle could follow. Your grain has not stopped "
+        "humming since.\\n\\n"
+        "The gate opens onto that age: Emberfall. Ash falls like snow, and the ground shakes.\\n\\n"
+        "Whatever you meet here, she has already made.";
     p.story_background = "graphics\\story\\story_fire.jpg";
     p.boxes = {{120, 196, 200, 222, 0}, {470, 236, 560, 262, 0}, {610, 184, 650, 196, 0}};
     p.sprites = {animated(SCENERY_FLAME, 70, 160, 212), animated(SCENERY_FLAME, 80, 515, 252)};
@@ -324,9 +348,15 @@ static std::vector<LevelPlan> build()
     p.ambient1 = "sounds\\amb_thunder.wav", p.ambient2 = "sounds\\amb_wind.wav";
     p.ambient_min = 6000, p.ambient_max = 12000;
     p.story_text =
+        "The star-born thing in the crater is dust, and the Black Causeway lies broken behind you, its cannons "
+        "cold.\\n\\n"
+        "The sand you took back in Emberfall sings in your hands, and every grain points up.\\n\\n"
         "The last gate stands at the top of the Obsidian Spire, above the clouds of every age at once.\\n\\n"
-        "Torvessa waits there with the final shards of the Hourglass. She was your teacher once. She taught you "
-        "every spell you carry.\\n\\nShe did not teach you all of them.\\n\\nEnd it, Vorlaine.";
+        "Torvessa waits there with the final shards of the Hourglass. She was your teacher once. She taught you every "
+        "spell you carry.\\n\\n"
+        "She did not teach you all of them.\\n\\n"
+        "Take back the sand. Mend the Hourglass. Give the valley its seasons again.\\n\\n"
+        "End it.";
     p.story_background = "graphics\\story\\story_spire.jpg";
     p.boxes = {{300, 262, 340, 276, 0}, {140, 300, 170, 312, 0}, {470, 300, 500, 312, 0}};
     p.sprites = {animated(SCENERY_TORCH, 90, 150, 236), animated(SCENERY_TORCH, 100, 490, 236)};
