@@ -9,7 +9,7 @@
 
 #include "app/app_state.h"
 #include "app/input.h"
-#include "game/cannon_threat.h"
+#include "game/cannon.h"
 #include "game/direction.h"
 #include "game/dragon_fly.h"
 #include "game/hero.h"

@@ -2,7 +2,6 @@
 #include "game/cannon.h"
 
 #include "game/attack.h"
-#include "game/cannon_threat.h"
 #include "game/explosion.h"
 #include "game/level_progress.h"
 #include "game/thing_list.h"

@@ -37,6 +37,15 @@ public:
     const uint8_t* pause = nullptr;
 };
 
+// What a shell on its way threatens: the point it comes down on and its blast radius at 100 % scale.
+struct CannonThreat {
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t radius = 0;
+};
+// True, with the threat, when thing is a cannon whose shell is on its way.
+bool cannon_threat(const CThing* thing, CannonThreat* out);
+
 // The level script's cannon sprite: builds the cannon the template describes, adds it to list, sets its
 // orientation, playfield placement and sort key. The new id, or -1.
 int32_t create_cannon(const SpriteTemplate& sprite, CThingList& list);

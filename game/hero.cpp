@@ -6,8 +6,8 @@
 #include "app/app_state.h"
 #include "app/input.h"
 #include "game/direction.h"
-#include "game/hero_banner.h"
 #include "game/level_progress.h"
+#include "game/scene_sprite.h"
 #include "game/spells.h"
 #include "game/thing_list.h"
 #include "game/well_known_ids.h"
@@ -30,6 +30,19 @@ constexpr int32_t kRedBelow = 30;  // health under which a hit turns the hero re
 bool expired(const CTimer& t) { return int32_t(t.start + t.interval) <= int32_t(AppState.frameTime); }
 
 bool paused() { return LevelProgress.paused != 0; }
+
+// "graphics\interface\GameOver.png" sliding in from the left edge and staying, above the playfield.
+void add_game_over_banner(CThingList* list)
+{
+    auto* banner = new CSceneSprite;
+    banner->anchorMode = ANCHOR_TOP_LEFT;
+    banner->hitTestable = 0;
+    banner->show_picture(-224, 100, "graphics\\interface\\GameOver.png");
+    banner->set_speed(0.51f);
+    banner->move_by(232.0f, 0.0f);
+    banner->set_sort_key(500);
+    if (list->add_thing(banner) == kNoThing) delete banner;
+}
 
 }  // namespace
 
