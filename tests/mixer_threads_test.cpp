@@ -1,6 +1,7 @@
 // The mixer shared by two threads: one plays, stops and reloads sounds while the device thread refills buffers.
 #include <gtest/gtest.h>
 #include <atomic>
+#include <chrono>
 #include <thread>
 #include "sound/mixer.h"
 #include "sound/sound.h"
@@ -38,7 +39,9 @@ TEST(MixerThreads, PlayStopAndUnloadWhileTheDeviceThreadFills)
     uint32_t seed = 12345;
     long plays = 0;
     bool looped[4] = {true, false, false, false};
-    for (int i = 0; i < 20000; i++) {
+    // Keep playing until the device thread has really run alongside, however busy the machine is.
+    const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    for (int i = 0; i < 20000 || (completions.load() <= 100 && std::chrono::steady_clock::now() < give_up); i++) {
         seed = seed * 1103515245u + 12345u;
         CWave& w = waves[(seed >> 16) % 4];
         const size_t which = size_t(&w - waves);
