@@ -53,26 +53,67 @@ static ScenerySprite cannon(int x, int y, int x2, int y2)
     return s;
 }
 
+// The level's name, look and playfield size.
+static LevelPlan level(int number, const char* name, Setting setting, const char* background, int width, int height, int horizon)
+{
+    LevelPlan p;
+    p.number = number;
+    p.name = name;
+    p.setting = setting;
+    p.background = background;
+    p.width = width, p.height = height;
+    p.horizon = horizon;
+    return p;
+}
+
+// The rectangle the walkers keep to, and how much smaller they get towards its far edge.
+static void walk_area(LevelPlan& p, int left, int top, int right, int bottom, float scale_mod)
+{
+    p.rect_left = left, p.rect_top = top, p.rect_right = right, p.rect_bottom = bottom;
+    p.scale_mod = scale_mod;
+}
+
+static void spawning(LevelPlan& p, int kills, int spawn, int max_on_screen, int delay_min, int delay_max, int initial_delay)
+{
+    p.kills = kills, p.spawn = spawn, p.max_on_screen = max_on_screen;
+    p.delay_min = delay_min, p.delay_max = delay_max, p.initial_delay = initial_delay;
+}
+
+// Creature ids; -1 leaves a slot empty, boss 0 means none.
+static void enemies(LevelPlan& p, int main_enemy, int secondary_enemy, int boss = 0, const char* boss_wave = "")
+{
+    p.main_enemy = main_enemy, p.secondary_enemy = secondary_enemy, p.boss = boss;
+    p.boss_wave = boss_wave;
+}
+
+static void dragon_flies(LevelPlan& p, int min_ms, int max_ms)
+{
+    p.dragon_flies = 1.0f, p.dfly_min = min_ms, p.dfly_max = max_ms;
+}
+
+static void start_at(LevelPlan& p, int x, int y)
+{
+    p.has_start = true, p.start_x = x, p.start_y = y;
+}
+
+static void ambience(LevelPlan& p, const char* ambient1, const char* ambient2, int min_ms, int max_ms)
+{
+    p.ambient1 = ambient1, p.ambient2 = ambient2;
+    p.ambient_min = min_ms, p.ambient_max = max_ms;
+}
+
 static std::vector<LevelPlan> build()
 {
     std::vector<LevelPlan> v;
     LevelPlan p;
 
     // 1: the meadow where it begins; slow zombies only.
-    p = {};
-    p.number = 1;
-    p.name = "Meadowbrook";
-    p.setting = Setting::Meadow;
-    p.background = "graphics\\backgrounds\\meadow.jpg";
-    p.width = 640;
-    p.horizon = 112;
-    p.rect_left = -8, p.rect_top = 160, p.rect_right = 648, p.rect_bottom = 302;
-    p.scale_mod = 0.55f;
-    p.kills = 6, p.spawn = 9, p.max_on_screen = 3, p.delay_min = 2600, p.delay_max = 5000, p.initial_delay = 2500;
-    p.main_enemy = 101;
-    p.has_start = true, p.start_x = 120, p.start_y = 262;
-    p.ambient1 = "sounds\\amb_birds.wav", p.ambient2 = "sounds\\amb_breeze.wav";
-    p.ambient_min = 3500, p.ambient_max = 9000;
+    p = level(1, "Meadowbrook", Setting::Meadow, "graphics\\backgrounds\\meadow.jpg", 640, 320, 112);
+    walk_area(p, -8, 160, 648, 302, 0.55f);
+    spawning(p, 6, 9, 3, 2600, 5000, 2500);
+    enemies(p, 101, -1);
+    start_at(p, 120, 262);
+    ambience(p, "sounds\\amb_birds.wav", "sounds\\amb_breeze.wav", 3500, 9000);
     p.intro_text = "Meadowbrook. The dead are rising from the fields. Strike with B, cast with A.";
     p.story_text =
         "In the valley of Vorlaine the seasons kept their order, guarded by the Circle of Dawn.\\n\\n"
@@ -91,39 +132,23 @@ static std::vector<LevelPlan> build()
     v.push_back(p);
 
     // 2: wolves in the woods, the first dragon flies.
-    p = {};
-    p.number = 2;
-    p.name = "Whisperwood";
-    p.setting = Setting::Forest;
-    p.background = "graphics\\backgrounds\\whisperwood.png";
-    p.width = 720;
-    p.horizon = 118;
-    p.rect_left = -8, p.rect_top = 166, p.rect_right = 728, p.rect_bottom = 300;
-    p.scale_mod = 0.55f;
-    p.kills = 9, p.spawn = 14, p.max_on_screen = 4, p.delay_min = 2400, p.delay_max = 4600, p.initial_delay = 2500;
-    p.main_enemy = 100, p.secondary_enemy = 101;
-    p.dragon_flies = 1.0f, p.dfly_min = 9000, p.dfly_max = 16000;
-    p.has_start = true, p.start_x = 80, p.start_y = 250;
-    p.ambient1 = "sounds\\amb_owl.wav", p.ambient2 = "sounds\\amb_wind.wav";
-    p.ambient_min = 5000, p.ambient_max = 11000;
+    p = level(2, "Whisperwood", Setting::Forest, "graphics\\backgrounds\\whisperwood.png", 720, 320, 118);
+    walk_area(p, -8, 166, 728, 300, 0.55f);
+    spawning(p, 9, 14, 4, 2400, 4600, 2500);
+    enemies(p, 100, 101);
+    dragon_flies(p, 9000, 16000);
+    start_at(p, 80, 250);
+    ambience(p, "sounds\\amb_owl.wav", "sounds\\amb_wind.wav", 5000, 11000);
     p.intro_text = "Whisperwood. Wolves hunt between the trees, and dragon flies drop fire from above.";
     p.boxes = {{196, 190, 236, 204, 0}, {548, 232, 600, 252, 0}, {380, 274, 412, 290, 0}};
     v.push_back(p);
 
     // 3: the graveyard at night; vampires join the dead. Default start position.
-    p = {};
-    p.number = 3;
-    p.name = "Hollow Graves";
-    p.setting = Setting::Graveyard;
-    p.background = "graphics\\backgrounds\\graveyard.tga";
-    p.width = 640;
-    p.horizon = 116;
-    p.rect_left = 12, p.rect_top = 164, p.rect_right = 628, p.rect_bottom = 300;
-    p.scale_mod = 0.55f;
-    p.kills = 11, p.spawn = 16, p.max_on_screen = 4, p.delay_min = 2200, p.delay_max = 4200, p.initial_delay = 2000;
-    p.main_enemy = 105, p.secondary_enemy = 101;
-    p.ambient1 = "sounds\\amb_crow.wav", p.ambient2 = "sounds\\amb_bell.wav";
-    p.ambient_min = 6000, p.ambient_max = 12000;
+    p = level(3, "Hollow Graves", Setting::Graveyard, "graphics\\backgrounds\\graveyard.tga", 640, 320, 116);
+    walk_area(p, 12, 164, 628, 300, 0.55f);
+    spawning(p, 11, 16, 4, 2200, 4200, 2000);
+    enemies(p, 105, 101);
+    ambience(p, "sounds\\amb_crow.wav", "sounds\\amb_bell.wav", 6000, 12000);
     p.story_text =
         "The wolves of Whisperwood lie still, and the dragon flies have burned out among the branches.\\n\\n"
         "At the edge of the wood a time gate opened, a ring of gold crowned by an hourglass. You stepped through, and "
@@ -139,41 +164,24 @@ static std::vector<LevelPlan> build()
     v.push_back(p);
 
     // 4: the fen; walking plants and the giant frog. A boardwalk crosses the first pool.
-    p = {};
-    p.number = 4;
-    p.name = "Mirefen";
-    p.setting = Setting::Swamp;
-    p.background = "graphics\\backgrounds\\mirefen.jpg";
-    p.width = 800;
-    p.horizon = 112;
-    p.rect_left = -8, p.rect_top = 166, p.rect_right = 808, p.rect_bottom = 300;
-    p.scale_mod = 0.55f;
-    p.kills = 12, p.spawn = 18, p.max_on_screen = 4, p.delay_min = 2200, p.delay_max = 4000, p.initial_delay = 2000;
-    p.main_enemy = 110, p.secondary_enemy = 101, p.boss = 109;
-    p.boss_wave = "sounds\\boss_frog.wav";
-    p.dragon_flies = 1.0f, p.dfly_min = 8000, p.dfly_max = 14000;
-    p.has_start = true, p.start_x = 400, p.start_y = 256;
-    p.ambient1 = "sounds\\amb_frogs.wav", p.ambient2 = "sounds\\amb_drip.wav";
-    p.ambient_min = 3000, p.ambient_max = 7000;
+    p = level(4, "Mirefen", Setting::Swamp, "graphics\\backgrounds\\mirefen.jpg", 800, 320, 112);
+    walk_area(p, -8, 166, 808, 300, 0.55f);
+    spawning(p, 12, 18, 4, 2200, 4000, 2000);
+    enemies(p, 110, 101, 109, "sounds\\boss_frog.wav");
+    dragon_flies(p, 8000, 14000);
+    start_at(p, 400, 256);
+    ambience(p, "sounds\\amb_frogs.wav", "sounds\\amb_drip.wav", 3000, 7000);
     p.intro_text = "Mirefen. Keep to dry ground. Something large sleeps under the water.";
     p.boxes = {{140, 194, 272, 236, 0}, {196, 190, 220, 240, 1}, {520, 244, 616, 280, 0}, {680, 182, 732, 198, 0}};
     v.push_back(p);
 
     // 5: the desert of another age; giant ants and wolves.
-    p = {};
-    p.number = 5;
-    p.name = "Sunscar Dunes";
-    p.setting = Setting::Desert;
-    p.background = "graphics\\backgrounds\\sunscar.png";
-    p.width = 800;
-    p.horizon = 114;
-    p.rect_left = -8, p.rect_top = 160, p.rect_right = 808, p.rect_bottom = 302;
-    p.scale_mod = 0.55f;
-    p.kills = 14, p.spawn = 20, p.max_on_screen = 5, p.delay_min = 2000, p.delay_max = 3800, p.initial_delay = 2000;
-    p.main_enemy = 102, p.secondary_enemy = 100;
-    p.has_start = true, p.start_x = 100, p.start_y = 244;
-    p.ambient1 = "sounds\\amb_sandwind.wav", p.ambient2 = "sounds\\amb_hawk.wav";
-    p.ambient_min = 5000, p.ambient_max = 10000;
+    p = level(5, "Sunscar Dunes", Setting::Desert, "graphics\\backgrounds\\sunscar.png", 800, 320, 114);
+    walk_area(p, -8, 160, 808, 302, 0.55f);
+    spawning(p, 14, 20, 5, 2000, 3800, 2000);
+    enemies(p, 102, 100);
+    start_at(p, 100, 244);
+    ambience(p, "sounds\\amb_sandwind.wav", "sounds\\amb_hawk.wav", 5000, 10000);
     p.story_text =
         "The mire is silent. Its great warden sank beneath the black water of Mirefen and did not rise.\\n\\n"
         "In the reeds where it slept you found a grain of the Hourglass, still warm. You keep it close. It hums when "
@@ -189,40 +197,23 @@ static std::vector<LevelPlan> build()
     v.push_back(p);
 
     // 6: the snowfield, taller than the screen; snow beasts, wolves and their great alpha.
-    p = {};
-    p.number = 6;
-    p.name = "Frostveil";
-    p.setting = Setting::Snow;
-    p.background = "graphics\\backgrounds\\frostveil.png";
-    p.width = 800, p.height = 360;
-    p.horizon = 140;
-    p.rect_left = -8, p.rect_top = 200, p.rect_right = 808, p.rect_bottom = 342;
-    p.scale_mod = 0.55f;
-    p.kills = 15, p.spawn = 22, p.max_on_screen = 5, p.delay_min = 2000, p.delay_max = 3600, p.initial_delay = 2000;
-    p.main_enemy = 104, p.secondary_enemy = 100, p.boss = 112;
-    p.boss_wave = "sounds\\boss_wolf.wav";
-    p.has_start = true, p.start_x = 200, p.start_y = 300;
-    p.ambient1 = "sounds\\amb_blizzard.wav", p.ambient2 = "sounds\\amb_howl.wav";
-    p.ambient_min = 4000, p.ambient_max = 9000;
+    p = level(6, "Frostveil", Setting::Snow, "graphics\\backgrounds\\frostveil.png", 800, 360, 140);
+    walk_area(p, -8, 200, 808, 342, 0.55f);
+    spawning(p, 15, 22, 5, 2000, 3600, 2000);
+    enemies(p, 104, 100, 112, "sounds\\boss_wolf.wav");
+    start_at(p, 200, 300);
+    ambience(p, "sounds\\amb_blizzard.wav", "sounds\\amb_howl.wav", 4000, 9000);
     p.intro_text = "Frostveil. The pack answers to something bigger. Stay off the thin ice.";
     p.boxes = {{430, 240, 560, 278, 0}, {150, 224, 190, 238, 0}, {660, 300, 706, 318, 0}};
     v.push_back(p);
 
     // 7: the walls of Ravenhold; vampires, goblin casters and two cannons.
-    p = {};
-    p.number = 7;
-    p.name = "Ravenhold Walls";
-    p.setting = Setting::CastleWalls;
-    p.background = "graphics\\backgrounds\\ravenhold.jpg";
-    p.width = 720;
-    p.horizon = 100;
-    p.rect_left = -8, p.rect_top = 172, p.rect_right = 728, p.rect_bottom = 300;
-    p.scale_mod = 0.5f;
-    p.kills = 16, p.spawn = 24, p.max_on_screen = 5, p.delay_min = 1900, p.delay_max = 3400, p.initial_delay = 2000;
-    p.main_enemy = 105, p.secondary_enemy = 106;
-    p.has_start = true, p.start_x = 100, p.start_y = 262;
-    p.ambient1 = "sounds\\amb_bell.wav", p.ambient2 = "sounds\\amb_crow.wav";
-    p.ambient_min = 7000, p.ambient_max = 13000;
+    p = level(7, "Ravenhold Walls", Setting::CastleWalls, "graphics\\backgrounds\\ravenhold.jpg", 720, 320, 100);
+    walk_area(p, -8, 172, 728, 300, 0.5f);
+    spawning(p, 16, 24, 5, 1900, 3400, 2000);
+    enemies(p, 105, 106);
+    start_at(p, 100, 262);
+    ambience(p, "sounds\\amb_bell.wav", "sounds\\amb_crow.wav", 7000, 13000);
     p.story_text =
         "Frostveil lies behind you. The great wolf that led the pack is gone, and the snow has covered its "
         "tracks.\\n\\n"
@@ -239,41 +230,24 @@ static std::vector<LevelPlan> build()
     v.push_back(p);
 
     // 8: the overgrown garden; plants, ants and the thorn queen. Default start, walled at the sides.
-    p = {};
-    p.number = 8;
-    p.name = "Thornmaw Garden";
-    p.setting = Setting::ThornGarden;
-    p.background = "graphics\\backgrounds\\thornmaw.png";
-    p.width = 800;
-    p.horizon = 110;
-    p.rect_left = 12, p.rect_top = 164, p.rect_right = 788, p.rect_bottom = 300;
-    p.scale_mod = 0.55f;
-    p.kills = 16, p.spawn = 24, p.max_on_screen = 5, p.delay_min = 1800, p.delay_max = 3200, p.initial_delay = 2000;
-    p.main_enemy = 110, p.secondary_enemy = 102, p.boss = 111;
-    p.boss_wave = "sounds\\boss_thorn.wav";
-    p.dragon_flies = 1.0f, p.dfly_min = 8000, p.dfly_max = 13000;
-    p.ambient1 = "sounds\\amb_insects.wav", p.ambient2 = "sounds\\amb_frogs.wav";
-    p.ambient_min = 4000, p.ambient_max = 9000;
+    p = level(8, "Thornmaw Garden", Setting::ThornGarden, "graphics\\backgrounds\\thornmaw.png", 800, 320, 110);
+    walk_area(p, 12, 164, 788, 300, 0.55f);
+    spawning(p, 16, 24, 5, 1800, 3200, 2000);
+    enemies(p, 110, 102, 111, "sounds\\boss_thorn.wav");
+    dragon_flies(p, 8000, 13000);
+    ambience(p, "sounds\\amb_insects.wav", "sounds\\amb_frogs.wav", 4000, 9000);
     p.intro_text = "Thornmaw Garden. The hedges are alive, and they are hungry.";
     p.boxes = {{200, 188, 250, 202, 0}, {430, 230, 482, 248, 0}, {620, 196, 670, 210, 0}, {300, 268, 340, 284, 0}};
     v.push_back(p);
 
     // 9: the age of fire; goblin casters and ants under falling ash.
-    p = {};
-    p.number = 9;
-    p.name = "Emberfall";
-    p.setting = Setting::Volcanic;
-    p.background = "graphics\\backgrounds\\emberfall.jpg";
-    p.width = 720;
-    p.horizon = 108;
-    p.rect_left = -8, p.rect_top = 166, p.rect_right = 728, p.rect_bottom = 300;
-    p.scale_mod = 0.55f;
-    p.kills = 18, p.spawn = 26, p.max_on_screen = 6, p.delay_min = 1700, p.delay_max = 3000, p.initial_delay = 1800;
-    p.main_enemy = 106, p.secondary_enemy = 102;
-    p.dragon_flies = 1.0f, p.dfly_min = 7000, p.dfly_max = 12000;
-    p.has_start = true, p.start_x = 360, p.start_y = 280;
-    p.ambient1 = "sounds\\amb_rumble.wav", p.ambient2 = "sounds\\amb_wind.wav";
-    p.ambient_min = 5000, p.ambient_max = 10000;
+    p = level(9, "Emberfall", Setting::Volcanic, "graphics\\backgrounds\\emberfall.jpg", 720, 320, 108);
+    walk_area(p, -8, 166, 728, 300, 0.55f);
+    spawning(p, 18, 26, 6, 1700, 3000, 1800);
+    enemies(p, 106, 102);
+    dragon_flies(p, 7000, 12000);
+    start_at(p, 360, 280);
+    ambience(p, "sounds\\amb_rumble.wav", "sounds\\amb_wind.wav", 5000, 10000);
     p.story_text =
         "Ravenhold is yours again. In the garden behind its walls the thorn queen fell, and the hedges of Thornmaw "
         "let go of the paths.\\n\\n"
@@ -289,21 +263,12 @@ static std::vector<LevelPlan> build()
     v.push_back(p);
 
     // 10: the crater under the stars; snow beasts and vampires, and the star-born boss.
-    p = {};
-    p.number = 10;
-    p.name = "Starfall Crater";
-    p.setting = Setting::Crater;
-    p.background = "graphics\\backgrounds\\starfall.png";
-    p.width = 720;
-    p.horizon = 112;
-    p.rect_left = -8, p.rect_top = 164, p.rect_right = 728, p.rect_bottom = 300;
-    p.scale_mod = 0.55f;
-    p.kills = 18, p.spawn = 26, p.max_on_screen = 6, p.delay_min = 1700, p.delay_max = 3000, p.initial_delay = 1800;
-    p.main_enemy = 104, p.secondary_enemy = 105, p.boss = 108;
-    p.boss_wave = "sounds\\boss_star.wav";
-    p.has_start = true, p.start_x = 560, p.start_y = 270;
-    p.ambient1 = "sounds\\amb_crickets.wav", p.ambient2 = "sounds\\amb_howl.wav";
-    p.ambient_min = 4000, p.ambient_max = 9000;
+    p = level(10, "Starfall Crater", Setting::Crater, "graphics\\backgrounds\\starfall.png", 720, 320, 112);
+    walk_area(p, -8, 164, 728, 300, 0.55f);
+    spawning(p, 18, 26, 6, 1700, 3000, 1800);
+    enemies(p, 104, 105, 108, "sounds\\boss_star.wav");
+    start_at(p, 560, 270);
+    ambience(p, "sounds\\amb_crickets.wav", "sounds\\amb_howl.wav", 4000, 9000);
     p.intro_text = "Starfall Crater. Whatever fell here was not sand from the Hourglass.";
     p.boxes = {{286, 200, 330, 214, 0}, {96, 240, 140, 256, 0}, {420, 262, 452, 276, 0}};
     p.sprites = {still(SCENERY_CRYSTAL, 308, 207), still(SCENERY_CRYSTAL, 118, 249), still(SCENERY_DEAD_TREE, 640, 190)};
@@ -311,42 +276,25 @@ static std::vector<LevelPlan> build()
     v.push_back(p);
 
     // 11: the long causeway to the spire; casters and vampires, cannons on the towers, dragon flies.
-    p = {};
-    p.number = 11;
-    p.name = "The Black Causeway";
-    p.setting = Setting::Causeway;
-    p.background = "graphics\\backgrounds\\causeway.jpg";
-    p.width = 960;
-    p.horizon = 104;
-    p.rect_left = -8, p.rect_top = 178, p.rect_right = 968, p.rect_bottom = 296;
-    p.scale_mod = 0.5f;
-    p.kills = 20, p.spawn = 30, p.max_on_screen = 6, p.delay_min = 1600, p.delay_max = 2800, p.initial_delay = 1500;
-    p.main_enemy = 106, p.secondary_enemy = 105;
-    p.dragon_flies = 1.0f, p.dfly_min = 6000, p.dfly_max = 11000;
-    p.has_start = true, p.start_x = 80, p.start_y = 240;
-    p.ambient1 = "sounds\\amb_wind.wav", p.ambient2 = "sounds\\amb_bell.wav";
-    p.ambient_min = 5000, p.ambient_max = 10000;
+    p = level(11, "The Black Causeway", Setting::Causeway, "graphics\\backgrounds\\causeway.jpg", 960, 320, 104);
+    walk_area(p, -8, 178, 968, 296, 0.5f);
+    spawning(p, 20, 30, 6, 1600, 2800, 1500);
+    enemies(p, 106, 105);
+    dragon_flies(p, 6000, 11000);
+    start_at(p, 80, 240);
+    ambience(p, "sounds\\amb_wind.wav", "sounds\\amb_bell.wav", 5000, 10000);
     p.intro_text = "The Black Causeway. The spire is close now. So is every cannon she owns.";
     p.boxes = {{330, 200, 370, 214, 0}, {760, 250, 806, 266, 0}};
     p.sprites = {cannon(240, 160, 720, 160), animated(SCENERY_TORCH, 90, 480, 166), animated(SCENERY_TORCH, 100, 0, 166)};
     v.push_back(p);
 
     // 12: the top of the spire, taller than the screen; Torvessa herself. The ending follows.
-    p = {};
-    p.number = 12;
-    p.name = "The Obsidian Spire";
-    p.setting = Setting::Spire;
-    p.background = "graphics\\backgrounds\\spire.jpg";
-    p.width = 640, p.height = 400;
-    p.horizon = 170;
-    p.rect_left = 24, p.rect_top = 232, p.rect_right = 616, p.rect_bottom = 378;
-    p.scale_mod = 0.5f;
-    p.kills = 20, p.spawn = 30, p.max_on_screen = 6, p.delay_min = 1500, p.delay_max = 2600, p.initial_delay = 1500;
-    p.main_enemy = 106, p.secondary_enemy = 104, p.boss = 113;
-    p.boss_wave = "sounds\\boss_torvessa.wav";
-    p.has_start = true, p.start_x = 320, p.start_y = 340;
-    p.ambient1 = "sounds\\amb_thunder.wav", p.ambient2 = "sounds\\amb_wind.wav";
-    p.ambient_min = 6000, p.ambient_max = 12000;
+    p = level(12, "The Obsidian Spire", Setting::Spire, "graphics\\backgrounds\\spire.jpg", 640, 400, 170);
+    walk_area(p, 24, 232, 616, 378, 0.5f);
+    spawning(p, 20, 30, 6, 1500, 2600, 1500);
+    enemies(p, 106, 104, 113, "sounds\\boss_torvessa.wav");
+    start_at(p, 320, 340);
+    ambience(p, "sounds\\amb_thunder.wav", "sounds\\amb_wind.wav", 6000, 12000);
     p.story_text =
         "The star-born thing in the crater is dust, and the Black Causeway lies broken behind you, its cannons "
         "cold.\\n\\n"
