@@ -39,16 +39,8 @@ State pose_for(const Pose& p)
     switch (p.act) {
     case Act::Walk: {
         float ph = p.phase();
-        GaitStyle g;
-        g.stride = 0.42f;
-        g.knee = 0.8f;
-        g.arm = 0.45f;
-        g.elbow = 0.45f;
-        g.lean = 0.22f;
-        g.sway = 0.06f;
-        g.twist = 0.12f;
-        g.spread = 0.15f;
-        st.bp = gait_pose(ph, g);
+        st.bp = gait_pose(ph, {.stride = 0.42f, .knee = 0.8f, .arm = 0.45f, .elbow = 0.45f,
+                               .lean = 0.22f, .sway = 0.06f, .twist = 0.12f, .spread = 0.15f});
         digitigrade(st.bp, 1.f);
         st.bp.neck = 0.2f;
         st.bp.head = -0.1f + 0.06f * std::sin(2 * ph);

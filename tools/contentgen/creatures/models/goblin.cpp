@@ -26,13 +26,7 @@ State pose_for(const Pose& p)
     case Act::Walk: {
         // A sneaking, knee-bent creep.
         float ph = p.phase();
-        GaitStyle g;
-        g.stride = 0.45f;
-        g.knee = 0.9f;
-        g.arm = 0.3f;
-        g.lean = 0.18f;
-        g.sway = 0.06f;
-        st.bp = gait_pose(ph, g);
+        st.bp = gait_pose(ph, {.stride = 0.45f, .knee = 0.9f, .arm = 0.3f, .lean = 0.18f, .sway = 0.06f});
         for (int s = 0; s < 2; s++) st.bp.leg[s].bend += 0.25f;
         st.bp.arm[1].bend = 1.0f;
         st.wand_pitch = 0.4f + 0.15f * std::sin(ph);
@@ -42,13 +36,7 @@ State pose_for(const Pose& p)
     }
     case Act::Run: {
         float ph = p.phase();
-        GaitStyle g;
-        g.stride = 0.7f;
-        g.knee = 1.5f;
-        g.arm = 0.7f;
-        g.elbow = 1.0f;
-        g.lean = 0.35f;
-        st.bp = gait_pose(ph, g);
+        st.bp = gait_pose(ph, {.stride = 0.7f, .knee = 1.5f, .arm = 0.7f, .elbow = 1.0f, .lean = 0.35f});
         st.bp.arm[1].bend = 1.2f;
         st.wand_pitch = 1.2f;
         st.ripple = ph * 2;

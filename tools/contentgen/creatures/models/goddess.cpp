@@ -57,12 +57,7 @@ State pose_for(const Pose& p)
     switch (p.act) {
     case Act::Walk: {
         float ph = p.phase();
-        GaitStyle g;
-        g.stride = 0.42f;
-        g.knee = 0.85f;
-        g.arm = 0.32f;
-        g.lean = 0.05f;
-        st.bp = gait_pose(ph, g);
+        st.bp = gait_pose(ph, {.stride = 0.42f, .knee = 0.85f, .arm = 0.32f, .lean = 0.05f});
         hold_staff(st.bp, 0.2f + 0.12f * std::sin(ph), 1.05f);
         st.staff_pitch = 0.06f + 0.1f * std::sin(ph);
         st.hair_flow = 0.28f;
@@ -73,14 +68,7 @@ State pose_for(const Pose& p)
     }
     case Act::Run: {
         float ph = p.phase();
-        GaitStyle g;
-        g.stride = 0.6f;
-        g.knee = 1.7f;
-        g.arm = 0.75f;
-        g.elbow = 1.2f;
-        g.lean = 0.26f;
-        g.twist = 0.14f;
-        st.bp = gait_pose(ph, g);
+        st.bp = gait_pose(ph, {.stride = 0.6f, .knee = 1.7f, .arm = 0.75f, .elbow = 1.2f, .lean = 0.26f, .twist = 0.14f});
         hold_staff(st.bp, 0.35f + 0.15f * std::sin(ph), 1.35f);
         st.staff_pitch = 0.55f;
         st.hair_flow = 0.5f;

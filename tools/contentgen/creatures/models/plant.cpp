@@ -25,16 +25,8 @@ State pose_for(const Pose& p)
     case Act::Walk: {
         // A rolling waddle on the root legs, vines swinging.
         float ph = p.phase();
-        GaitStyle g;
-        g.stride = 0.42f;
-        g.knee = 0.8f;
-        g.arm = 0.45f;
-        g.elbow = 0.4f;
-        g.lean = 0.08f;
-        g.sway = 0.14f;
-        g.twist = 0.1f;
-        g.spread = 0.35f;
-        st.bp = gait_pose(ph, g);
+        st.bp = gait_pose(ph, {.stride = 0.42f, .knee = 0.8f, .arm = 0.45f, .elbow = 0.4f,
+                               .lean = 0.08f, .sway = 0.14f, .twist = 0.1f, .spread = 0.35f});
         st.bp.side = 0.1f * std::sin(ph);
         st.bp.neck = 0.15f + 0.05f * std::sin(2 * ph);
         st.jaws = 0.4f + 0.12f * std::sin(2 * ph);

@@ -21,16 +21,8 @@ State pose_for(const Pose& p)
     switch (p.act) {
     case Act::Walk: {
         float ph = p.phase();
-        GaitStyle g;
-        g.stride = 0.34f;
-        g.knee = 0.7f;
-        g.arm = 0.38f;
-        g.elbow = 0.3f;
-        g.lean = 0.38f;
-        g.sway = 0.1f;
-        g.twist = 0.14f;
-        g.spread = 0.22f;
-        st.bp = gait_pose(ph, g);
+        st.bp = gait_pose(ph, {.stride = 0.34f, .knee = 0.7f, .arm = 0.38f, .elbow = 0.3f,
+                               .lean = 0.38f, .sway = 0.1f, .twist = 0.14f, .spread = 0.22f});
         st.bp.neck = 0.1f;
         st.bp.head = -0.35f;
         break;
@@ -38,16 +30,8 @@ State pose_for(const Pose& p)
     case Act::Run: {
         // A knuckle gallop: the long arms reach out and pull the body along.
         float ph = p.phase();
-        GaitStyle g;
-        g.stride = 0.55f;
-        g.knee = 1.2f;
-        g.arm = 0.95f;
-        g.elbow = 0.2f;
-        g.lean = 0.72f;
-        g.sway = 0.08f;
-        g.twist = 0.2f;
-        g.spread = 0.25f;
-        st.bp = gait_pose(ph, g);
+        st.bp = gait_pose(ph, {.stride = 0.55f, .knee = 1.2f, .arm = 0.95f, .elbow = 0.2f,
+                               .lean = 0.72f, .sway = 0.08f, .twist = 0.2f, .spread = 0.25f});
         for (int s = 0; s < 2; s++) st.bp.arm[s].swing += 0.55f;
         st.bp.neck = -0.1f;
         st.bp.head = -0.55f;

@@ -26,13 +26,7 @@ State pose_for(const Pose& p)
     switch (p.act) {
     case Act::Walk: {
         float ph = p.phase();
-        GaitStyle g;
-        g.stride = 0.36f;
-        g.knee = 0.8f;
-        g.arm = 0.22f;
-        g.lean = 0.03f;
-        g.sway = 0.03f;
-        st.bp = gait_pose(ph, g);
+        st.bp = gait_pose(ph, {.stride = 0.36f, .knee = 0.8f, .arm = 0.22f, .lean = 0.03f, .sway = 0.03f});
         st.cape.wave = 0.05f;
         st.cape.wave_phase = ph;
         st.cape.lift = 0.08f;
@@ -40,14 +34,7 @@ State pose_for(const Pose& p)
     }
     case Act::Run: {
         float ph = p.phase();
-        GaitStyle g;
-        g.stride = 0.62f;
-        g.knee = 1.5f;
-        g.arm = 0.2f;
-        g.elbow = 0.3f;
-        g.lean = 0.34f;
-        g.twist = 0.06f;
-        st.bp = gait_pose(ph, g);
+        st.bp = gait_pose(ph, {.stride = 0.62f, .knee = 1.5f, .arm = 0.2f, .elbow = 0.3f, .lean = 0.34f, .twist = 0.06f});
         for (int s = 0; s < 2; s++) {  // arms swept back, claws trailing
             st.bp.arm[s].swing = -0.7f + 0.15f * std::sin(ph + float(s) * kPi);
             st.bp.arm[s].spread = 0.3f;

@@ -23,13 +23,7 @@ State pose_for(const Pose& p)
     case Act::Walk: {
         // A shamble: the left leg steps, the stiff right leg is dragged after it.
         float ph = p.phase();
-        GaitStyle g;
-        g.stride = 0.32f;
-        g.knee = 0.75f;
-        g.arm = 0.1f;
-        g.lean = 0.32f;
-        g.sway = 0.13f;
-        st.bp = gait_pose(ph, g);
+        st.bp = gait_pose(ph, {.stride = 0.32f, .knee = 0.75f, .arm = 0.1f, .lean = 0.32f, .sway = 0.13f});
         st.bp.leg[1].bend = 0.08f + 0.12f * std::max(0.f, std::cos(ph + kPi));
         st.bp.leg[1].end = st.bp.leg[1].swing * 0.7f - 0.35f;
         st.bp.arm[0].swing = 1.35f + 0.12f * std::sin(ph);
