@@ -59,6 +59,15 @@ BipedPose gait_pose(float phase, const GaitStyle& st)
     return p;
 }
 
+void lunge_legs(BipedPose& p, float step, const LungeStyle& st)
+{
+    p.leg[0].swing = step;
+    p.leg[0].bend = st.knee + st.knee_step * step;
+    p.leg[0].end = st.ankle * step;
+    p.leg[1].swing = st.push * step;
+    p.leg[1].end = st.push_ankle * step;
+}
+
 BipedPose idle_pose(float t, float arm_spread)
 {
     BipedPose p;

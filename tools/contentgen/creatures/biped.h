@@ -61,5 +61,13 @@ BipedPose gait_pose(float phase, const GaitStyle& s);
 // as a turn of the whole body about the feet (apply it as the base of solve_biped, then settle).
 // With `sideways` the body topples onto its right side instead (deaths drawn facing the camera).
 BipedPose collapse_pose(float t, Xf* base, float arm_fling = 1.f, bool sideways = false);
+// The legs of a lunge: the left foot steps out by `step` (hip swing) while the right pushes off behind.
+// Each factor is per unit of step, except the front knee's bend before the step.
+struct LungeStyle {
+    float knee = 0.15f, knee_step = 0.6f;  // front knee
+    float ankle = -0.3f;                   // front foot pitch
+    float push = -0.5f, push_ankle = 0.5f; // back leg swing and foot pitch
+};
+void lunge_legs(BipedPose& p, float step, const LungeStyle& st);
 // Idle breathing: t runs 0..1 (played forward and back).
 BipedPose idle_pose(float t, float arm_spread = 0.12f);

@@ -26,6 +26,17 @@ void limb(Scene& s, const Xf& bone, float len, float r0, float r1, int mat)
     s.capsule(bone, V3(0, 0, 0), V3(0, -len, 0), r0, r1, mat);
 }
 
+void biped_legs(Scene& s, const BipedBones& b, const BipedDims& d, const LegLook& look, bool dying)
+{
+    s.set_contact(true);
+    for (int k = 0; k < 2; k++) {
+        limb(s, b.shin[k], d.leg_low, look.shin_r0, look.shin_r1, look.shin_mat);
+        s.ellipsoid(b.foot[k], look.foot_at, look.foot_size, look.foot_mat);
+    }
+    s.set_contact(dying);
+    for (int k = 0; k < 2; k++) limb(s, b.thigh[k], d.leg_up, look.thigh_r0, look.thigh_r1, look.thigh_mat);
+}
+
 namespace {
 
 float smooth_max(float a, float b, float k)

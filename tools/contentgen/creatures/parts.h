@@ -12,6 +12,17 @@ float keyframe(const float* v, int n, float t);
 // A capsule down a bone's local -y axis.
 void limb(Scene& s, const Xf& bone, float len, float r0, float r1, int mat);
 
+// Plain two-bone legs: shins and feet stand on the ground, the thighs touch it only while the body lies dead.
+struct LegLook {
+    float shin_r0, shin_r1;
+    int shin_mat;
+    V3 foot_at, foot_size;  // the foot's ellipsoid in the ankle frame
+    int foot_mat;
+    float thigh_r0, thigh_r1;
+    int thigh_mat;
+};
+void biped_legs(Scene& s, const BipedBones& b, const BipedDims& d, const LegLook& look, bool dying);
+
 struct RobeStyle {
     float top = 1.0f;       // height of the waistband in body space
     float bottom = 0.08f;   // height of the hem when standing

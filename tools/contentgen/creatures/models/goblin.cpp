@@ -119,13 +119,7 @@ void build_goblin(Scene& s, const Pose& p)
     bool dying = p.act == Act::Death;
 
     // Big bare feet, skinny legs.
-    s.set_contact(true);
-    for (int k = 0; k < 2; k++) {
-        limb(s, b.shin[k], d.leg_low, 0.04f, 0.032f, skin);
-        s.ellipsoid(b.foot[k], V3(0, -0.02f, 0.05f), V3(0.045f, 0.03f, 0.09f), skin_dark);
-    }
-    s.set_contact(dying);
-    for (int k = 0; k < 2; k++) limb(s, b.thigh[k], d.leg_up, 0.05f, 0.042f, leather);
+    biped_legs(s, b, d, {0.04f, 0.032f, skin, V3(0, -0.02f, 0.05f), V3(0.045f, 0.03f, 0.09f), skin_dark, 0.05f, 0.042f, leather}, dying);
 
     // Body in a ragged cloak with a belt.
     s.ellipsoid(b.pelvis, V3(0, 0.03f, 0), V3(0.12f, 0.09f, 0.1f), leather);

@@ -112,12 +112,8 @@ State pose_for(const Pose& p)
         st.flash = keyframe(flash, n, t);
         st.orb_glow = 0.8f + 0.2f * st.flash;
         float stp = keyframe(step, n, t);
-        st.bp.leg[0].swing = stp;
-        st.bp.leg[0].bend = 0.15f + stp * 0.4f;
-        st.bp.leg[0].end = -0.2f * stp;
-        st.bp.leg[1].swing = -stp * 0.55f;
+        lunge_legs(st.bp, stp, {.knee_step = 0.4f, .ankle = -0.2f, .push = -0.55f, .push_ankle = 0.4f});
         st.bp.leg[1].bend = 0.12f;
-        st.bp.leg[1].end = stp * 0.4f;
         st.bp.arm[0].swing = keyframe(lswing, n, t);
         st.bp.arm[0].spread = keyframe(lspread, n, t);
         st.bp.arm[0].bend = 0.4f;
@@ -177,13 +173,8 @@ void build_goddess(Scene& s, const Pose& p)
     bool dying = p.act == Act::Death;
 
     // Legs: slim, in soft boots; only the boots show below the robe.
-    s.set_contact(true);
-    for (int k = 0; k < 2; k++) {
-        limb(s, b.shin[k], d.leg_low, 0.04f, 0.033f, m.bodice);
-        s.ellipsoid(b.foot[k], V3(0, -0.03f, 0.045f), V3(0.042f, 0.038f, 0.09f), m.boots);
-    }
-    s.set_contact(dying);
-    for (int k = 0; k < 2; k++) limb(s, b.thigh[k], d.leg_up, 0.065f, 0.045f, m.bodice);
+    biped_legs(s, b, d, {0.04f, 0.033f, m.bodice, V3(0, -0.03f, 0.045f), V3(0.042f, 0.038f, 0.09f), m.boots, 0.065f, 0.045f, m.bodice},
+               dying);
 
     // Robe from the waist, wrapping the legs, gold at the hem.
     Xf inv = inverse(b.body);

@@ -78,11 +78,7 @@ State pose_for(const Pose& p)
         st.bp.lean = keyframe(lean, n, t);
         st.bp.head = -0.3f * st.bp.lean;
         float sp = keyframe(step, n, t);
-        st.bp.leg[0].swing = sp;
-        st.bp.leg[0].bend = 0.15f + 0.6f * sp;
-        st.bp.leg[0].end = -0.3f * sp;
-        st.bp.leg[1].swing = -0.5f * sp;
-        st.bp.leg[1].end = 0.5f * sp;
+        lunge_legs(st.bp, sp, {});
         st.cape.spread = keyframe(spread, n, t);
         st.cape.lift = 0.15f + 0.3f * sp;
         st.cape.wave = 0.04f;
@@ -116,13 +112,7 @@ void build_vampire(Scene& s, const Pose& p)
     const BipedDims& d = kDims;
     BipedBones b = solve_biped(d, st.bp);
 
-    s.set_contact(true);
-    for (int k = 0; k < 2; k++) {
-        limb(s, b.shin[k], d.leg_low, 0.05f, 0.04f, suit);
-        s.ellipsoid(b.foot[k], V3(0, -0.03f, 0.06f), V3(0.045f, 0.04f, 0.11f), boot);
-    }
-    s.set_contact(false);
-    for (int k = 0; k < 2; k++) limb(s, b.thigh[k], d.leg_up, 0.072f, 0.055f, suit);
+    biped_legs(s, b, d, {0.05f, 0.04f, suit, V3(0, -0.03f, 0.06f), V3(0.045f, 0.04f, 0.11f), boot, 0.072f, 0.055f, suit}, false);
 
     // A long black coat over the hips, a white shirt front with a red jewel.
     s.ellipsoid(b.pelvis, V3(0, 0.03f, 0), V3(0.15f, 0.11f, 0.11f), suit);

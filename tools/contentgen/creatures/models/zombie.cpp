@@ -74,11 +74,7 @@ State pose_for(const Pose& p)
         st.bp.neck = 0.2f;
         st.bp.head = -0.3f * st.bp.lean;
         float sp = keyframe(step, n, t);
-        st.bp.leg[0].swing = sp;
-        st.bp.leg[0].bend = 0.2f + sp * 0.5f;
-        st.bp.leg[0].end = -0.3f * sp;
-        st.bp.leg[1].swing = -0.5f * sp;
-        st.bp.leg[1].end = 0.4f * sp;
+        lunge_legs(st.bp, sp, {.knee = 0.2f, .knee_step = 0.5f, .push_ankle = 0.4f});
         st.jaw = keyframe(jaw, n, t);
         st.rag = t * 3;
         break;
