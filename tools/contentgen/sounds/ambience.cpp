@@ -129,17 +129,9 @@ static Sound crow()
 {
     Sound s(22050, 2.0f);
     for (int k = 0; k < 3; k++) {
-        VoiceShape v;
-        v.f0_start = 620;
-        v.f0_end = 480;
-        v.formant_start[0] = 900, v.formant_start[1] = 1300, v.formant_start[2] = 2600;
-        v.formant_end[0] = 700, v.formant_end[1] = 1100, v.formant_end[2] = 2500;
-        v.drive = 3.0f;
-        v.growl = 0.7f;
-        v.breath = 0.4f;
-        v.jitter = 0.05f;
-        v.attack = 0.01f;
-        v.release = 0.08f;
+        const VoiceShape v{.f0_start = 620, .f0_end = 480, .jitter = 0.05f, .formant_start = {900, 1300, 2600},
+                           .formant_end = {700, 1100, 2500}, .breath = 0.4f, .growl = 0.7f, .drive = 3.0f, .attack = 0.01f,
+                           .release = 0.08f};
         s.mix_in(voice(s.rate, 0.24f, v, 361u + uint32_t(k)), 0.1f + 0.38f * float(k), 0.7f, 0.4f);
     }
     reverb(s, 0.7f, 0.5f, 0.35f);
@@ -164,14 +156,8 @@ static Sound church_bell()
 
 static std::vector<float> croaks(int rate, float seconds, float f0, float pulse, uint32_t seed)
 {
-    VoiceShape v;
-    v.f0_start = f0;
-    v.f0_end = f0 * 0.9f;
-    v.formant_start[0] = 450, v.formant_start[1] = 800, v.formant_start[2] = 2400;
-    v.formant_end[0] = 380, v.formant_end[1] = 700, v.formant_end[2] = 2300;
-    v.drive = 2.0f;
-    v.attack = 0.02f;
-    v.release = 0.05f;
+    const VoiceShape v{.f0_start = f0, .f0_end = f0 * 0.9f, .formant_start = {450, 800, 2400},
+                       .formant_end = {380, 700, 2300}, .drive = 2.0f, .attack = 0.02f, .release = 0.05f};
     std::vector<float> x = voice(rate, seconds, v, seed);
     for (size_t i = 0; i < x.size(); i++) x[i] *= std::pow(0.5f + 0.5f * std::sin(TAU * pulse * float(i) / float(rate)), 3.0f);
     return x;
@@ -236,17 +222,9 @@ static Sound hawk()
 static Sound howl()
 {
     Sound s(44100, 3.6f);
-    VoiceShape v;
-    v.f0_start = 360;
-    v.f0_end = 520;
-    v.f0_curve = 0.5f;
-    v.vibrato = 0.015f;
-    v.vibrato_rate = 5.0f;
-    v.formant_start[0] = 380, v.formant_start[1] = 950, v.formant_start[2] = 2650;
-    v.formant_end[0] = 520, v.formant_end[1] = 900, v.formant_end[2] = 2800;
-    v.breath = 0.12f;
-    v.attack = 0.35f;
-    v.release = 0.9f;
+    const VoiceShape v{.f0_start = 360, .f0_end = 520, .f0_curve = 0.5f, .vibrato = 0.015f, .vibrato_rate = 5.0f,
+                       .formant_start = {380, 950, 2650}, .formant_end = {520, 900, 2800}, .breath = 0.12f, .attack = 0.35f,
+                       .release = 0.9f};
     std::vector<float> h = voice(s.rate, 2.4f, v, 391);
     Svf lp(s.rate);
     for (float& x : h) x = lp.lowpass(x, 1800.0f);
@@ -358,15 +336,8 @@ static Sound boss_frog()
     drone(s, notes, 3, 500.0f, 0.15f);
     Rng rng(431);
     for (int k = 0; k < 10; k++) s.mix_in(thump(s.rate, 0.2f, rng.range(120, 260), 60.0f, 0.05f), 0.2f + 0.13f * float(k), 0.25f, rng.range(-0.5f, 0.5f));
-    VoiceShape v;
-    v.f0_start = 52, v.f0_end = 44;
-    v.formant_start[0] = 450, v.formant_start[1] = 800, v.formant_start[2] = 2400;
-    v.formant_end[0] = 350, v.formant_end[1] = 700, v.formant_end[2] = 2200;
-    v.formant_scale = 0.5f;
-    v.drive = 3.0f;
-    v.growl = 0.6f;
-    v.attack = 0.05f;
-    v.release = 0.3f;
+    const VoiceShape v{.f0_start = 52, .f0_end = 44, .formant_start = {450, 800, 2400}, .formant_end = {350, 700, 2200},
+                       .formant_scale = 0.5f, .growl = 0.6f, .drive = 3.0f, .attack = 0.05f, .release = 0.3f};
     std::vector<float> c = voice(s.rate, 1.3f, v, 432);
     for (size_t i = 0; i < c.size(); i++) c[i] *= 0.35f + 0.65f * std::pow(0.5f + 0.5f * std::sin(TAU * 7.0f * float(i) / float(s.rate)), 2.0f);
     s.mix_in(c, 1.7f, 1.0f);
@@ -381,16 +352,9 @@ static Sound boss_wolf()
     const float notes[] = {31, 38, 43};
     drone(s, notes, 3, 600.0f, 0.12f);
     for (int k = 0; k < 3; k++) s.mix_in(thump(s.rate, 0.6f, 100, 45, 0.2f), 0.15f + 0.45f * float(k), 0.9f);
-    VoiceShape v;
-    v.f0_start = 200, v.f0_end = 330, v.f0_curve = 0.4f;
-    v.vibrato = 0.02f, v.vibrato_rate = 4.5f;
-    v.formant_start[0] = 380, v.formant_start[1] = 950, v.formant_start[2] = 2650;
-    v.formant_end[0] = 560, v.formant_end[1] = 950, v.formant_end[2] = 2700;
-    v.formant_scale = 0.75f;
-    v.growl = 0.3f;
-    v.drive = 1.5f;
-    v.attack = 0.3f;
-    v.release = 1.0f;
+    const VoiceShape v{.f0_start = 200, .f0_end = 330, .f0_curve = 0.4f, .vibrato = 0.02f, .vibrato_rate = 4.5f,
+                       .formant_start = {380, 950, 2650}, .formant_end = {560, 950, 2700}, .formant_scale = 0.75f,
+                       .growl = 0.3f, .drive = 1.5f, .attack = 0.3f, .release = 1.0f};
     s.mix_in(voice(s.rate, 2.8f, v, 441), 1.4f, 1.0f, 0.1f);
     reverb(s, 0.9f, 0.5f, 0.45f);
     normalise(s, 0.9f);
@@ -453,14 +417,9 @@ static Sound boss_torvessa()
     s.mix_in(thump(s.rate, 1.2f, 80, 30, 0.5f), 0.0f, 0.8f);
     s.mix_in(rumble(s.rate, 3.0f, 250.0f, 1.2f, 471), 0.0f, 0.9f);
     for (int k = 0; k < 4; k++) {
-        VoiceShape v;
-        v.f0_start = 300.0f - 15.0f * float(k), v.f0_end = 250.0f - 15.0f * float(k);
-        v.formant_start[0] = 850, v.formant_start[1] = 1220, v.formant_start[2] = 2810;
-        v.formant_end[0] = 700, v.formant_end[1] = 1100, v.formant_end[2] = 2700;
-        v.breath = 0.45f;
-        v.attack = 0.01f;
-        v.release = 0.1f;
-        v.drive = 0.8f;
+        const VoiceShape v{.f0_start = 300.0f - 15.0f * float(k), .f0_end = 250.0f - 15.0f * float(k),
+                           .formant_start = {850, 1220, 2810}, .formant_end = {700, 1100, 2700}, .breath = 0.45f,
+                           .drive = 0.8f, .attack = 0.01f, .release = 0.1f};
         s.mix_in(voice(s.rate, 0.17f, v, 472u + uint32_t(k)), 1.9f + 0.26f * float(k), 0.9f - 0.12f * float(k), -0.2f + 0.15f * float(k));
     }
     reverb(s, 0.92f, 0.4f, 0.5f);
