@@ -59,6 +59,15 @@ BipedPose gait_pose(float phase, const GaitStyle& st)
     return p;
 }
 
+void both_arms(BipedPose& p, float swing, float bend, float spread)
+{
+    for (int s = 0; s < 2; s++) {
+        p.arm[s].swing = swing;
+        p.arm[s].bend = bend;
+        p.arm[s].spread = spread;
+    }
+}
+
 void lunge_legs(BipedPose& p, float step, const LungeStyle& st)
 {
     p.leg[0].swing = step;

@@ -61,6 +61,8 @@ BipedPose gait_pose(float phase, const GaitStyle& s);
 // as a turn of the whole body about the feet (apply it as the base of solve_biped, then settle).
 // With `sideways` the body topples onto its right side instead (deaths drawn facing the camera).
 BipedPose collapse_pose(float t, Xf* base, float arm_fling = 1.f, bool sideways = false);
+// Both arms posed alike (two-handed strikes and guards).
+void both_arms(BipedPose& p, float swing, float bend, float spread);
 // The legs of a lunge: the left foot steps out by `step` (hip swing) while the right pushes off behind.
 // Each factor is per unit of step, except the front knee's bend before the step.
 struct LungeStyle {

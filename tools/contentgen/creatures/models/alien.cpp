@@ -55,11 +55,7 @@ State pose_for(const Pose& p)
         st.bp.lean = 0.15f;
         st.bp.neck = 0.15f;
         st.bp.head_roll = 0.15f * (smooth01(t) - 0.5f);
-        for (int s = 0; s < 2; s++) {
-            st.bp.arm[s].swing = 0.35f + 0.1f * t;
-            st.bp.arm[s].bend = 0.6f + 0.2f * t;
-            st.bp.arm[s].spread = 0.3f;
-        }
+        both_arms(st.bp, 0.35f + 0.1f * t, 0.6f + 0.2f * t, 0.3f);
         st.claws = 0.2f + 0.5f * t;
         st.tail = t * 2;
         st.core = 0.6f + 0.4f * t;
@@ -76,11 +72,7 @@ State pose_for(const Pose& p)
         static const float slash[n] = {0, 0, 0, 1.f, 0.5f, 0, 0, 0};
         float t = p.t();
         st.bp = idle_pose(0.5f, 0.25f);
-        for (int s = 0; s < 2; s++) {
-            st.bp.arm[s].swing = keyframe(swing, n, t);
-            st.bp.arm[s].spread = keyframe(spread, n, t);
-            st.bp.arm[s].bend = keyframe(elbow, n, t);
-        }
+        both_arms(st.bp, keyframe(swing, n, t), keyframe(elbow, n, t), keyframe(spread, n, t));
         float sp = keyframe(step, n, t);
         st.bp.leg[0].swing = sp;
         st.bp.leg[1].swing = -0.6f * sp;

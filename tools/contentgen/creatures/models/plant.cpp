@@ -60,11 +60,7 @@ State pose_for(const Pose& p)
         st.bp.lean = 0.35f * st.reach;
         st.bp.neck = 0.15f + 0.9f * st.reach;
         st.bp.head = -0.5f * st.reach;
-        for (int s = 0; s < 2; s++) {
-            st.bp.arm[s].swing = keyframe(arm, n, t);
-            st.bp.arm[s].spread = 0.5f - 0.3f * std::max(0.f, st.reach);
-            st.bp.arm[s].bend = 0.3f;
-        }
+        both_arms(st.bp, keyframe(arm, n, t), 0.3f, 0.5f - 0.3f * std::max(0.f, st.reach));
         st.bp.leg[0].swing = 0.3f * std::max(0.f, st.reach);
         st.bp.leg[1].swing = -0.2f * std::max(0.f, st.reach);
         st.sway = t * 4;

@@ -65,10 +65,8 @@ State pose_for(const Pose& p)
         static const float mouth[n] = {0.1f, 0.3f, 0.5f, 0.6f, 0.4f, 0.25f, 0.15f, 0.1f};
         float t = p.t();
         st.bp = idle_pose(0.5f, 0.25f);
+        both_arms(st.bp, keyframe(arm, n, t), keyframe(elbow, n, t), 0.12f);
         for (int s = 0; s < 2; s++) {
-            st.bp.arm[s].swing = keyframe(arm, n, t);
-            st.bp.arm[s].bend = keyframe(elbow, n, t);
-            st.bp.arm[s].spread = 0.12f;
             st.bp.leg[s].bend = keyframe(knee, n, t);
             st.bp.leg[s].swing = 0.4f * keyframe(knee, n, t);
             st.bp.leg[s].spread = 0.12f;

@@ -70,11 +70,7 @@ State pose_for(const Pose& p)
         static const float step[n] = {0, 0, 0.05f, 0.5f, 0.5f, 0.3f, 0.1f, 0};
         float t = p.t();
         st.bp = idle_pose(0.5f, 0.1f);
-        for (int s = 0; s < 2; s++) {
-            st.bp.arm[s].swing = keyframe(arm, n, t);
-            st.bp.arm[s].spread = keyframe(aspread, n, t);
-            st.bp.arm[s].bend = keyframe(elbow, n, t);
-        }
+        both_arms(st.bp, keyframe(arm, n, t), keyframe(elbow, n, t), keyframe(aspread, n, t));
         st.bp.lean = keyframe(lean, n, t);
         st.bp.head = -0.3f * st.bp.lean;
         float sp = keyframe(step, n, t);

@@ -65,11 +65,7 @@ State pose_for(const Pose& p)
         static const float jaw[n] = {0.1f, 0.2f, 0.35f, 0.45f, 0.3f, 0.2f, 0.12f, 0.1f};
         float t = p.t();
         st.bp = idle_pose(0.5f, 0.16f);
-        for (int s = 0; s < 2; s++) {
-            st.bp.arm[s].swing = keyframe(arm, n, t);
-            st.bp.arm[s].bend = keyframe(elbow, n, t);
-            st.bp.arm[s].spread = 0.18f;
-        }
+        both_arms(st.bp, keyframe(arm, n, t), keyframe(elbow, n, t), 0.18f);
         st.bp.lean = keyframe(lean, n, t);
         st.bp.neck = 0.2f;
         st.bp.head = -0.3f * st.bp.lean;
