@@ -33,9 +33,7 @@ static Sound birds()
     s.mix_in(bird_song(s.rate, 2.6f, 2900.0f, 301), 0.0f, 0.5f, -0.5f);
     s.mix_in(bird_song(s.rate, 2.2f, 3800.0f, 302), 0.3f, 0.35f, 0.6f);
     s.mix_in(bird_song(s.rate, 2.0f, 2300.0f, 303), 0.6f, 0.3f, 0.1f);
-    reverb(s, 0.5f, 0.5f, 0.2f);
-    fade_edges(s, 0.05f, 0.3f);
-    normalise(s, 0.75f);
+    finish(s, {.room = 0.5f, .damp = 0.5f, .wet = 0.2f, .fade_in = 0.05f, .fade_out = 0.3f, .peak = 0.75f});
     return s;
 }
 
@@ -120,8 +118,7 @@ static Sound owl()
         }
         s.mix_in(h, at[k], 0.6f, -0.3f);
     }
-    reverb(s, 0.85f, 0.6f, 0.45f);
-    normalise(s, 0.7f);
+    finish(s, {.room = 0.85f, .damp = 0.6f, .wet = 0.45f, .peak = 0.7f});
     return s;
 }
 
@@ -134,8 +131,7 @@ static Sound crow()
                            .release = 0.08f};
         s.mix_in(voice(s.rate, 0.24f, v, 361u + uint32_t(k)), 0.1f + 0.38f * float(k), 0.7f, 0.4f);
     }
-    reverb(s, 0.7f, 0.5f, 0.35f);
-    normalise(s, 0.7f);
+    finish(s, {.room = 0.7f, .damp = 0.5f, .wet = 0.35f, .peak = 0.7f});
     return s;
 }
 
@@ -148,9 +144,7 @@ static Sound church_bell()
         s.l[i] = lp.lowpass(s.l[i], 2500.0f);
         s.r[i] = lp2.lowpass(s.r[i], 2500.0f);
     }
-    reverb(s, 0.9f, 0.5f, 0.5f);
-    fade_edges(s, 0.0f, 0.8f);
-    normalise(s, 0.7f);
+    finish(s, {.room = 0.9f, .damp = 0.5f, .wet = 0.5f, .fade_out = 0.8f, .peak = 0.7f});
     return s;
 }
 
@@ -171,8 +165,7 @@ static Sound frogs()
     s.mix_in(croaks(s.rate, 0.6f, 120.0f, 10.0f, 373), 1.6f, 0.6f, 0.0f);
     s.mix_in(croaks(s.rate, 0.4f, 190.0f, 14.0f, 374), 2.3f, 0.5f, -0.3f);
     for (int k = 0; k < 6; k++) s.mix_in(chirp(s.rate, 0.08f, 2600.0f, 3200.0f, 1.0f), 0.3f + 0.45f * float(k), 0.15f, k % 2 ? 0.7f : -0.7f);
-    reverb(s, 0.5f, 0.5f, 0.2f);
-    normalise(s, 0.7f);
+    finish(s, {.room = 0.5f, .damp = 0.5f, .wet = 0.2f, .peak = 0.7f});
     return s;
 }
 
@@ -192,8 +185,7 @@ static Sound drips()
         }
         s.mix_in(d, at[k], 0.6f, k % 2 ? 0.4f : -0.4f);
     }
-    reverb(s, 0.9f, 0.3f, 0.5f);
-    normalise(s, 0.7f);
+    finish(s, {.room = 0.9f, .damp = 0.3f, .wet = 0.5f, .peak = 0.7f});
     return s;
 }
 
@@ -214,8 +206,7 @@ static Sound hawk()
     }
     s.mix_in(cry, 0.1f, 0.6f, 0.3f);
     echo(s, 0.31f, 0.4f, 0.5f);
-    reverb(s, 0.6f, 0.5f, 0.25f);
-    normalise(s, 0.7f);
+    finish(s, {.room = 0.6f, .damp = 0.5f, .wet = 0.25f, .peak = 0.7f});
     return s;
 }
 
@@ -229,8 +220,7 @@ static Sound howl()
     Svf lp(s.rate);
     for (float& x : h) x = lp.lowpass(x, 1800.0f);
     s.mix_in(h, 0.1f, 0.8f, -0.2f);
-    reverb(s, 0.95f, 0.5f, 0.55f);
-    normalise(s, 0.7f);
+    finish(s, {.room = 0.95f, .damp = 0.5f, .wet = 0.55f, .peak = 0.7f});
     return s;
 }
 
@@ -286,8 +276,7 @@ static Sound crickets()
         s.mix_in(v, 0.0f, 0.35f, pans[c]);
     }
     fade_edges(s, 0.2f, 0.4f);
-    reverb(s, 0.5f, 0.5f, 0.2f);
-    normalise(s, 0.55f);
+    finish(s, {.room = 0.5f, .damp = 0.5f, .wet = 0.2f, .peak = 0.55f});
     return s;
 }
 
@@ -303,9 +292,7 @@ static Sound thunder()
     s.mix_in(rumble(s.rate, 4.8f, 260.0f, 1.6f, 422), 0.05f, 1.3f, -0.4f);
     s.mix_in(rumble(s.rate, 4.8f, 220.0f, 1.8f, 423), 0.25f, 1.3f, 0.4f);
     s.mix_in(rumble(s.rate, 3.0f, 180.0f, 1.0f, 424), 1.4f, 1.0f, 0.1f);
-    reverb(s, 0.8f, 0.6f, 0.3f);
-    fade_edges(s, 0.0f, 1.0f);
-    normalise(s, 0.85f);
+    finish(s, {.room = 0.8f, .damp = 0.6f, .wet = 0.3f, .fade_out = 1.0f, .peak = 0.85f});
     return s;
 }
 
@@ -341,8 +328,7 @@ static Sound boss_frog()
     std::vector<float> c = voice(s.rate, 1.3f, v, 432);
     for (size_t i = 0; i < c.size(); i++) c[i] *= 0.35f + 0.65f * std::pow(0.5f + 0.5f * std::sin(TAU * 7.0f * float(i) / float(s.rate)), 2.0f);
     s.mix_in(c, 1.7f, 1.0f);
-    reverb(s, 0.8f, 0.5f, 0.35f);
-    normalise(s, 0.9f);
+    finish(s, {.room = 0.8f, .damp = 0.5f, .wet = 0.35f, .peak = 0.9f});
     return s;
 }
 
@@ -356,8 +342,7 @@ static Sound boss_wolf()
                        .formant_start = {380, 950, 2650}, .formant_end = {560, 950, 2700}, .formant_scale = 0.75f,
                        .growl = 0.3f, .drive = 1.5f, .attack = 0.3f, .release = 1.0f};
     s.mix_in(voice(s.rate, 2.8f, v, 441), 1.4f, 1.0f, 0.1f);
-    reverb(s, 0.9f, 0.5f, 0.45f);
-    normalise(s, 0.9f);
+    finish(s, {.room = 0.9f, .damp = 0.5f, .wet = 0.45f, .peak = 0.9f});
     return s;
 }
 
@@ -383,8 +368,7 @@ static Sound boss_thorn()
         float rustle = bp2.bandpass(noise.white(), 4000.0f, 0.8f) * 0.25f * env_bell(t, 4.5f) * noise.rng().unit();
         s.add(i, creak + rustle, 0.3f * std::sin(TAU * 0.2f * t));
     }
-    reverb(s, 0.8f, 0.5f, 0.35f);
-    normalise(s, 0.9f);
+    finish(s, {.room = 0.8f, .damp = 0.5f, .wet = 0.35f, .peak = 0.9f});
     return s;
 }
 
@@ -403,8 +387,7 @@ static Sound boss_star()
     s.mix_in(thump(s.rate, 1.5f, 90, 30, 0.5f), 2.0f, 1.0f);
     s.mix_in(rumble(s.rate, 1.8f, 400.0f, 0.6f, 461), 2.0f, 0.9f);
     for (int k = 0; k < 8; k++) s.mix_in(bell(s.rate, 1800.0f + 220.0f * float(k), 0.8f, 0.8f), 2.1f + 0.1f * float(k), 0.07f, k % 2 ? 0.6f : -0.6f);
-    reverb(s, 0.85f, 0.4f, 0.4f);
-    normalise(s, 0.9f);
+    finish(s, {.room = 0.85f, .damp = 0.4f, .wet = 0.4f, .peak = 0.9f});
     return s;
 }
 
@@ -422,9 +405,7 @@ static Sound boss_torvessa()
                            .drive = 0.8f, .attack = 0.01f, .release = 0.1f};
         s.mix_in(voice(s.rate, 0.17f, v, 472u + uint32_t(k)), 1.9f + 0.26f * float(k), 0.9f - 0.12f * float(k), -0.2f + 0.15f * float(k));
     }
-    reverb(s, 0.92f, 0.4f, 0.5f);
-    fade_edges(s, 0.0f, 0.6f);
-    normalise(s, 0.9f);
+    finish(s, {.room = 0.92f, .damp = 0.4f, .wet = 0.5f, .fade_out = 0.6f, .peak = 0.9f});
     return s;
 }
 

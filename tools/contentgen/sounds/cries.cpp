@@ -88,9 +88,7 @@ const CryVoice kFrogCroak{78, 66, O, U, 0.6f, {.breath = 0.1f, .growl = 0.4f, .d
 static Sound hero_death()
 {
     Sound s = sung(44100, 2.2f, {kHeroDeath});
-    reverb(s, 0.75f, 0.5f, 0.35f);
-    fade_edges(s, 0.0f, 0.4f);
-    normalise(s, 0.9f);
+    finish(s, {.room = 0.75f, .damp = 0.5f, .wet = 0.35f, .fade_out = 0.4f, .peak = 0.9f});
     return s;
 }
 
@@ -151,8 +149,7 @@ static Sound alien_warble()
         float x = std::sin(TAU * pc) * std::sin(TAU * 31.0f * t);
         s.add(i, x * env_adsr(t, 1.1f, 0.02f, 0.2f, 0.8f, 0.3f), 0.3f * std::sin(TAU * 0.8f * t));
     }
-    reverb(s, 0.7f, 0.4f, 0.3f);
-    normalise(s, 0.9f);
+    finish(s, {.room = 0.7f, .damp = 0.4f, .wet = 0.3f, .peak = 0.9f});
     return s;
 }
 

@@ -128,9 +128,7 @@ static Sound game_jingle()
         float x = o1.saw(midi_hz(38)) + o2.saw(midi_hz(45) * 1.003f) + o3.saw(midi_hz(50) * 0.997f);
         s.add(i, lp.lowpass(x, 700.0f, 0.8f) * env * 0.12f);
     }
-    reverb(s, 0.8f, 0.4f, 0.35f);
-    fade_edges(s, 0.0f, 0.4f);
-    normalise(s, 0.9f);
+    finish(s, {.room = 0.8f, .damp = 0.4f, .wet = 0.35f, .fade_out = 0.4f, .peak = 0.9f});
     return s;
 }
 
@@ -146,9 +144,7 @@ static Sound spawn_swell()
         std::vector<float> ping = bell(s.rate, 1400.0f + 300.0f * float(k) + rng.rng().range(0, 200), 0.4f, 0.8f);
         s.mix_in(ping, at, 0.08f, rng.rng().range(-0.8f, 0.8f));
     }
-    reverb(s, 0.6f, 0.5f, 0.3f);
-    fade_edges(s, 0.01f, 0.2f);
-    normalise(s, 0.9f);
+    finish(s, {.room = 0.6f, .damp = 0.5f, .wet = 0.3f, .fade_in = 0.01f, .fade_out = 0.2f, .peak = 0.9f});
     return s;
 }
 
@@ -223,10 +219,7 @@ static Sound big_impact()
     s.mix_in(rumble(s.rate, 2.4f, 500.0f, 0.7f, 81), 0.0f, 1.1f, -0.2f);
     s.mix_in(rumble(s.rate, 2.4f, 450.0f, 0.7f, 82), 0.0f, 1.1f, 0.2f);
     s.mix_in(crackle(s.rate, 0.8f, 90.0f, 0.3f, 83), 0.02f, 0.4f);
-    saturate(s, 1.5f);
-    reverb(s, 0.85f, 0.5f, 0.3f);
-    fade_edges(s, 0.0f, 0.5f);
-    normalise(s, 0.95f);
+    finish(s, {.saturate = 1.5f, .room = 0.85f, .damp = 0.5f, .wet = 0.3f, .fade_out = 0.5f, .peak = 0.95f});
     return s;
 }
 
@@ -245,9 +238,7 @@ static Sound fire_explosion()
         s.r[i] += b * env * 1.3f;
     }
     s.mix_in(crackle(s.rate, 1.0f, 60.0f, 0.35f, 92), 0.05f, 0.5f);
-    saturate(s, 1.0f);
-    fade_edges(s, 0.0f, 0.2f);
-    normalise(s, 0.92f);
+    finish(s, {.saturate = 1.0f, .fade_out = 0.2f, .peak = 0.92f});
     return s;
 }
 
@@ -262,10 +253,7 @@ static Sound incinerate()
     s.mix_in(rumble(s.rate, 2.4f, 650.0f, 0.9f, 104), 0.75f, 1.2f, 0.25f);
     s.mix_in(crackle(s.rate, 2.2f, 110.0f, 0.9f, 105), 0.8f, 0.5f, -0.5f);
     s.mix_in(crackle(s.rate, 2.2f, 110.0f, 0.9f, 106), 0.8f, 0.5f, 0.5f);
-    saturate(s, 2.0f);
-    reverb(s, 0.85f, 0.4f, 0.3f);
-    fade_edges(s, 0.0f, 0.6f);
-    normalise(s, 0.95f);
+    finish(s, {.saturate = 2.0f, .room = 0.85f, .damp = 0.4f, .wet = 0.3f, .fade_out = 0.6f, .peak = 0.95f});
     return s;
 }
 
@@ -292,8 +280,7 @@ static Sound super_fireball()
     s.mix_in(flame_roar(s.rate, 0.95f, 900.0f, 111), 0.0f, 1.0f, -0.2f);
     s.mix_in(flame_roar(s.rate, 0.95f, 1100.0f, 112), 0.0f, 1.0f, 0.2f);
     s.mix_in(thump(s.rate, 0.4f, 140, 60, 0.15f), 0.0f, 0.6f);
-    saturate(s, 1.5f);
-    normalise(s, 0.92f);
+    finish(s, {.saturate = 1.5f, .peak = 0.92f});
     return s;
 }
 
@@ -372,9 +359,7 @@ static Sound time_gate()
         for (int k = 0; k < 7; k++)
             s.mix_in(bell(s.rate, midi_hz(arp[k]), 1.2f, 0.6f), 0.3f + 0.12f * float(k) + 0.84f * float(r), 0.12f, k % 2 ? 0.6f : -0.6f);
     s.mix_in(whoosh(s.rate, 1.6f, 300, 2500, 5000, 1.0f, 151), 0.2f, 0.45f);
-    reverb(s, 0.9f, 0.3f, 0.4f);
-    fade_edges(s, 0.01f, 0.5f);
-    normalise(s, 0.9f);
+    finish(s, {.room = 0.9f, .damp = 0.3f, .wet = 0.4f, .fade_in = 0.01f, .fade_out = 0.5f, .peak = 0.9f});
     return s;
 }
 
@@ -391,8 +376,7 @@ static Sound cannon_boom()
     }
     for (size_t i = 0; i < s.size(); i++) s.l[i] = s.r[i] = drive(s.l[i], 1.8f);
     echo(s, 0.23f, 0.35f, 0.6f);
-    fade_edges(s, 0.0f, 0.4f);
-    normalise(s, 0.92f);
+    finish(s, {.fade_out = 0.4f, .peak = 0.92f});
     return s;
 }
 

@@ -155,8 +155,7 @@ Sound render_story()
         const Note& n = p.melody[i];
         s.mix_in(flute(rate, midi_hz(n.midi), n.len * bs * 0.95f, uint32_t(900 + i)), n.beat * bs, 0.3f, 0.1f, true);
     }
-    reverb(s, 0.85f, 0.45f, 0.4f, true);
-    normalise(s, 0.85f);
+    finish(s, {.room = 0.85f, .damp = 0.45f, .wet = 0.4f, .loop = true, .peak = 0.85f});
     return s;
 }
 
@@ -203,8 +202,7 @@ Sound render_ending()
         s.mix_in(strings(rate, midi_hz(n.midi), n.len * bs * 0.97f, uint32_t(3000 + i)), n.beat * bs, 0.2f, -0.1f, true);
         s.mix_in(bell(rate, midi_hz(n.midi + 12), 1.5f, 0.5f), n.beat * bs, 0.06f, 0.3f, true);
     }
-    reverb(s, 0.88f, 0.4f, 0.42f, true);
-    normalise(s, 0.85f);
+    finish(s, {.room = 0.88f, .damp = 0.4f, .wet = 0.42f, .loop = true, .peak = 0.85f});
     return s;
 }
 }  // namespace

@@ -340,3 +340,11 @@ bool save_sound(const std::string& out_root, const std::string& name, const Soun
         for (size_t i = 0; i < l.size(); i++) l[i] = (l[i] + r[i]) * 0.5f;
     return write_wav(data_path(out_root, name), fmt, l, fmt.channels == 2 ? r : std::vector<float>{});
 }
+
+void finish(Sound& s, const Finish& f)
+{
+    if (f.saturate > 0) saturate(s, f.saturate);
+    if (f.wet > 0) reverb(s, f.room, f.damp, f.wet, f.loop);
+    if (f.fade_in > 0 || f.fade_out > 0) fade_edges(s, f.fade_in, f.fade_out);
+    normalise(s, f.peak);
+}

@@ -145,6 +145,16 @@ void reverb(Sound& s, float room, float damp, float wet, bool loop = false);
 void echo(Sound& s, float delay_s, float feedback, float wet);
 void normalise(Sound& s, float peak);
 void fade_edges(Sound& s, float in_s, float out_s);
+// The closing chain of a recipe, always in this order: saturation, reverb, fading the edges, normalising.
+// A zero saturation, wet level or fade pair leaves that step out.
+struct Finish {
+    float saturate = 0;
+    float room = 0, damp = 0, wet = 0;
+    bool loop = false;
+    float fade_in = 0, fade_out = 0;
+    float peak = 0.9f;
+};
+void finish(Sound& s, const Finish& f);
 // Soft saturation.
 inline float drive(float x, float amount) { return amount <= 0 ? x : std::tanh(x * (1.0f + amount)) / std::tanh(1.0f + amount); }
 inline void saturate(Sound& s, float amount)
