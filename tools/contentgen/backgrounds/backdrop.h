@@ -36,7 +36,7 @@ void paint_clouds(Backdrop& b, float top, float bottom, Rgba lit, Rgba shade, fl
 struct RidgeStyle {
     float base = 100, amplitude = 40, cycles = 3;
     float sharpness = 0.5f;   // 0 rolling hills .. 1 jagged peaks
-    Rgba top, bottom;         // colour at the crest and at the base
+    Rgba top{}, bottom{};     // colour at the crest and at the base
     Rgba light = hex(0xFFFFFF, 0.0f);  // sunlit slopes (alpha = strength)
     Rgba cap = hex(0xFFFFFF, 0.0f);    // snow caps (alpha = strength)
     float cap_level = 0.7f;
@@ -49,7 +49,7 @@ struct PeakStyle {
     float base = 110;
     int count = 5;
     float min_height = 30, max_height = 70;
-    Rgba lit, shadow, snow;   // snow alpha 0 for bare peaks
+    Rgba lit{}, shadow{}, snow{};  // snow alpha 0 for bare peaks
     float snow_line = 0.35f;  // fraction of each peak's height that carries snow
     Rgba haze = hex(0xFFFFFF, 0.0f);  // blends toward the base
 };

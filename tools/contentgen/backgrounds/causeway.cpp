@@ -32,9 +32,8 @@ Image paint_causeway(const LevelPlan& p)
         return with_alpha(c, coverage(d));
     });
     paint_sun(b, sx, 18, 2, hex(0xFFFFFF), hex(0xA050FF, 0.8f), 50);
-    PeakStyle cliffs;
-    cliffs.base = hz + 30, cliffs.count = 10, cliffs.min_height = 20, cliffs.max_height = 46;
-    cliffs.lit = hex(0x3A3448), cliffs.shadow = hex(0x1A1624), cliffs.haze = hex(0x4A4058, 0.6f);
+    PeakStyle cliffs{.base = hz + 30, .count = 10, .min_height = 20, .max_height = 46, .lit = hex(0x3A3448),
+                     .shadow = hex(0x1A1624), .haze = hex(0x4A4058, 0.6f)};
     paint_peaks(b, cliffs, 1002);
     // Cloud sea in the abyss below the bridge.
     paint_region(b.img, 0, int(hz + 20), b.w, b.h, false, [&](float x, float y) {

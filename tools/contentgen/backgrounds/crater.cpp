@@ -26,9 +26,8 @@ Image paint_crater(const LevelPlan& p)
         return with_alpha(hex(0xE0F4FF), clamp01(1.0f - d / (0.5f + t * 1.5f)) * t * 0.9f);
     });
     paint_sun(b, 560, 56, 3, hex(0xFFFFFF), hex(0xA0E0FF, 0.9f), 20);
-    PeakStyle rim;
-    rim.base = hz + 12, rim.count = 8, rim.min_height = 14, rim.max_height = 34;
-    rim.lit = hex(0x4A5880), rim.shadow = hex(0x262C4A), rim.haze = hex(0x5A6A9A, 0.4f);
+    PeakStyle rim{.base = hz + 12, .count = 8, .min_height = 14, .max_height = 34, .lit = hex(0x4A5880),
+                  .shadow = hex(0x262C4A), .haze = hex(0x5A6A9A, 0.4f)};
     paint_peaks(b, rim, 904);
     paint_ground(b, hz + 10, {{0.0f, hex(0x4A5478)}, {0.4f, hex(0x3A4466)}, {1.0f, hex(0x2A3250)}}, [&](float x, float y, Rgba base) {
         float n = b.ground_noise(x, y, 5, 911, 4);

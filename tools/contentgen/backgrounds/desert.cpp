@@ -11,9 +11,8 @@ Image paint_desert(const LevelPlan& p)
     paint_sun(b, 180, 30, 15, hex(0xFFFFF4), hex(0xFFF4C8, 0.95f), 160);
     paint_clouds(b, 20, 50, hex(0xFFFFFF, 0.5f), hex(0xC8D4E4), 0.3f, 4, 401);
     // Mesas: flat tops cut into a ridge.
-    RidgeStyle mesas;
-    mesas.base = hz + 4, mesas.amplitude = 40, mesas.cycles = 4, mesas.sharpness = 0.3f;
-    mesas.top = hex(0xC87A50), mesas.bottom = hex(0xE0A878), mesas.light = hex(0xFFD8A8, 0.4f), mesas.fill_to = hz + 12;
+    RidgeStyle mesas{.base = hz + 4, .amplitude = 40, .cycles = 4, .sharpness = 0.3f, .top = hex(0xC87A50),
+                     .bottom = hex(0xE0A878), .light = hex(0xFFD8A8, 0.4f), .fill_to = hz + 12};
     Backdrop tmp = b;
     paint_ridge(tmp, mesas, 402);
     for (int y = 0; y < b.h; y++)
@@ -23,9 +22,8 @@ Image paint_desert(const LevelPlan& p)
             b.img.at(x, y) = tmp.img.at(x, y);
         }
     paint_haze(b, hz + 6, 10, hex(0xFFE8C0, 0.7f));
-    RidgeStyle dunes;
-    dunes.base = hz + 22, dunes.amplitude = 18, dunes.cycles = 5, dunes.sharpness = 0.0f;
-    dunes.top = hex(0xF0C888), dunes.bottom = hex(0xD8A868), dunes.light = hex(0xFFF0C8, 0.6f), dunes.fill_to = b.far_line;
+    RidgeStyle dunes{.base = hz + 22, .amplitude = 18, .cycles = 5, .sharpness = 0.0f, .top = hex(0xF0C888),
+                     .bottom = hex(0xD8A868), .light = hex(0xFFF0C8, 0.6f), .fill_to = b.far_line};
     paint_ridge(b, dunes, 403);
     paint_ground(b, hz + 30, {{0.0f, hex(0xEAC58A)}, {0.5f, hex(0xDEB27A)}, {1.0f, hex(0xC8985E)}}, [&](float x, float y, Rgba base) {
         float n = b.ground_noise(x, y, 6, 411, 4);

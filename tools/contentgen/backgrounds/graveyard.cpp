@@ -11,9 +11,8 @@ Image paint_graveyard(const LevelPlan& p)
     paint_stars(b, 260, hz, 201);
     paint_moon(b, 470, 46, 18, hex(0xF4F0DA), hex(0x8A8C9C));
     paint_clouds(b, 30, 80, hex(0x8A90B8, 0.55f), hex(0x2A2E50), 0.45f, 5, 202);
-    RidgeStyle hills;
-    hills.base = hz + 8, hills.amplitude = 24, hills.cycles = 3, hills.sharpness = 0.2f;
-    hills.top = hex(0x1C2238), hills.bottom = hex(0x262C48);
+    RidgeStyle hills{.base = hz + 8, .amplitude = 24, .cycles = 3, .sharpness = 0.2f, .top = hex(0x1C2238),
+                     .bottom = hex(0x262C48)};
     paint_ridge(b, hills, 203);
     // The chapel on the hill, a dark shape with one lit window.
     float cx = 150, cy = hz + 6;

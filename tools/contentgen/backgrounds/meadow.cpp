@@ -10,16 +10,12 @@ Image paint_meadow(const LevelPlan& p)
     paint_sun(b, 70, 34, 13, hex(0xFFFBE8), hex(0xFFF2C0, 0.9f), 120);
     paint_clouds(b, 6, 70, hex(0xFFFFFF, 0.95f), hex(0x9FB0CC), 0.56f, 4, 11);
     paint_clouds(b, 56, 96, hex(0xFBF6EA, 0.85f), hex(0xB0BACC), 0.5f, 6, 12);
-    PeakStyle mountains;
-    mountains.base = hz + 8, mountains.count = 7, mountains.min_height = 22, mountains.max_height = 48;
-    mountains.lit = hex(0x9AAED0), mountains.shadow = hex(0x7A8CB0), mountains.snow = hex(0xF6F9FF), mountains.snow_line = 0.32f;
-    mountains.haze = hex(0xD8E4EE, 0.7f);
+    PeakStyle mountains{.base = hz + 8, .count = 7, .min_height = 22, .max_height = 48, .lit = hex(0x9AAED0),
+                        .shadow = hex(0x7A8CB0), .snow = hex(0xF6F9FF), .snow_line = 0.32f, .haze = hex(0xD8E4EE, 0.7f)};
     paint_peaks(b, mountains, 21);
     paint_haze(b, hz + 4, 10, hex(0xE6EEF0, 0.6f));
-    RidgeStyle hills;
-    hills.base = hz + 16, hills.amplitude = 20, hills.cycles = 4, hills.sharpness = 0.1f;
-    hills.top = hex(0x7FA65A), hills.bottom = hex(0x5E8A40), hills.light = hex(0xC8E090, 0.3f);
-    hills.fill_to = b.far_line;
+    RidgeStyle hills{.base = hz + 16, .amplitude = 20, .cycles = 4, .sharpness = 0.1f, .top = hex(0x7FA65A),
+                     .bottom = hex(0x5E8A40), .light = hex(0xC8E090, 0.3f), .fill_to = b.far_line};
     paint_ridge(b, hills, 22);
     // Far trees dotting the hills.
     scatter(b, hz + 8, hz + 26, 26, 23, [&](float x, float y, float, Rng& rng) {

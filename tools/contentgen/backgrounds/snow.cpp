@@ -10,19 +10,15 @@ Image paint_snow(const LevelPlan& p)
     paint_sky(b, {{0.0f, hex(0x4A6A9A)}, {0.6f, hex(0x9AB8D8)}, {1.0f, hex(0xE4ECF4)}}, hz + 20);
     paint_sun(b, 640, 60, 11, hex(0xFFFFFF), hex(0xE8F0FF, 0.6f), 100);
     paint_clouds(b, 20, 100, hex(0xF4F8FF, 0.85f), hex(0x8A9AB8), 0.5f, 4, 501);
-    PeakStyle far;
-    far.base = hz + 6, far.count = 6, far.min_height = 50, far.max_height = 80;
-    far.lit = hex(0x8A9CC0), far.shadow = hex(0x6A7AA0), far.snow = hex(0xF4F8FF), far.snow_line = 0.55f, far.haze = hex(0xDCE6F2, 0.75f);
+    PeakStyle far{.base = hz + 6, .count = 6, .min_height = 50, .max_height = 80, .lit = hex(0x8A9CC0), .shadow = hex(0x6A7AA0),
+                  .snow = hex(0xF4F8FF), .snow_line = 0.55f, .haze = hex(0xDCE6F2, 0.75f)};
     paint_peaks(b, far, 501);
-    PeakStyle near_peaks;
-    near_peaks.base = hz + 10, near_peaks.count = 5, near_peaks.min_height = 40, near_peaks.max_height = 95;
-    near_peaks.lit = hex(0x7A8AAA), near_peaks.shadow = hex(0x4E5A7E), near_peaks.snow = hex(0xFFFFFF), near_peaks.snow_line = 0.45f;
-    near_peaks.haze = hex(0xC8D4E8, 0.55f);
+    PeakStyle near_peaks{.base = hz + 10, .count = 5, .min_height = 40, .max_height = 95, .lit = hex(0x7A8AAA),
+                         .shadow = hex(0x4E5A7E), .snow = hex(0xFFFFFF), .snow_line = 0.45f, .haze = hex(0xC8D4E8, 0.55f)};
     paint_peaks(b, near_peaks, 502);
     paint_haze(b, hz + 6, 14, hex(0xE8EEF6, 0.7f));
-    RidgeStyle drifts;
-    drifts.base = hz + 26, drifts.amplitude = 16, drifts.cycles = 5, drifts.sharpness = 0.0f;
-    drifts.top = hex(0xF4F8FF), drifts.bottom = hex(0xC8D4E8), drifts.light = hex(0xFFFFFF, 0.4f), drifts.fill_to = b.far_line;
+    RidgeStyle drifts{.base = hz + 26, .amplitude = 16, .cycles = 5, .sharpness = 0.0f, .top = hex(0xF4F8FF),
+                      .bottom = hex(0xC8D4E8), .light = hex(0xFFFFFF, 0.4f), .fill_to = b.far_line};
     paint_ridge(b, drifts, 503);
     scatter(b, hz + 16, hz + 40, 34, 504, [&](float x, float y, float sc, Rng& r) {
         paint_pine(b.img, x, y, sc * 1.2f, hex(0x1E3A34), hex(0x4A7A6A), 1.0f, r.next(), true);

@@ -27,9 +27,8 @@ Image paint_volcanic(const LevelPlan& p)
         return with_alpha(c, coverage(d));
     });
     paint_sun(b, vx, hz - 70, 6, hex(0xFFE8A0), hex(0xFF7020, 0.9f), 90);
-    PeakStyle crags;
-    crags.base = hz + 14, crags.count = 9, crags.min_height = 16, crags.max_height = 44;
-    crags.lit = hex(0x4A2A22), crags.shadow = hex(0x1E1212), crags.haze = hex(0xB04A20, 0.45f);
+    PeakStyle crags{.base = hz + 14, .count = 9, .min_height = 16, .max_height = 44, .lit = hex(0x4A2A22),
+                    .shadow = hex(0x1E1212), .haze = hex(0xB04A20, 0.45f)};
     paint_peaks(b, crags, 804);
     paint_haze(b, hz + 10, 10, hex(0xF07A30, 0.45f));
     paint_ground(b, hz + 10, {{0.0f, hex(0x5A3028)}, {0.35f, hex(0x3A2220)}, {1.0f, hex(0x2A1A18)}}, [&](float x, float y, Rgba base) {
