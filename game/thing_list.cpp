@@ -42,6 +42,15 @@ uint32_t CThingList::add_thing(CThing* thing)
     return lastId;
 }
 
+uint32_t CThingList::adopt(CThing* thing)
+{
+    const uint32_t id = add_thing(thing);
+    if (id != kNoThing)
+        return id;
+    delete thing;
+    return 0;
+}
+
 CThing* CThingList::find_thing(uint32_t id) const
 {
     for (Node* n = head; n; n = n->next)

@@ -17,6 +17,9 @@ public:
     // Gives the thing the next id (the first is 1; ids are never reused), takes ownership and inserts it
     // in sort order, beneath older things with the same key. kNoThing when it cannot be inserted.
     uint32_t add_thing(CThing* thing);
+    // add_thing that also cleans up: a thing the list refuses is deleted here and 0 comes back (ids start
+    // at 1, so callers that keep ids in slots where 0 means none can store the answer as it is).
+    uint32_t adopt(CThing* thing);
     CThing* find_thing(uint32_t id) const;
     // Every thing thinks, head to tail (things added behind the current one think in the same pass);
     // then the things that set their remove flag are deleted.

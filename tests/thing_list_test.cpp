@@ -83,6 +83,9 @@ TEST(ThingList, IdsStartAtOneAndAreNeverReused)
     EXPECT_EQ(j.deleted, 3);
     EXPECT_EQ(list.add_thing(new Probe(j, 0)), 4u);
     EXPECT_EQ(list.add_thing(nullptr), kNoThing);
+    // adopt numbers the same way and answers 0, not kNoThing, for what it cannot take.
+    EXPECT_EQ(list.adopt(new Probe(j, 0)), 5u);
+    EXPECT_EQ(list.adopt(nullptr), 0u);
 }
 
 TEST(ThingList, DrawsAndMessagesByAscendingKeyWithTheLaterOfEqualKeysBeneath)
