@@ -62,12 +62,7 @@ uint32_t menu_add_button(const char* file, const char* alternate, int x, int y, 
     button->set_alternate(alternate ? alternate : file);
     if (hiddenUnlessPressed) button->set_hidden_unless_pressed();
     button->set_sort_key(sortKey);
-    const uint32_t id = MenuList.add_thing(button);
-    if (id == kNoThing) {
-        delete button;
-        return 0;
-    }
-    return id;
+    return MenuList.adopt(button);
 }
 
 bool load_screen_picture(const char* name, uint16_t* target)

@@ -143,11 +143,8 @@ int32_t create_cannon(const SpriteTemplate& t, CThingList& list)
 {
     auto* cannon = new CCannon(t.pictureName, t.x, t.y, t.cannonName, t.cannonValue1, t.cannonValue2,
                                t.animationInterval);
-    const uint32_t id = list.add_thing(cannon);
-    if (id == kNoThing) {
-        delete cannon;
-        return -1;
-    }
+    const uint32_t id = list.adopt(cannon);
+    if (!id) return -1;
     cannon->anchorMode =
         t.orientation >= ANCHOR_TOP_LEFT && t.orientation <= ANCHOR_FEET ? t.orientation : ANCHOR_TOP_LEFT;
     cannon->screenSpace = 0;  // scrolls with the playfield

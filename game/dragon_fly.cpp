@@ -62,10 +62,7 @@ void CDragonFly::drop_bomb()
 {
     if (!ownerList) return;
     auto* bomb = new CFireball;
-    if (ownerList->add_thing(bomb) == kNoThing) {
-        delete bomb;
-        return;
-    }
+    if (!ownerList->adopt(bomb)) return;
     bomb->casterId = int32_t(id);
     bomb->set_position_f(fx, fy);
     bomb->heightAboveGround = heightAboveGround;

@@ -62,10 +62,7 @@ CExplosion* spawn_explosion(CThingList* list, int32_t px, int32_t py, int32_t sc
 {
     if (!list) return nullptr;
     auto* burst = new CExplosion;
-    if (list->add_thing(burst) == kNoThing) {
-        delete burst;
-        return nullptr;
-    }
+    if (!list->adopt(burst)) return nullptr;
     burst->anchorMode = ANCHOR_FEET;
     burst->set_position(px, py);
     burst->set_scale_percent(scalePercent < 1 ? 1 : scalePercent);

@@ -41,7 +41,7 @@ void add_game_over_banner(CThingList* list)
     banner->set_speed(0.51f);
     banner->move_by(232.0f, 0.0f);
     banner->set_sort_key(500);
-    if (list->add_thing(banner) == kNoThing) delete banner;
+    list->adopt(banner);
 }
 
 }  // namespace

@@ -30,15 +30,6 @@ uint32_t delay_between(int32_t lo, int32_t hi)
     return ms > 0 ? uint32_t(ms) : 0u;
 }
 
-// Adds the thing, or deletes it when the list cannot take it; 0 then.
-uint32_t add_or_drop(CThingList* list, CThing* thing)
-{
-    const uint32_t id = list->add_thing(thing);
-    if (id != kNoThing) return id;
-    delete thing;
-    return 0;
-}
-
 }  // namespace
 
 CLevelController::CLevelController(CThingList* into) : CLevelController(into, &LevelProgress) {}
@@ -119,7 +110,7 @@ uint32_t CLevelController::spawn_monster(int32_t kindId)
 {
     if (!list) return 0;
     auto* monster = new CMonster;
-    const uint32_t monsterId = add_or_drop(list, monster);
+    const uint32_t monsterId = list->adopt(monster);
     if (!monsterId) return 0;
     if (!monster->init(kindId)) {
         monster->removeFlag = 1;
@@ -133,7 +124,7 @@ uint32_t CLevelController::spawn_monster(int32_t kindId)
 void CLevelController::send_dragon_fly()
 {
     auto* fly = new CDragonFly;
-    if (!add_or_drop(list, fly)) return;
+    if (!list->adopt(fly)) return;
     fly->init();
     fly->watch_pause(&progress->paused);
 }
@@ -141,7 +132,7 @@ void CLevelController::send_dragon_fly()
 void CLevelController::place_time_gate()
 {
     auto* gate = new CTimeGate(progress);
-    if (!add_or_drop(list, gate)) return;
+    if (!list->adopt(gate)) return;
     gate->place_gate();
     progress->timeGateAppeared = 1;
     show_message("The time gate has appeared", kGateMessageMs);
@@ -162,7 +153,7 @@ void CLevelController::drop_at(int32_t px, int32_t py)
         pickup = new CPowerUp(1 + random_below(4));
     else
         pickup = new CHealthPickup;
-    if (add_or_drop(list, pickup)) pickup->place(px, py);
+    if (list->adopt(pickup)) pickup->place(px, py);
 }
 
 CLevelController* current_level_controller()

@@ -18,10 +18,7 @@ uint32_t add_picture(CThingList* list, const char* file, int px, int py, int32_t
         delete sprite;
         return 0;
     }
-    const uint32_t id = list->add_thing(sprite);
-    if (id != kNoThing) return id;
-    delete sprite;
-    return 0;
+    return list->adopt(sprite);
 }
 
 }  // namespace

@@ -80,12 +80,8 @@ void CProjectile::attach_shadow(const char* file)
 {
     if (!ownerList || shadowId) return;
     auto* shadow = new CShadow(file);
-    const uint32_t newId = ownerList->add_thing(shadow);
-    if (newId == kNoThing) {
-        delete shadow;
-        return;
-    }
-    shadowId = newId;
+    shadowId = ownerList->adopt(shadow);
+    if (!shadowId) return;
     move_shadow();
 }
 

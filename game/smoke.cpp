@@ -22,7 +22,7 @@ void CSmokeEmitter::think()
     if (LevelProgress.paused || !ownerList || !periodTimer.ready()) return;
     const float drift = float(random_below(100) - 50) * 0.0025f;
     auto* puff = new CSmokePuff(x + random_below(40), y + random_below(40), drift);
-    if (ownerList->add_thing(puff) == kNoThing) delete puff;
+    ownerList->adopt(puff);
 }
 
 CSmokePuff::CSmokePuff(int px, int py, float startDrift) : drift(startDrift)

@@ -19,14 +19,6 @@ bool owned(int32_t s)
     const SpellRecord* spell = spell_record(s);
     return s >= SPELL_FIREBALL && spell && spell->usesLeft >= 1;
 }
-
-uint32_t add_or_zero(CThingList* list, CThing* thing)
-{
-    const uint32_t id = list->add_thing(thing);
-    if (id != kNoThing) return id;
-    delete thing;
-    return 0;
-}
 }  // namespace
 
 CSceneSprite* CSpellBar::sprite(uint32_t thingId) const
@@ -46,7 +38,7 @@ void CSpellBar::init()
     border->hitTestable = 0;
     border->show_picture(slot_x(SPELL_FIREBALL), slot_y(), kBorderFile);
     border->visible = 0;
-    borderId = add_or_zero(ownerList, border);
+    borderId = ownerList->adopt(border);
     for (int32_t s = SPELL_FIREBALL; s < kSpellCount; s++)
         if (owned(s)) show_spell(s);
     if (owned(SelectedSpell))
@@ -78,7 +70,7 @@ void CSpellBar::show_spell(int32_t s)
         fresh->rectOnly = 1;
         fresh->animate(ix, iy, SpellTable[s].icon, kIconFrameMs);
         fresh->grow_in(kIconScaleRate);
-        icon_id(s) = add_or_zero(ownerList, fresh);
+        icon_id(s) = ownerList->adopt(fresh);
     }
     if (CSceneSprite* border = sprite(borderId)) {
         border->place_at(slot_x(s), slot_y());
@@ -100,7 +92,7 @@ void CSpellBar::refresh_count(int32_t s)
         label->hitTestable = 0;
         label->place_at(slot_x(s) + kLabelOffsetX, slot_y() + kLabelOffsetY);
         label->create_picture(kLabelWidth, kLabelHeight, 0);
-        labelIds[s] = add_or_zero(ownerList, label);
+        labelIds[s] = ownerList->adopt(label);
         if (!labelIds[s]) return;  // the list could not take it, and it is gone
     }
     if (!label->picture) return;

@@ -88,10 +88,7 @@ void cast_spell(CActor* caster, float heading, int32_t spell)
         Launch launch{};
         CProjectile* shot = make_projectile(spell, &launch);
         if (!shot) return;
-        if (list->add_thing(shot) == kNoThing) {
-            delete shot;
-            return;
-        }
+        if (!list->adopt(shot)) return;
         shot->casterId = int32_t(caster->id);
         shot->set_position_f(caster->fx, caster->fy);
         shot->set_heading(heading);

@@ -9,8 +9,5 @@ uint32_t add_gate_banner(CThingList* list)
     auto* banner = new CSceneSprite;
     banner->set_sort_key(500);
     banner->show_picture(120, 160, "graphics\\interface\\gate.tga");
-    const uint32_t bannerId = list->add_thing(banner);
-    if (bannerId != kNoThing) return bannerId;
-    delete banner;
-    return 0;
+    return list->adopt(banner);
 }

@@ -25,11 +25,8 @@ int32_t sprite_create(const SpriteTemplate& t, CThingList& list)
         // Any other interval animates; a negative one as fast as the frames come.
         sprite->animate(t.x, t.y, t.pictureName, uint32_t(t.animationInterval < 0 ? 0 : t.animationInterval));
     }
-    const uint32_t id = list.add_thing(sprite);
-    if (id == kNoThing) {
-        delete sprite;
-        return -1;
-    }
+    const uint32_t id = list.adopt(sprite);
+    if (!id) return -1;
     sprite->anchorMode = t.orientation >= ANCHOR_TOP_LEFT && t.orientation <= ANCHOR_FEET ? t.orientation : ANCHOR_TOP_LEFT;
     sprite->screenSpace = 0;  // scrolls with the playfield
     sprite->set_sort_key(sprite_sort_key(t, sprite->height));

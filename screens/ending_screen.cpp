@@ -26,14 +26,6 @@ uint32_t g_textId = 0;
 
 CSceneSprite* find_sprite(uint32_t id) { return id ? dynamic_cast<CSceneSprite*>(MenuList.find_thing(id)) : nullptr; }
 
-uint32_t add_sprite(CSceneSprite* sprite)
-{
-    const uint32_t id = MenuList.add_thing(sprite);
-    if (id != kNoThing) return id;
-    delete sprite;
-    return 0;
-}
-
 // Black at once, then back to full colour in about two seconds.
 void fade_in(CSceneSprite* sprite, uint32_t holdMs)
 {
@@ -47,7 +39,7 @@ uint32_t new_picture(int n, const char* file, int x, int y)
     auto* sprite = new CSceneSprite;
     sprite->show_picture(x, y, file);
     sprite->set_sort_key(400 + n);
-    return add_sprite(sprite);
+    return MenuList.adopt(sprite);
 }
 
 // Pictures 2 to 4 appear in the middle, fading in from black.
@@ -75,7 +67,7 @@ void new_text(const char* line)
     sprite->print_centered(0, 0, line);
     fade_in(sprite, 0);
     sprite->set_sort_key(3000);
-    g_textId = add_sprite(sprite);
+    g_textId = MenuList.adopt(sprite);
 }
 
 void remove_text()

@@ -41,23 +41,12 @@ constexpr int kMostPassThroughs = 64;
 uint32_t g_heroMeterId = 0;
 int g_passThroughDepth = 0;
 
-// Adds thing to the game list; its id, or 0 (the thing is gone) when it could not be added.
-uint32_t add(CThing* thing)
-{
-    const uint32_t id = GameList.add_thing(thing);
-    if (id == kNoThing) {
-        delete thing;
-        return 0;
-    }
-    return id;
-}
-
 uint32_t add_button(const char* file, int x, int y)
 {
     auto* button = new CImageButton;
     button->create(file, x, y);
     button->set_sort_key(1000);
-    return add(button);
+    return GameList.adopt(button);
 }
 
 void reset_playfield()
@@ -175,15 +164,15 @@ void start_level(int levelNumber)
     clear_well_known_ids();
     WellKnownIds[SLOT_QUIT_BUTTON] = add_button("graphics\\interface\\quit.tga", 192, 298);
     WellKnownIds[SLOT_PAUSE_BUTTON] = add_button("graphics\\interface\\pause.tga", 124, 298);
-    WellKnownIds[SLOT_LEVEL_CONTROLLER] = add(new CLevelController(&GameList));
+    WellKnownIds[SLOT_LEVEL_CONTROLLER] = GameList.adopt(new CLevelController(&GameList));
     auto* line = new CMessageLine;
-    if ((WellKnownIds[SLOT_MESSAGE_LINE] = add(line))) line->place(-40, 53);
+    if ((WellKnownIds[SLOT_MESSAGE_LINE] = GameList.adopt(line))) line->place(-40, 53);
 
     Playfield.clear_hard_boxes();
     scan_hard_boxes(script);
 
-    WellKnownIds[SLOT_HERO] = add(new CHero);
-    WellKnownIds[SLOT_AMBIENT_SOUND] = add(new CAmbientSound);
+    WellKnownIds[SLOT_HERO] = GameList.adopt(new CHero);
+    WellKnownIds[SLOT_AMBIENT_SOUND] = GameList.adopt(new CAmbientSound);
 
     for (int32_t kind : {script.mainEnemy, script.secondaryEnemy})
         if (kind != -1) MonsterKinds.load_graphics(MonsterKinds.find_kind(kind));
@@ -192,14 +181,14 @@ void start_level(int levelNumber)
     if (script.introText[0]) show_message(script.introText, 3000);
 
     auto* meter = new CMeter;
-    if ((g_heroMeterId = add(meter))) {
+    if ((g_heroMeterId = GameList.adopt(meter))) {
         meter->create(&GameList, "", "graphics\\misc\\time_meter.tga", 3, 307);
         meter->set_range(0.0f, float(kHeroMeterMax));
         meter->set_rate(0.1f);
         meter->set_value(float(kHeroMeterMax));
     }
     auto* bar = new CSpellBar;
-    if (add(bar)) bar->init();
+    if (GameList.adopt(bar)) bar->init();
 
     Loader.show(0);
     Playfield.request_redraw(1);

@@ -56,13 +56,8 @@ void create_volume_slider()
     slider->spacing = 22;
     slider->count = 5;
     // Added first so its buttons can carry its id as their click result.
-    const uint32_t id = MenuList.add_thing(slider);
-    if (id == kNoThing) {
-        delete slider;
-        g_sliderId = 0;
-        return;
-    }
-    g_sliderId = id;
+    g_sliderId = MenuList.adopt(slider);
+    if (!g_sliderId) return;
     slider->create_buttons("graphics\\interface\\options_circle_02.tga", "graphics\\interface\\options_circle_01.tga");
     // A start-up volume word whose right channel is 0x8000 or more reads as negative and shows as 0.
     slider->set_range(0.0f, 65535.0f, float(AppState.volume));

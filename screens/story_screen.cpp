@@ -34,7 +34,7 @@ void add_story_text(const char* text)
     sprite->set_speed(kTextSpeed);
     sprite->move_by(0.0f, kTextRise);
     sprite->set_sort_key(500);
-    if (MenuList.add_thing(sprite) == kNoThing) delete sprite;
+    MenuList.adopt(sprite);
 }
 
 }  // namespace
