@@ -82,8 +82,8 @@ bool CMonster::init(int32_t kindId)
 
     if (kind->boss && ownerList) {
         auto* bar = new CMeter;
-        const uint32_t barId = ownerList->add_thing(bar);
-        if (barId != kNoThing) {
+        const uint32_t barId = ownerList->adopt(bar);
+        if (barId) {
             healthBarId = barId;
             bar->create(ownerList, "", kHealthBarFile, kHealthBarX, kHealthBarY);
             bar->set_range(0.0f, float(fullHealth));
@@ -145,8 +145,7 @@ bool CMonster::grow_step()
         auto* flash = new CSmokeEmitter;
         flash->place(x, y - kFlashLift, 0);
         flash->set_period(kFlashPeriodMs);
-        const uint32_t flashId = ownerList->add_thing(flash);
-        spawnFlashId = flashId == kNoThing ? 0 : flashId;
+        spawnFlashId = ownerList->adopt(flash);
         play_sound("sounds\\spawn.wav");
     }
     if (!growing) remove_thing(spawnFlashId);

@@ -23,10 +23,10 @@ bool CSlider::create_buttons(const char* normalFile, const char* litFile)
         button->pixelTest = buttonPixelTest;
         button->sliderId = id;
         button->clickResult = id;
-        const uint32_t buttonId = list->add_thing(button);
-        if (buttonId == kNoThing) delete button;
-        buttons[i] = buttonId == kNoThing ? 0 : buttonId;
-        bx += spacing + button->width;
+        // Read before handing it over: a refused button is deleted at once.
+        const int width = button->width;
+        buttons[i] = list->adopt(button);
+        bx += spacing + width;
     }
     return true;
 }
