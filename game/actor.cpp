@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "game/scene_sprite.h"
 #include "graphics/picture.h"
 #include "graphics/playfield.h"
 #include "util/log.h"
@@ -60,26 +61,16 @@ int32_t CActor::frame_count() const
 void CActor::show_frame()
 {
     if (!stripSet || !valid_direction(direction)) return;
-    // A picture of the actor's own would leak once a strip frame takes its place.
+    const int32_t count = frame_count();
+    if (count >= 1 && frame > count) frame = count;
+    if (count >= 1 && show_strip_frame(*this, stripSet->slot[direction], frame)) return;
+
+    // Nothing to show; never keep a picture whose size no longer matches, and free one of the actor's own.
     if (pictureOwner || created) free_pixels(picture);
     pictureOwner = 0;
     created = 0;
-
-    CGraphicStrip& s = stripSet->slot[direction];
-    const int32_t count = frame_count();
-    if (count >= 1 && frame > count) frame = count;
-    uint8_t mirrored = 0;
-    const uint16_t* pixels = count >= 1 ? s.get_frame(frame, &mirrored) : nullptr;
-    if (pixels) {
-        picture = const_cast<uint16_t*>(pixels);  // borrowed from the strip; never written or freed here
-        flip = mirrored;
-        width = int32_t(s.frame_width());
-        height = int32_t(s.frame_height());
-    } else {
-        // Nothing to show; never keep a picture whose size no longer matches.
-        picture = nullptr;
-        width = height = 0;
-    }
+    picture = nullptr;
+    width = height = 0;
     update_scaled_size();
 }
 
