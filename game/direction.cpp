@@ -10,32 +10,36 @@ namespace {
 constexpr float kPi = 3.141592502593994f;
 constexpr float kDegreesPerRadian = 57.29578f;
 
+// The keypad directions clockwise from up.
+constexpr int kRing[8] = {8, 9, 6, 3, 2, 1, 4, 7};
+
+// Where d stands on the ring (0 for up), -1 when it is no direction.
+int ring_place(int d)
+{
+    for (int i = 0; i < 8; i++)
+        if (kRing[i] == d)
+            return i;
+    return -1;
+}
+
 // Keypad direction to its place clockwise from up (8 -> 1 ... 7 -> 8), and back.
 int pad_to_clock(int d)
 {
-    switch (d) {
-    case 8: return 1;
-    case 9: return 2;
-    case 6: return 3;
-    case 3: return 4;
-    case 2: return 5;
-    case 1: return 6;
-    case 4: return 7;
-    case 7: return 8;
-    default:
+    const int place = ring_place(d);
+    if (place < 0) {
         log_msg("Convert_pad_to_new_pad error! What do I do with %d?", d);
         return 1;
     }
+    return place + 1;
 }
 
 int clock_to_pad(int index)
 {
-    static const int kPad[9] = {0, 8, 9, 6, 3, 2, 1, 4, 7};
     if (index < 1 || index > 8) {
         log_msg("Convert_new_pad_to_pad error!");
         return 1;
     }
-    return kPad[index];
+    return kRing[index - 1];
 }
 
 // (v mod 8) taken in 1..8.
@@ -71,23 +75,11 @@ int direction_to(float x0, float y0, float x1, float y1)
     float b = angle_of(x0 - x1, y0 - y1) * kDegreesPerRadian - 90.0f;
     if (b < 0.0f)
         b += 360.0f;
-    if (b < 22.5f)
-        return 8;
-    if (b < 67.5f)
-        return 9;
-    if (b < 112.5f)
-        return 6;
-    if (b < 157.5f)
-        return 3;
-    if (b < 202.5f)
-        return 2;
-    if (b < 247.5f)
-        return 1;
-    if (b < 292.5f)
-        return 4;
-    if (b < 337.5f)
-        return 7;
-    return 8;
+    // Eight 45-degree bins, the first centred on up (the bounds 22.5, 67.5 ... are exact in float).
+    for (int i = 0; i < 8; i++)
+        if (b < 22.5f + 45.0f * float(i))
+            return kRing[i];
+    return kRing[0];
 }
 
 float direction_radians(int d)
@@ -107,32 +99,14 @@ float direction_radians(int d)
 
 int turn_clockwise(int d)
 {
-    switch (d) {
-    case 1: return 4;
-    case 4: return 7;
-    case 7: return 8;
-    case 8: return 9;
-    case 9: return 6;
-    case 6: return 3;
-    case 3: return 2;
-    case 2: return 1;
-    default: return d;
-    }
+    const int place = ring_place(d);
+    return place < 0 ? d : kRing[(place + 1) % 8];
 }
 
 int turn_counter_clockwise(int d)
 {
-    switch (d) {
-    case 4: return 1;
-    case 7: return 4;
-    case 8: return 7;
-    case 9: return 8;
-    case 6: return 9;
-    case 3: return 6;
-    case 2: return 3;
-    case 1: return 2;
-    default: return d;
-    }
+    const int place = ring_place(d);
+    return place < 0 ? d : kRing[(place + 7) % 8];
 }
 
 int turn_toward(int desired, int current)
