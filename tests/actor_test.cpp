@@ -11,6 +11,7 @@
 #include "game/thing_list.h"
 #include "graphics/display.h"
 #include "graphics/playfield.h"
+#include "support/gameplay_files.h"
 #include "support/gfx_files.h"
 #include "support/temp_folder.h"
 
@@ -36,20 +37,7 @@ std::vector<uint8_t> frame_indices(int w, int h, uint8_t n)
 }
 
 // An actor that takes damage through the messages, as creatures do.
-class Creature : public CActor {
-public:
-    int32_t message(int32_t code, AttackRecord* record, int32_t value) override
-    {
-        return combat_message(code, record, value);
-    }
-    void hit(int32_t amount, int32_t) override
-    {
-        taken += amount;
-        hits++;
-    }
-    int taken = 0;
-    int hits = 0;
-};
+using Creature = BlowCounter;
 
 // Strikes once per play of its strip, on the first frame numbered 4 or more.
 class Striker : public Creature {

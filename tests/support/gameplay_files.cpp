@@ -1,9 +1,10 @@
-// Test helpers for the hero, spells and the game screen: the sorceress's strips written as real frame files.
+// Test helpers for the hero, spells and the game screen: the sorceress's strips written as real frame files, target dummies.
 #include "support/gameplay_files.h"
 
 #include <string>
 
 #include "game/hero.h"
+#include "game/thing_list.h"
 #include "support/scene_files.h"
 #include "support/temp_folder.h"
 
@@ -17,4 +18,11 @@ bool write_hero_strips(const TempFolder& folder, int frames, int deathFrames, in
     if (!write_strip(folder, "graphics/goddess/goddess_death_6_00", deathFrames, width, height)) return false;
     name_hero_strips();
     return true;
+}
+
+TargetDummy* add_target_dummy(CThingList& list, int px, int py, int percent, int kind)
+{
+    auto* dummy = new TargetDummy(px, py, percent, kind);
+    list.add_thing(dummy);
+    return dummy;
 }

@@ -4,22 +4,17 @@
 
 #include "game/actor.h"
 
+class CThingList;
 class TempFolder;
 
 // Writes every hero strip (run, walk, idle and shoot in the five drawn directions, death to the right) as
 // keyed frames of w x h: frames each, the death strip deathFrames. The hero's names are set afterwards.
 bool write_hero_strips(const TempFolder& folder, int frames, int deathFrames, int width = 20, int height = 20);
 
-// A creature of any kind standing where it is put, at a fixed scale, counting what reaches it through the
-// area attack and damage messages; it never dies.
-class TargetDummy : public CActor {
+// An actor that takes damage through the area attack and damage messages as creatures do, counting what
+// reaches it; it never dies.
+class BlowCounter : public CActor {
 public:
-    TargetDummy(int px, int py, int percent = 100, int kind = 100)
-    {
-        kindNumber = kind;
-        set_position(px, py);
-        scalePercent = percent;
-    }
     int32_t message(int32_t code, AttackRecord* record, int32_t value) override
     {
         return combat_message(code, record, value);
@@ -32,3 +27,17 @@ public:
     int taken = 0;
     int hits = 0;
 };
+
+// A blow counter of any kind standing where it is put, at a fixed scale.
+class TargetDummy : public BlowCounter {
+public:
+    TargetDummy(int px, int py, int percent = 100, int kind = 100)
+    {
+        kindNumber = kind;
+        set_position(px, py);
+        scalePercent = percent;
+    }
+};
+
+// A target dummy added to the list.
+TargetDummy* add_target_dummy(CThingList& list, int px, int py, int percent = 100, int kind = 100);
