@@ -10,6 +10,7 @@
 #include "graphics/playfield.h"
 #include "platform/events.h"
 #include "support/gameplay_files.h"
+#include "support/monster_files.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -18,16 +19,9 @@ class HeroTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir.make_program_folder();
+        start_test_level(dir, list, 1);
         // 6 frames (the swing lands on the 4th), 20 x 20; a death of 3.
         ASSERT_TRUE(write_hero_strips(dir, 6, 3));
-
-        AppState.frameTime = 1000;
-        AppState.frameScale = 1.0;
-        AppState.currentGameList = &list;
-        clear_well_known_ids();
-        clear_level_counters(LevelProgress);
-        reset_level_script(LevelProgress.script);
         g_input = InputState{};
 
         // Depth band 77..163 with half the usual perspective: y 120 is drawn at 75 %.
@@ -46,17 +40,10 @@ protected:
     void TearDown() override { AppState.currentGameList = nullptr; }
 
     // One frame of the game list, ms after the last.
-    void frame(uint32_t ms = 40)
-    {
-        AppState.frameTime += ms;
-        list.think_all();
-        list.resort();
-    }
+    void frame(uint32_t ms = 40) { think_after(list, ms); }
     TargetDummy* add_dummy(int px, int py, int percent, int kind = 100)
     {
-        auto* d = new TargetDummy(px, py, percent, kind);
-        list.add_thing(d);
-        return d;
+        return add_target_dummy(list, px, py, percent, kind);
     }
 
     TempFolder dir;

@@ -16,6 +16,7 @@
 #include "game/well_known_ids.h"
 #include "sound/mixer.h"
 #include "sound/wave_out_manual.h"
+#include "support/monster_files.h"
 #include "support/scene_files.h"
 #include "support/sound_files.h"
 #include "support/temp_folder.h"
@@ -28,15 +29,7 @@ constexpr uint16_t kPanel = 10565;
 
 class HudTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir.make_program_folder();
-        AppState.frameTime = 1000;
-        AppState.frameScale = 1.0;
-        AppState.currentGameList = &list;
-        clear_well_known_ids();
-        clear_level_counters(LevelProgress);
-    }
+    void SetUp() override { start_test_level(dir, list, 1); }
     void TearDown() override { AppState.currentGameList = nullptr; }
     // One game frame at the given clock: think, resort, draw.
     void frame_at(uint32_t ms)
@@ -52,19 +45,11 @@ protected:
     TestScreen screen{kFloor};
 };
 
-CMessageLine* add_message_line(CThingList& list)
-{
-    auto* line = new CMessageLine;
-    WellKnownIds[SLOT_MESSAGE_LINE] = list.add_thing(line);
-    line->place(-40, 53);
-    return line;
-}
-
 }  // namespace
 
 TEST_F(HudTest, MessageHoldsExactlyItsTimeOnceSlidIn)
 {
-    CMessageLine* line = add_message_line(list);
+    CMessageLine* line = add_test_message_line(list);
     EXPECT_EQ(line->sortKey, 700);
     AppState.frameScale = 10.0;  // 13.65 pixels a frame
     show_message("Meadowbrook. The dead are rising from the fields. Strike with B, cast with A.", 2000);
@@ -110,7 +95,7 @@ TEST_F(HudTest, MessageHoldsExactlyItsTimeOnceSlidIn)
 
 TEST_F(HudTest, ASecondMessagePushesTheFirstOut)
 {
-    CMessageLine* line = add_message_line(list);
+    CMessageLine* line = add_test_message_line(list);
     AppState.frameScale = 10.0;
     show_message("The time gate has appeared", 3000);
     uint32_t t = 1000;
@@ -142,7 +127,7 @@ TEST_F(HudTest, ServicesDoNothingWithoutTheirThing)
 {
     show_message("nobody", 100);  // no message line in the slot
     mute_ambient(100);
-    CMessageLine* line = add_message_line(list);
+    CMessageLine* line = add_test_message_line(list);
     AppState.currentGameList = nullptr;
     show_message("no list", 100);
     EXPECT_FALSE(line->sliding);

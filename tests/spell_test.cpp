@@ -16,6 +16,7 @@
 #include "graphics/playfield.h"
 #include "support/gameplay_files.h"
 #include "support/log_capture.h"
+#include "support/monster_files.h"
 #include "support/scene_files.h"
 #include "support/temp_folder.h"
 
@@ -35,7 +36,7 @@ class SpellTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir.make_program_folder();
+        start_test_level(dir, list, 1);
         for (const char* strip : {"graphics/misc/fire_ball_", "graphics/misc/super_fire_ball_",
                                   "graphics/misc/blue_star_", "graphics/explosion/explod"})
             write_strip(dir, strip, 4, 16, 16);
@@ -44,14 +45,6 @@ protected:
         write_bytes(dir.file("graphics/misc/shadow_big.tga"), make_keyed_tga(20, 8, 10, 10, 10));
         ASSERT_TRUE(write_hero_strips(dir, 6, 3));
         name_projectile_strips();
-
-        AppState.frameTime = 1000;
-        AppState.frameScale = 1.0;
-        AppState.currentGameList = &list;
-        clear_well_known_ids();
-        clear_level_counters(LevelProgress);
-        reset_level_script(LevelProgress.script);
-        reset_spell_table();
 
         // Everything at full size: the near line is at 100 and above.
         Playfield.width = 640;
@@ -70,18 +63,8 @@ protected:
     }
     void TearDown() override { AppState.currentGameList = nullptr; }
 
-    void frame(uint32_t ms = 40)
-    {
-        AppState.frameTime += ms;
-        list.think_all();
-        list.resort();
-    }
-    TargetDummy* add_dummy(int px, int py, int kind = 100)
-    {
-        auto* d = new TargetDummy(px, py, 100, kind);
-        list.add_thing(d);
-        return d;
-    }
+    void frame(uint32_t ms = 40) { think_after(list, ms); }
+    TargetDummy* add_dummy(int px, int py, int kind = 100) { return add_target_dummy(list, px, py, 100, kind); }
 
     TempFolder dir;
     CThingList list;
