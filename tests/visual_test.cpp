@@ -6,6 +6,7 @@
 #include "graphics/display.h"
 #include "graphics/playfield.h"
 #include "support/gfx_files.h"
+#include "support/scene_files.h"
 #include "support/temp_folder.h"
 #include "util/strings.h"
 
@@ -17,14 +18,8 @@ constexpr uint16_t kFloor = 0x1111;
 
 class VisualTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir.make_program_folder();
-        screen.assign(size_t(AppState.screenWidth) * size_t(AppState.screenHeight), kFloor);
-        g_drawTarget = screen.data();
-        AppState.backBuffer = screen.data();
-    }
-    uint16_t at(int x, int y) const { return screen[size_t(y) * size_t(AppState.screenWidth) + size_t(x)]; }
+    void SetUp() override { dir.make_program_folder(); }
+    uint16_t at(int x, int y) const { return screen.at(x, y); }
     // Leftmost and rightmost drawn column on a row, -1 when nothing was drawn there.
     std::pair<int, int> span(int y) const
     {
@@ -45,7 +40,7 @@ protected:
     }
     TempFolder dir;
     LogCapture log;
-    std::vector<uint16_t> screen;
+    TestScreen screen{kFloor};
 };
 
 }  // namespace
@@ -111,7 +106,7 @@ TEST_F(VisualTest, FeetAnchorLiftAndSourceRectangle)
     EXPECT_EQ(span(170), std::make_pair(-1, -1));
 
     // Rising out of the ground: only the top 6 rows, standing on the feet.
-    screen.assign(screen.size(), kFloor);
+    screen.clear();
     v.heightAboveGround = 0.0f;
     v.useSourceRect = 1;
     v.sourceRect = Rect{0, 0, 20, 6};
@@ -140,7 +135,7 @@ TEST_F(VisualTest, ClippingAtEveryEdge)
     v.draw();
     EXPECT_EQ(span(319), std::make_pair(225, 239));
     // A narrower clip rectangle, and one reaching past the screen that is held to it.
-    screen.assign(screen.size(), kFloor);
+    screen.clear();
     v.clipRect = Rect{50, 0, 60, 320};
     v.x = 40;
     v.y = 0;
@@ -199,7 +194,7 @@ TEST_F(VisualTest, PlayfieldSpriteLeftOfTheSeamIsDrawnAfterIt)
     v.draw();
     EXPECT_EQ(span(182), std::make_pair(150, 154));
     // Right of the seam's width it is placed by the view alone.
-    screen.assign(screen.size(), kFloor);
+    screen.clear();
     v.x = 600;
     v.draw();
     EXPECT_EQ(span(182), std::make_pair(100, 104));
