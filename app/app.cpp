@@ -8,9 +8,11 @@
 #include "app/input.h"
 #include "app/input_script.h"
 #include "app/main_window.h"
+#include "check/data_check.h"
 #include "game/autoplayer.h"
 #include "game/autoplayer_menus.h"
 #include "game/hero.h"
+#include "game/hud_files.h"
 #include "game/projectile.h"
 #include "graphics/display.h"
 #include "level/loader.h"
@@ -23,6 +25,7 @@
 #include "platform/video.h"
 #include "screens/decompress.h"
 #include "screens/game_screen.h"
+#include "screens/level_watch.h"
 #include "screens/screens.h"
 #include "sound/sound_startup.h"
 #include "sound/volume.h"
@@ -55,7 +58,7 @@ static void loading_step()
     compute_program_folder();
     name_hero_strips();
     name_projectile_strips();
-    Loader.initialise(100, 100, "graphics\\misc\\loading_");
+    Loader.initialise(100, 100, kLoadingStrip);
     // --level N plays that level at once, its script loaded as the level select would.
     if (g_options.level > 0) {
         // The title is skipped, so the first start's unpacking happens here.
@@ -160,6 +163,7 @@ static void main_loop()
         g_script.post_for_frame(frame);
         // The menu half taps through the screens around the levels; the level half plays them.
         if (g_options.autoplay && !autoplay_menus_step()) autoplay_frame();
+        if (g_options.watch) level_watch_frame();
         run_frame();
         take_screenshots(frame);
         if (g_options.frames > 0 && frame >= g_options.frames) break;
@@ -192,6 +196,10 @@ int vorlaine_main(int argc, char** argv)
         std::printf("vorlaine %s\n", VORLAINE_VERSION);
         return 0;
     }
+    // A data check reads the folder and reports: no window, no sound, no lock on the folder.
+    if (g_options.checkData)
+        return check_data_command(g_options.checkDir.empty() ? g_options.dataDir : g_options.checkDir,
+                                  g_options.platform.logFile);
     compute_program_folder();
     // One copy per program folder: a second start brings the first to the front.
     InstanceResult instance = instance_acquire(AppState.programDir);

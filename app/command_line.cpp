@@ -23,7 +23,11 @@ const char* command_line_help()
            "  --answer yes|no        how headless message boxes are answered (default no)\n"
            "  --display rgb565|grey2 16-bit colour, or the 2-bit grey panel's four levels\n"
            "  --level N              start level N (1 to 12) directly\n"
-           "  --autoplay             a built-in player steers through menus and levels\n";
+           "  --autoplay             a built-in player steers through menus and levels\n"
+           "  --watch                restart the running level when its script is saved; a script with\n"
+           "                         errors shows its first error and the level plays on\n"
+           "  --check-data [DIR]     check every level script and every file the game names in DIR (default:\n"
+           "                         the --data folder), print FILE:LINE: error|warning: lines, exit 1 on errors\n";
 }
 
 static bool parse_long(const char* text, long lo, long hi, long* out)
@@ -65,6 +69,15 @@ bool parse_command_line(int argc, char** argv, LaunchOptions* out, std::string* 
             o.platform.uncapped = true;
         } else if (!std::strcmp(a, "--autoplay")) {
             o.autoplay = true;
+        } else if (!std::strcmp(a, "--watch")) {
+            o.watch = true;
+        } else if (!std::strcmp(a, "--check-data")) {
+            o.checkData = true;
+            // The folder is optional: a following word that is no option names it.
+            if (i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0) {
+                if (!*argv[i + 1]) return bad_value(a, argv[i + 1]);
+                o.checkDir = argv[++i];
+            }
         } else if (!std::strcmp(a, "--data")) {
             if (!(v = value_of(i, a))) return false;
             if (!*v) return bad_value(a, v);

@@ -19,6 +19,9 @@ struct LaunchOptions {
     std::vector<ScreenshotRequest> screenshots;
     int level = 0;             // 0: start at the title
     bool autoplay = false;
+    bool watch = false;        // restart the running level when its script changes
+    bool checkData = false;    // check the data folder and exit
+    std::string checkDir;      // the folder to check; empty: the --data folder or the executable's
     bool showHelp = false;
     bool showVersion = false;
 };

@@ -32,7 +32,7 @@ uint32_t menu_take_tap(CTimer& timer, uint32_t quietId)
     if (hit == quietId) {
         timer.set_interval(0);
     } else {
-        play_sound("sounds\\click.wav");
+        play_sound(kClickSound);
         timer.set_interval(kClickDelayMs);
     }
     return hit;

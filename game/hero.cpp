@@ -20,8 +20,6 @@ namespace {
 constexpr uint32_t kTurnMs = 75;
 constexpr uint32_t kIdleToWalkMs = 350;
 constexpr uint32_t kStopMs = 100;
-constexpr int32_t kScratchSize = 180;
-constexpr float kScaleFactor = 1.2f;
 constexpr float kWalkSpeed = 1.4f;
 constexpr float kRunSpeed = 1.7f;
 constexpr int32_t kRedBelow = 30;  // health under which a hit turns the hero red
@@ -37,7 +35,7 @@ void add_game_over_banner(CThingList* list)
     auto* banner = new CSceneSprite;
     banner->anchorMode = ANCHOR_TOP_LEFT;
     banner->hitTestable = 0;
-    banner->show_picture(-224, 100, "graphics\\interface\\GameOver.png");
+    banner->show_picture(-224, 100, kGameOverPicture);
     banner->set_speed(0.51f);
     banner->move_by(232.0f, 0.0f);
     banner->set_sort_key(500);
@@ -49,19 +47,13 @@ void add_game_over_banner(CThingList* list)
 CHero::CHero()
 {
     kindNumber = kHeroKind;
-    alloc_scratch(kScratchSize, kScratchSize);
-    scaleFactor = kScaleFactor;
+    alloc_scratch(kHeroScratchSize, kHeroScratchSize);
+    scaleFactor = kHeroScaleFactor;
     health = fullHealth = kHeroFullHealth;
     armour = 0;
 
-    int32_t px = x;
-    if (const Rect* r = Playfield.get_playfield_rect()) px = r->left + 5;
-    int32_t py = Playfield.height - 40;
-    const LevelScript& script = LevelProgress.script;
-    if (script.hasStartPosition) {
-        px = script.startX;
-        py = script.startY;
-    }
+    int32_t px = x, py = y;
+    hero_start_position(LevelProgress.script, Playfield.get_playfield_rect(), Playfield.height, &px, &py);
     set_position(px, py);
     go_idle();
     set_direction(DIR_RIGHT);
@@ -91,7 +83,7 @@ void CHero::think_dying()
     if (!step_animation(ANIM_ONCE)) return;
     state = HERO_DEAD;
     if (ownerList) add_game_over_banner(ownerList);
-    play_sound("sounds\\mbank2.wav");
+    play_sound(kGameOverSound);
 }
 
 void CHero::think_striking()
@@ -232,7 +224,7 @@ void CHero::go_strike()
     acceleration = 0.07f;
     frameDelay = 75;
     frameTimer.set_interval(frameDelay);
-    play_sound("sounds\\winfire.wav");
+    play_sound(kWinfireSound);
     struck = 0;
 }
 
@@ -247,7 +239,7 @@ void CHero::go_die()
     acceleration = 0.03f;
     frameDelay = 80;
     frameTimer.set_interval(frameDelay);
-    play_sound("sounds\\god-d.wav");
+    play_sound(kHeroDeathSound);
 }
 
 void CHero::cast() { cast_spell(this, direction_radians(direction), SelectedSpell); }
@@ -274,7 +266,7 @@ void CHero::hit(int32_t amount, int32_t flag)
         alive = 0;
         go_die();
     } else {
-        play_sound("sounds\\god-p.wav");
+        play_sound(kHeroHurtSound);
     }
 }
 
@@ -312,6 +304,18 @@ void CHero::camera_step()
         nextY = float(vy);
     }
     Playfield.scroll_to(next, nextY, nullptr);
+}
+
+void hero_start_position(const LevelScript& script, const Rect* playfieldRect, int32_t playfieldHeight,
+                         int32_t* x, int32_t* y)
+{
+    if (script.hasStartPosition) {
+        *x = script.startX;
+        *y = script.startY;
+        return;
+    }
+    if (playfieldRect) *x = playfieldRect->left + 5;
+    *y = playfieldHeight - 40;
 }
 
 void name_hero_strips()

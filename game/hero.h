@@ -12,6 +12,13 @@ constexpr int32_t kHeroStrikeReach = 25;
 constexpr int32_t kHeroStrikeRadius = 25;
 constexpr int32_t kHeroStrikeDamage = 40;
 constexpr int32_t kHeroProbeRadius = 20;
+constexpr int32_t kHeroScratchSize = 180;  // square scratch pad for its largest frame
+constexpr float kHeroScaleFactor = 1.2f;
+// Its sounds, and the banner that slides in when it dies.
+inline constexpr const char* kHeroHurtSound = "sounds\\god-p.wav";
+inline constexpr const char* kHeroDeathSound = "sounds\\god-d.wav";
+inline constexpr const char* kGameOverSound = "sounds\\mbank2.wav";
+inline constexpr const char* kGameOverPicture = "graphics\\interface\\GameOver.png";
 
 enum HeroState : int32_t {
     HERO_IDLE = 0,
@@ -70,6 +77,13 @@ private:
     // Walking or running: the strips, the speed it eases to and the frame delay.
     void set_gait(int32_t gait, CStripSet* set, float speedTo, float accel, uint32_t delay, int waitLow, int waitHigh);
 };
+
+struct LevelScript;
+struct Rect;
+// Where the hero starts: the script's start position, or 5 right of the playfield rectangle's left edge
+// (x 0 when it is not set) and 40 above the playfield's bottom.
+void hero_start_position(const LevelScript& script, const Rect* playfieldRect, int32_t playfieldHeight,
+                         int32_t* x, int32_t* y);
 
 // The hero's five strip sets, named at start-up and kept loaded for the whole run.
 extern CStripSet HeroRunStrips;

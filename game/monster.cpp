@@ -3,6 +3,7 @@
 
 #include "app/app_state.h"
 #include "game/direction.h"
+#include "game/hud_files.h"
 #include "game/level_controller.h"
 #include "game/level_progress.h"
 #include "game/meter.h"
@@ -18,7 +19,6 @@ namespace {
 
 constexpr int kBossPlacementTries = 10000;
 constexpr int32_t kBossOnScreenMargin = 50;
-constexpr const char* kHealthBarFile = "graphics\\misc\\time_meter.tga";
 constexpr int kHealthBarX = 3;
 constexpr int kHealthBarY = 290;
 constexpr int32_t kFlashLift = 30;      // the spawn flash rises from above the feet
@@ -85,7 +85,7 @@ bool CMonster::init(int32_t kindId)
         const uint32_t barId = ownerList->adopt(bar);
         if (barId) {
             healthBarId = barId;
-            bar->create(ownerList, "", kHealthBarFile, kHealthBarX, kHealthBarY);
+            bar->create(ownerList, "", kMeterBarPicture, kHealthBarX, kHealthBarY);
             bar->set_range(0.0f, float(fullHealth));
             bar->set_rate(0.1f);
             bar->set_value(float(health));

@@ -1,13 +1,13 @@
 // CSpellBar: builds, reselects and drops the spell icons and redraws their counters.
 #include "game/spell_bar.h"
 #include <cstdio>
+#include "game/hud_files.h"
 #include "game/level_progress.h"
 #include "game/scene_sprite.h"
 #include "game/thing_list.h"
 #include "graphics/font_rast.h"
 
 namespace {
-constexpr const char* kBorderFile = "graphics\\misc\\icon_border.tga";
 constexpr int kIconOffsetX = 19, kIconOffsetY = 17;
 constexpr int kLabelOffsetX = 19, kLabelOffsetY = 47;
 constexpr int kLabelWidth = 32, kLabelHeight = 26;
@@ -36,7 +36,7 @@ void CSpellBar::init()
     auto* border = new CSceneSprite;
     border->anchorMode = ANCHOR_TOP_LEFT;
     border->hitTestable = 0;
-    border->show_picture(slot_x(SPELL_FIREBALL), slot_y(), kBorderFile);
+    border->show_picture(slot_x(SPELL_FIREBALL), slot_y(), kSpellBorderPicture);
     border->visible = 0;
     borderId = ownerList->adopt(border);
     for (int32_t s = SPELL_FIREBALL; s < kSpellCount; s++)

@@ -116,8 +116,8 @@ void CVisual::refresh_scratch()
 
 void CVisual::update_scaled_size()
 {
-    scaledWidth = int(float(width * scalePercent / 100) * scaleFactor);
-    scaledHeight = int(float(height * scalePercent / 100) * scaleFactor);
+    scaledWidth = scaled_side(width, scalePercent, scaleFactor);
+    scaledHeight = scaled_side(height, scalePercent, scaleFactor);
 }
 
 int CVisual::draw_left() const

@@ -125,3 +125,9 @@ public:
 private:
     void free_owned_picture();
 };
+
+// A picture side drawn at a scale percent and a scale factor: the size its part of the scratch pad takes.
+inline int32_t scaled_side(int32_t side, int32_t percent, float factor)
+{
+    return int32_t(float(side * percent / 100) * factor);
+}

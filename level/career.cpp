@@ -13,11 +13,6 @@ namespace {
 
 constexpr size_t kFileSize = 4 + kCareerRecordSize;
 
-std::string career_path()
-{
-    return std::string(AppState.programDir) + "career.dat";
-}
-
 void put_u32(uint8_t* at, uint32_t v)
 {
     at[0] = static_cast<uint8_t>(v);
@@ -54,6 +49,11 @@ void decode(const uint8_t* in, CareerRecord& record)
 
 } // namespace
 
+std::string career_path()
+{
+    return std::string(AppState.programDir) + "career.dat";
+}
+
 void set_career_defaults(CareerRecord& record)
 {
     record = CareerRecord{};
@@ -61,8 +61,11 @@ void set_career_defaults(CareerRecord& record)
     record.defaultsWord = 1;
 }
 
-bool load_career(CareerRecord& record)
+bool load_career(CareerRecord& record, CareerFileInfo* info)
 {
+    CareerFileInfo ignored;
+    if (!info) info = &ignored;
+    *info = CareerFileInfo{};
     set_career_defaults(record);
     std::string path = career_path();
     FILE* f = sys_fopen(path.c_str(), "rb");
@@ -70,6 +73,7 @@ bool load_career(CareerRecord& record)
         log_msg("No career file exists yet.");
         return false;
     }
+    info->exists = true;
     uint8_t lengthWord[4];
     if (fread(lengthWord, 1, sizeof lengthWord, f) != sizeof lengthWord) {
         fclose(f);
@@ -77,6 +81,8 @@ bool load_career(CareerRecord& record)
         return false;
     }
     uint32_t length = get_u32(lengthWord);
+    info->lengthRead = true;
+    info->lengthWord = length;
     if (length > kCareerRecordSize) {
         // The record has room for 60 bytes; whatever a longer file holds beyond them is not ours.
         log_msg("Career file announces %u bytes, reading the first %u.", length, kCareerRecordSize);
@@ -86,8 +92,11 @@ bool load_career(CareerRecord& record)
     uint8_t bytes[kCareerRecordSize];
     encode(record, bytes);
     size_t got = fread(bytes, 1, length, f);
+    info->bytesRead = uint32_t(got);
+    info->trailingBytes = fgetc(f) != EOF;
     fclose(f);
     decode(bytes, record);
+    info->difficulty = record.difficulty;
     if (record.difficulty > DIFFICULTY_HARD) {
         log_msg("Career file holds difficulty %u, using NORMAL.", record.difficulty);
         record.difficulty = DIFFICULTY_NORMAL;

@@ -1,6 +1,7 @@
 // The career record (unlocked levels, difficulty), its file career.dat and the progress rules.
 #pragma once
 #include <cstdint>
+#include <string>
 
 constexpr int kCareerLevels = 12;
 constexpr uint32_t kCareerRecordSize = 60;
@@ -22,9 +23,22 @@ struct CareerRecord {
 };
 static_assert(sizeof(CareerRecord) == kCareerRecordSize, "the career record is 60 bytes");
 
+// What load_career met in the file, for a check of it.
+struct CareerFileInfo {
+    bool exists = false;
+    uint32_t lengthWord = 0;     // the record length the file announces
+    bool lengthRead = false;
+    uint32_t bytesRead = 0;      // of the record
+    bool trailingBytes = false;  // the file goes on after what was read
+    uint32_t difficulty = 0;     // as stored, before an unknown one is replaced by NORMAL
+};
+
 // Fills the record from "<program folder>career.dat", starting from the defaults (level 1 unlocked,
 // NORMAL). True when the whole record the file announces was read; a length above 60 reads 60 bytes.
-bool load_career(CareerRecord& record);
+// With info, also tells what the file held.
+bool load_career(CareerRecord& record, CareerFileInfo* info = nullptr);
+// "<program folder>career.dat"
+std::string career_path();
 // Writes the 64-byte file through a temporary file in the same folder that then replaces the old one,
 // so a failed save leaves the previous career in place. True on success.
 bool save_career(const CareerRecord& record);

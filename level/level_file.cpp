@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/app_state.h"
+#include "level/script_keywords.h"
 #include "level/text_parse.h"
 #include "util/log.h"
 #include "util/strings.h"
@@ -14,7 +15,7 @@ void level_file_name(int levelNumber, char* out, size_t outSize)
     snprintf(out, outSize, "\\logic\\levels\\level%d.txt", levelNumber);
 }
 
-bool scan_level_file(int levelNumber, const char* const* keywords, int keywordCount,
+bool scan_level_file(int levelNumber, const ScriptKeyword* keywords, int keywordCount,
                      const std::function<void(CTextParse&, int)>& act)
 {
     char name[64];
@@ -28,7 +29,7 @@ bool scan_level_file(int levelNumber, const char* const* keywords, int keywordCo
         // never be cut down into a keyword.
         const char* keyword = parser.word(1);
         for (int i = 0; i < keywordCount; ++i) {
-            if (strcmp(keyword, keywords[i]) == 0) {
+            if (strcmp(keyword, keywords[i].name) == 0) {
                 act(parser, i);
                 break;
             }

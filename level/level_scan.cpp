@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "level/level_file.h"
+#include "level/script_keywords.h"
 #include "level/text_parse.h"
 #include "util/log.h"
 
@@ -16,8 +17,6 @@ bool level_known(const LevelScript& script)
     log_msg("Error, can't scan sprites no file open");
     return false;
 }
-
-const char* const kHardBoxKeywords[] = {"add_hardbox"};
 
 enum SpriteKeyword {
     K_SPRITE_CLEAR,
@@ -37,22 +36,7 @@ enum SpriteKeyword {
     K_COUNT
 };
 
-const char* const kSpriteKeywords[K_COUNT] = {
-    "sprite_clear",
-    "filename",
-    "animation_active",
-    "cordinates",
-    "scale",
-    "set_sort",
-    "orientation",
-    "set_cannon",
-    "sprite_create",
-    "ambient_sound_activate",
-    "set_ambient_sound1",
-    "set_ambient_sound2",
-    "set_boss_intro_wave",
-    "set_intro_text",
-};
+static_assert(K_COUNT == kSpriteKeywordCount, "one table entry per sprite keyword");
 
 void clear_template(SpriteTemplate& t)
 {
@@ -70,7 +54,7 @@ void clear_template(SpriteTemplate& t)
 void apply_sprite_line(LevelScript& s, std::vector<SpriteTemplate>& created, CTextParse& p, int keyword)
 {
     SpriteTemplate& t = s.sprite;
-    const char* name = kSpriteKeywords[keyword];
+    const char* name = kSpriteKeywords[keyword].name;
     switch (keyword) {
     case K_SPRITE_CLEAR: clear_template(t); break;
     case K_FILENAME: store_text(t.pictureName, p.word(2), name); break;
@@ -108,7 +92,7 @@ bool read_hard_boxes(const LevelScript& script, std::vector<HardBoxLine>& boxes)
 {
     if (!level_known(script))
         return false;
-    return scan_level_file(script.levelNumber, kHardBoxKeywords, 1, [&boxes](CTextParse& p, int) {
+    return scan_level_file(script.levelNumber, kHardBoxKeywords, kHardBoxKeywordCount, [&boxes](CTextParse& p, int) {
         HardBoxLine box;
         box.rect.left = p.int_word(2);
         box.rect.top = p.int_word(3);

@@ -2,6 +2,7 @@
 #include "level/level_script.h"
 
 #include "level/level_file.h"
+#include "level/script_keywords.h"
 #include "level/text_parse.h"
 
 void reset_level_script(LevelScript& s)
@@ -56,32 +57,11 @@ enum SettingsKeyword {
     K_COUNT
 };
 
-const char* const kSettingsKeywords[K_COUNT] = {
-    "background_graphic",
-    "set_intro_scroller_background",
-    "set_intro_scroller_text",
-    "level_name",
-    "set_field_start",
-    "set_field_end",
-    "set_scale_mod",
-    "rect_playfield",
-    "kills_required_to_continue",
-    "creatures_to_spawn",
-    "max_creatures_on_screen_at_once",
-    "spawn_delay_min",
-    "spawn_delay_max",
-    "initial_delay",
-    "main_enemy",
-    "secondary_enemy",
-    "next_level",
-    "set_boss",
-    "set_dragon_flys",
-    "set_start_position",
-};
+static_assert(K_COUNT == kSettingsKeywordCount, "one table entry per settings keyword");
 
 void apply_setting(LevelScript& s, CTextParse& p, int keyword)
 {
-    const char* name = kSettingsKeywords[keyword];
+    const char* name = kSettingsKeywords[keyword].name;
     switch (keyword) {
     case K_BACKGROUND: store_text(s.backgroundName, p.word(2), name); break;
     case K_STORY_BACKGROUND: store_text(s.storyBackground, p.word(2), name); break;

@@ -27,6 +27,7 @@ bool CTextParse::open(const char* name)
 {
     close();
     lineBuffer[0] = '\0';
+    lineNumber = 0;
     std::string path = std::string(baseFolder) + (name ? name : "");
     file = sys_fopen(path.c_str(), "r");
     if (!file) {
@@ -69,11 +70,13 @@ bool CTextParse::next_line(char** out)
         --length;
     bool cut = dropped > 1 || (dropped == 1 && lastDropped != '\r');
     lineBuffer[length] = '\0';
+    lineCut = cut;
     if (cut)
         log_msg("Line longer than %d characters, the rest is skipped: %.40s..", static_cast<int>(kBufferSize - 1),
                 lineBuffer);
     if (out)
         *out = lineBuffer;
+    ++lineNumber;
     return true;
 }
 

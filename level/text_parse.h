@@ -31,9 +31,15 @@ public:
     void close();
 
     const char* line() const { return lineBuffer; }
+    // The number of the current line, counting from 1 since open (0 before the first line).
+    int line_number() const { return lineNumber; }
+    // The current line was longer than a line buffer holds and lost its end.
+    bool line_was_cut() const { return lineCut; }
 
 private:
     FILE* file = nullptr;
+    int lineNumber = 0;
+    bool lineCut = false;
     char baseFolder[kBaseSize] = {};
     char lineBuffer[kBufferSize] = {};
     char wordBuffer[kBufferSize] = {};

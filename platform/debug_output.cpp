@@ -5,6 +5,7 @@
 #include <cstring>
 
 static FILE* g_log_file = nullptr;
+static bool g_silent = false;
 
 bool debug_output_open(const std::string& path)
 {
@@ -25,8 +26,11 @@ void debug_output_close()
     g_log_file = nullptr;
 }
 
+void debug_output_silence() { g_silent = true; }
+
 void sys_debug_output(const char* text)
 {
+    if (g_silent) return;
     FILE* out = g_log_file ? g_log_file : stderr;
     // The game ends its lines with CR LF; a Linux log wants plain LF.
     size_t n = std::strlen(text);

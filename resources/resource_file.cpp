@@ -26,7 +26,8 @@ char g_extractFolder[kResourcePathSize] = {};
 
 bool is_separator(char c) { return c == '/' || c == '\\'; }
 
-// An entry may only name a place inside the folder it is unpacked into.
+}  // namespace
+
 bool entry_name_is_safe(const char* name)
 {
     if (is_separator(name[0])) return false;
@@ -40,6 +41,8 @@ bool entry_name_is_safe(const char* name)
     }
     return true;
 }
+
+namespace {
 
 // Extracts the archive's current entry; UNZ_OK when it counts as done.
 int extract_current_entry(unzFile zip)

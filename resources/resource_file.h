@@ -34,5 +34,7 @@ bool unzip_file(const char* archive, const char* entry);
 // The archive that holds a relative name: the name with everything after its last "." replaced by "zip".
 // Writes program folder + that into out; false when it does not fit.
 bool archive_path_for(const char* name, char* out, int out_size);
+// An entry name may only name a place inside the folder it is unpacked into: no root, drive or "..".
+bool entry_name_is_safe(const char* name);
 // The part of a name after its last backslash or slash.
 const char* base_name_of(const char* name);

@@ -10,26 +10,34 @@
 #include "util/log.h"
 #include "util/strings.h"
 
-namespace {
 // gmean goes last: an interrupted first start still finds its archive and runs the whole check again.
-const char* const kCreatureFolders[] = {"ant", "snow", "zombie", "gmean"};
-}  // namespace
+const char* const kCreatureFolders[kCreatureArchiveCount] = {"ant", "snow", "zombie", "gmean"};
+const char* const kDecompressPicture = "graphics\\interface\\decompress.png";
+
+void creature_archive_name(const char* folder, char* out, size_t outSize)
+{
+    std::snprintf(out, outSize, "graphics\\%s\\%s.zip", folder, folder);
+}
 
 void decompress_graphics()
 {
+    char trigger[256];
     char path[512];
-    std::snprintf(path, sizeof path, "%sgraphics\\gmean\\gmean.zip", AppState.programDir);
+    creature_archive_name(kCreatureFolders[kCreatureArchiveCount - 1], trigger, sizeof trigger);
+    std::snprintf(path, sizeof path, "%s%s", AppState.programDir, trigger);
     if (!file_exists(path)) return;
     log_msg("Decompressing graphics.");
 
     // The picture stays on the display while the work runs.
-    load_screen_picture("graphics\\interface\\decompress.png", AppState.backBuffer);
+    load_screen_picture(kDecompressPicture, AppState.backBuffer);
     MenuList.think_all();
     MenuList.draw_all();
     present();
 
     for (const char* name : kCreatureFolders) {
-        std::snprintf(path, sizeof path, "%sgraphics\\%s\\%s.zip", AppState.programDir, name, name);
+        char archive[256];
+        creature_archive_name(name, archive, sizeof archive);
+        std::snprintf(path, sizeof path, "%s%s", AppState.programDir, archive);
         if (!file_exists(path)) {
             log_msg("Can't unzip %s.", path);
             continue;

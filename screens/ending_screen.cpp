@@ -7,6 +7,7 @@
 #include "game/well_known_ids.h"
 #include "graphics/font_rast.h"
 #include "screens/ending_screen.h"
+#include "screens/screen_files.h"
 #include "screens/screens.h"
 #include "sound/sound_table.h"
 #include "util/log.h"
@@ -83,8 +84,7 @@ void ending_step()
     switch (g_step) {
     case 1: {
         // Rises into view from below the screen and stops near the middle.
-        g_pictureIds[0] = new_picture(1, "graphics\\misc\\goddess_sshot1.png", AppState.screenWidth / 2,
-                                      AppState.screenHeight + 120);
+        g_pictureIds[0] = new_picture(1, kEndingPictures[0], AppState.screenWidth / 2, AppState.screenHeight + 120);
         if (CSceneSprite* sprite = find_sprite(g_pictureIds[0])) {
             sprite->set_speed(0.41f);
             sprite->move_by(0.0f, float(-150 - AppState.screenHeight / 2));
@@ -94,15 +94,15 @@ void ending_step()
     case 8: new_text("Torvessa has been defeated."); break;
     case 12: fade_out_picture(1); break;
     case 13: remove_text(); break;
-    case 14: show_picture(2, "graphics\\misc\\goddess_sshot2.png"); break;
+    case 14: show_picture(2, kEndingPictures[1]); break;
     case 17: new_text("The world has been saved."); break;
     case 22: remove_text(); break;
     case 23: fade_out_picture(2); break;
-    case 26: show_picture(3, "graphics\\misc\\goddess_sshot3.png"); break;
+    case 26: show_picture(3, kEndingPictures[2]); break;
     case 29: new_text("You have done well."); break;
     case 34: remove_text(); break;
     case 35: fade_out_picture(3); break;
-    case 38: show_picture(4, "graphics\\misc\\goddess_sshot4.png"); break;
+    case 38: show_picture(4, kEndingPictures[3]); break;
     case 41: new_text("The End!"); break;
     default: break;
     }
@@ -118,7 +118,7 @@ void enter_ending()
     std::memset(AppState.background, 0, size_t(AppState.screenWidth) * size_t(AppState.screenHeight) * sizeof(uint16_t));
     AppState.screenState = STATE_ENDING;
     menu_reset_pending();
-    g_quitId = menu_add_button("graphics\\interface\\quit.tga", nullptr, 190, 300, false, 1000);
+    g_quitId = menu_add_button(kEndingQuitButton, nullptr, 190, 300, false, 1000);
     WellKnownIds[MENU_SLOT_QUIT] = g_quitId;
     g_step = 0;
     ending_step();

@@ -7,6 +7,7 @@
 #include "app/input.h"
 #include "game/ambient_sound.h"
 #include "game/hero.h"
+#include "game/hud_files.h"
 #include "game/image_button.h"
 #include "game/level_controller.h"
 #include "game/level_progress.h"
@@ -162,8 +163,8 @@ void start_level(int levelNumber)
     Playfield.draw_background(AppState.background);
 
     clear_well_known_ids();
-    WellKnownIds[SLOT_QUIT_BUTTON] = add_button("graphics\\interface\\quit.tga", 192, 298);
-    WellKnownIds[SLOT_PAUSE_BUTTON] = add_button("graphics\\interface\\pause.tga", 124, 298);
+    WellKnownIds[SLOT_QUIT_BUTTON] = add_button(kQuitButtonPicture, 192, 298);
+    WellKnownIds[SLOT_PAUSE_BUTTON] = add_button(kPauseButtonPicture, 124, 298);
     WellKnownIds[SLOT_LEVEL_CONTROLLER] = GameList.adopt(new CLevelController(&GameList));
     auto* line = new CMessageLine;
     if ((WellKnownIds[SLOT_MESSAGE_LINE] = GameList.adopt(line))) line->place(-40, 53);
@@ -182,7 +183,7 @@ void start_level(int levelNumber)
 
     auto* meter = new CMeter;
     if ((g_heroMeterId = GameList.adopt(meter))) {
-        meter->create(&GameList, "", "graphics\\misc\\time_meter.tga", 3, 307);
+        meter->create(&GameList, "", kMeterBarPicture, 3, 307);
         meter->set_range(0.0f, float(kHeroMeterMax));
         meter->set_rate(0.1f);
         meter->set_value(float(kHeroMeterMax));

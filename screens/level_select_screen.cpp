@@ -9,6 +9,7 @@
 #include "game/well_known_ids.h"
 #include "level/career.h"
 #include "screens/game_screen.h"
+#include "screens/screen_files.h"
 #include "screens/screens.h"
 
 namespace {
@@ -19,7 +20,7 @@ uint32_t g_backId = 0;
 void add_level_button(int n)
 {
     char file[64];
-    std::snprintf(file, sizeof file, "graphics\\interface\\level_%d.png", n);
+    level_button_picture(n, file, sizeof file);
     const int x = n % 2 ? 15 : 127;
     const int y = 105 + 30 * ((n - 1) / 2);
     const uint32_t id = menu_add_button(file, nullptr, x, y, true);
@@ -38,10 +39,10 @@ void add_level_button(int n)
 
 void enter_level_select()
 {
-    load_screen_picture("graphics\\interface\\level_main.png", AppState.background);
+    load_screen_picture(kLevelSelectPicture, AppState.background);
     AppState.screenState = STATE_LEVEL_SELECT;
     menu_reset_pending();
-    g_backId = menu_add_button("graphics\\interface\\level_back.png", nullptr, 10, 283, true);
+    g_backId = menu_add_button(kLevelSelectBackButton, nullptr, 10, 283, true);
     WellKnownIds[MENU_SLOT_BACK] = g_backId;
     load_career(LevelProgress.career);
     // Level 1 is always open, whatever the file says; the file itself is left alone.

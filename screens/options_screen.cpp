@@ -11,6 +11,7 @@
 #include "level/career.h"
 #include "platform/events.h"
 #include "platform/message_box.h"
+#include "screens/screen_files.h"
 #include "screens/screens.h"
 #include "sound/sound_table.h"
 #include "sound/volume.h"
@@ -27,9 +28,9 @@ struct DifficultyPicture {
     int x, y;
 };
 const DifficultyPicture kDifficultyPictures[kDifficulties] = {
-    {DIFFICULTY_EASY, "graphics\\interface\\options_easy.tga", 24, 216},
-    {DIFFICULTY_NORMAL, "graphics\\interface\\options_NORMAL.tga", 89, 216},
-    {DIFFICULTY_HARD, "graphics\\interface\\options_HARD.tga", 154, 216},
+    {DIFFICULTY_EASY, kOptionsEasy, 24, 216},
+    {DIFFICULTY_NORMAL, kOptionsNormal, 89, 216},
+    {DIFFICULTY_HARD, kOptionsHard, 154, 216},
 };
 
 uint32_t g_backId = 0;
@@ -58,7 +59,7 @@ void create_volume_slider()
     // Added first so its buttons can carry its id as their click result.
     g_sliderId = MenuList.adopt(slider);
     if (!g_sliderId) return;
-    slider->create_buttons("graphics\\interface\\options_circle_02.tga", "graphics\\interface\\options_circle_01.tga");
+    slider->create_buttons(kOptionsDotOff, kOptionsDotOn);
     // A start-up volume word whose right channel is 0x8000 or more reads as negative and shows as 0.
     slider->set_range(0.0f, 65535.0f, float(AppState.volume));
     WellKnownIds[MENU_SLOT_OPTIONS] = g_sliderId;
@@ -92,20 +93,20 @@ void choose_difficulty(int index)
 void enter_options()
 {
     char path[512];
-    std::snprintf(path, sizeof path, "%sgraphics\\interface\\options_main.tga", AppState.programDir);
+    std::snprintf(path, sizeof path, "%s%s", AppState.programDir, kOptionsPicture);
     if (!file_exists(path)) {
         log_error("Error, couldn't find %s.", path);
         post_quit_message(0);
         return;
     }
-    if (!load_screen_picture("graphics\\interface\\options_main.tga", AppState.background)) {
+    if (!load_screen_picture(kOptionsPicture, AppState.background)) {
         log_error("Error reading tga file");
         post_quit_message(0);
         return;
     }
     AppState.screenState = STATE_OPTIONS;
     menu_reset_pending();
-    g_backId = menu_add_button("graphics\\interface\\options_back.tga", nullptr, 10, 283, true);
+    g_backId = menu_add_button(kOptionsBackButton, nullptr, 10, 283, true);
     WellKnownIds[MENU_SLOT_BACK] = g_backId;
     load_career(LevelProgress.career);
     create_volume_slider();
@@ -132,7 +133,7 @@ void options_frame()
         if (id == g_sliderId && id) {
             apply_slider_volume();
             menu_reset_pending();
-            play_sound("sounds\\click.wav");
+            play_sound(kClickSound);
             return;
         }
         for (int i = 0; i < kDifficulties; i++)

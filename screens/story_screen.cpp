@@ -8,6 +8,7 @@
 #include "game/well_known_ids.h"
 #include "graphics/font_rast.h"
 #include "screens/game_screen.h"
+#include "screens/screen_files.h"
 #include "screens/screens.h"
 #include "sound/sound_table.h"
 
@@ -47,8 +48,7 @@ void enter_story(const char* backgroundPath, const char* text)
     load_screen_picture(backgroundPath, AppState.background);
     AppState.screenState = STATE_STORY;
     menu_reset_pending();
-    g_continueId = menu_add_button("graphics\\interface\\scroll_thing_01.jpg", "graphics\\interface\\scroll_thing_02.jpg",
-                                   0, 253, false, 1000);
+    g_continueId = menu_add_button(kStoryContinue, kStoryContinuePressed, 0, 253, false, 1000);
     WellKnownIds[MENU_SLOT_GO] = g_continueId;
     add_story_text(text);
 }

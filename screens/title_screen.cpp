@@ -5,6 +5,7 @@
 #include "game/well_known_ids.h"
 #include "platform/events.h"
 #include "screens/decompress.h"
+#include "screens/screen_files.h"
 #include "screens/screens.h"
 #include "sound/sound_table.h"
 
@@ -18,15 +19,15 @@ bool g_quitting = false;
 
 void enter_title()
 {
-    play_sound("sounds\\mbank2.wav");
-    load_screen_picture("graphics\\interface\\title_main.jpg", AppState.background);
+    play_sound(kTitleSound);
+    load_screen_picture(kTitlePicture, AppState.background);
     AppState.screenState = STATE_TITLE;
     menu_reset_pending();
     g_quitting = false;
     // The button art is part of the background; these show only from the tap until the screen changes.
-    g_playId = menu_add_button("graphics\\interface\\title_play_02.jpg", nullptr, 171, 167, true);
-    g_quitId = menu_add_button("graphics\\interface\\title_quit_02.jpg", nullptr, 183, 245, true);
-    g_optionsId = menu_add_button("graphics\\interface\\title_options_02.jpg", nullptr, 145, 207, true);
+    g_playId = menu_add_button(kTitlePlayButton, nullptr, 171, 167, true);
+    g_quitId = menu_add_button(kTitleQuitButton, nullptr, 183, 245, true);
+    g_optionsId = menu_add_button(kTitleOptionsButton, nullptr, 145, 207, true);
     WellKnownIds[MENU_SLOT_GO] = g_playId;
     WellKnownIds[MENU_SLOT_QUIT] = g_quitId;
     WellKnownIds[MENU_SLOT_OPTIONS] = g_optionsId;

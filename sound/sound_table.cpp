@@ -6,6 +6,16 @@
 #include "app/app_state.h"
 #include "resources/resource_file.h"
 
+const char* const kClickSound = "sounds\\click.wav";
+const char* const kWinfireSound = "sounds\\winfire.wav";
+
+const char* sound_file_played(const char* name)
+{
+    if (std::strcmp(name, kClickSound) == 0) return "sounds\\sel1.wav";
+    if (std::strcmp(name, kWinfireSound) == 0) return "sounds\\god-h.wav";
+    return name;
+}
+
 // Made on first use from its file; stopped and played once, so a second play restarts it.
 static void restart_shared(std::unique_ptr<CWave>& slot, const char* file)
 {
@@ -38,10 +48,10 @@ int play_sound(const char* name)
         snd_powerup.play();
     else if (std::strcmp(name, "sounds\\axe.wav") == 0)
         snd_axe.play();
-    else if (std::strcmp(name, "sounds\\click.wav") == 0)
-        restart_shared(wave_click, "sounds\\sel1.wav");
-    else if (std::strcmp(name, "sounds\\winfire.wav") == 0)
-        restart_shared(wave_winfire, "sounds\\god-h.wav");
+    else if (std::strcmp(name, kClickSound) == 0)
+        restart_shared(wave_click, sound_file_played(name));
+    else if (std::strcmp(name, kWinfireSound) == 0)
+        restart_shared(wave_winfire, sound_file_played(name));
     else
         play_other(name);
     return 1;
