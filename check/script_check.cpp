@@ -300,11 +300,11 @@ void ScriptChecker::check_playfield(int backgroundHeight)
     }
     if (backgroundHeight > 0 && has("set_field_start") && has("set_field_end")) {
         if (s.fieldStart < 0 || s.fieldStart > backgroundHeight || s.fieldEnd < 0 || s.fieldEnd > backgroundHeight)
-            warning(line_of("set_field_end"),
+            warning(line_of("set_field_start"),
                     "the depth band (field start %d, field end %d) reaches outside the background's height %d",
                     s.fieldStart, s.fieldEnd, backgroundHeight);
         else if (s.fieldStart < s.fieldEnd)
-            warning(line_of("set_field_end"),
+            warning(line_of("set_field_start"),
                     "field start %d is below field end %d, so walkers grow as they go away from the viewer",
                     s.fieldStart, s.fieldEnd);
     }

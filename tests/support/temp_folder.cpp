@@ -77,13 +77,11 @@ bool copy_game_folder(const std::string& dst)
     return !ec;
 }
 
-RunResult run_game(const std::vector<std::string>& args, int timeout_seconds)
+int spawn_game(const std::vector<std::string>& args, const std::string& outputPath, int timeoutSeconds)
 {
-    RunResult r;
-    std::string out_path = (fs::temp_directory_path() / ("vorlaine-run-" + std::to_string(::getpid()) + ".txt")).string();
     pid_t pid = ::fork();
     if (pid == 0) {
-        FILE* out = std::fopen(out_path.c_str(), "w");
+        FILE* out = std::fopen(outputPath.c_str(), "w");
         if (out) {
             ::dup2(fileno(out), 1);
             ::dup2(fileno(out), 2);
@@ -94,10 +92,18 @@ RunResult run_game(const std::vector<std::string>& args, int timeout_seconds)
         std::vector<std::string> copy = args;
         for (auto& a : copy) argv.push_back(a.data());
         argv.push_back(nullptr);
-        ::alarm(unsigned(timeout_seconds));
+        ::alarm(unsigned(timeoutSeconds));
         ::execv(bin.c_str(), argv.data());
         std::_Exit(127);
     }
+    return int(pid);
+}
+
+RunResult run_game(const std::vector<std::string>& args, int timeout_seconds)
+{
+    RunResult r;
+    std::string out_path = (fs::temp_directory_path() / ("vorlaine-run-" + std::to_string(::getpid()) + ".txt")).string();
+    const pid_t pid = spawn_game(args, out_path, timeout_seconds);
     int status = 0;
     ::waitpid(pid, &status, 0);
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);

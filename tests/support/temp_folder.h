@@ -33,5 +33,8 @@ struct RunResult {
     int exitCode = -1;
     std::string output;  // standard output and error together
 };
+// Starts the real game binary with these arguments, its standard output and error going to outputPath, and
+// a limit of timeoutSeconds on its life; the process id.
+int spawn_game(const std::vector<std::string>& args, const std::string& outputPath, int timeoutSeconds);
 // Runs the real game binary with these arguments and waits for it.
 RunResult run_game(const std::vector<std::string>& args, int timeout_seconds = 300);
