@@ -26,8 +26,8 @@ bool sys_folder_exists(const char* path)
 std::vector<std::string> sys_list_folder(const char* path)
 {
     std::vector<std::string> names;
-    std::string real = sys_resolve_path(path);
-    if (real.empty()) real = ".";
+    const std::string resolved = sys_resolve_path(path);
+    const std::string real = resolved.empty() ? std::string(".") : resolved;
     DIR* d = ::opendir(real.c_str());
     if (!d) return names;
     while (dirent* e = ::readdir(d)) {

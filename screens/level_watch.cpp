@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "app/main_window.h"
 #include "check/check_context.h"
 #include "check/script_check.h"
 #include "check/script_diff.h"
@@ -31,12 +32,23 @@ Watch g_watch;
 
 std::string script_path(int level) { return std::string(AppState.programDir) + level_script_name(level); }
 
+// Checks the level's script as it stands. The loaders the check runs report a broken picture with an error
+// box as well; the check tells its problems itself, and a box would stop the level being played.
+void check_script(int level, CheckContext& context, ScriptFacts& facts)
+{
+    const bool window = main_window_exists();
+    set_main_window_exists(false);
+    check_level_script(level, context, &facts);
+    set_main_window_exists(window);
+    context.report.sort();
+}
+
 // The file's statements as they stand, for telling later what an edit changed.
 ScriptStatements read_statements(int level)
 {
     CheckContext context;
     ScriptFacts facts;
-    check_level_script(level, context, &facts);
+    check_script(level, context, facts);
     return facts.statements;
 }
 
@@ -82,8 +94,7 @@ void level_watch_frame()
     const char* file = base_name_of(name.c_str());
     CheckContext context;
     ScriptFacts facts;
-    check_level_script(level, context, &facts);
-    context.report.sort();
+    check_script(level, context, facts);
     if (const Problem* first = context.report.first_error()) {
         log_msg("%s changed but has %d error(s); the level plays on as it was.", file, context.report.errors());
         for (const Problem& p : context.report.problems()) log_msg("%s", format_problem(p).c_str());
