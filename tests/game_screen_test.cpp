@@ -229,4 +229,24 @@ TEST_F(GameScreenTest, TheQuitButtonLeavesAtOnceForTheTitle)
     EXPECT_EQ(current_hero(), nullptr);
 }
 
+TEST_F(GameScreenTest, TheLevelsAmbientSoundsPlayOnceTheLevelIsBuilt)
+{
+    // The ambient lines are read by the sprite scanner, after the ambient-sound thing is made.
+    level(3, playable("set_ambient_sound1|sounds\\birds.wav\n"
+                      "set_ambient_sound2|sounds\\wind.wav\n"
+                      "ambient_sound_activate|400|401\n"));
+    LogCapture log;
+    start_level_directly(3);
+    ASSERT_EQ(AppState.screenState, STATE_GAME);
+    const std::string birds = "Can't find sound file " + dir.path() + "sounds\\birds.wav.";
+    const std::string wind = "Can't find sound file " + dir.path() + "sounds\\wind.wav.";
+    advance(10);  // 360 ms after the first frame: not yet
+    EXPECT_FALSE(log.contains(birds) || log.contains(wind));
+    advance(1);
+    EXPECT_TRUE(log.contains(birds) || log.contains(wind));
+    advance(200);  // one or the other every 400 ms
+    EXPECT_TRUE(log.contains(birds));
+    EXPECT_TRUE(log.contains(wind));
+}
+
 }  // namespace
