@@ -213,4 +213,50 @@ TEST_F(SpellTest, ABomberDropsFireballsThatHurtWhatTheyLandOn)
     EXPECT_EQ(count_of<CDragonFly>(list), 0);
 }
 
+TEST_F(SpellTest, AHighFlierCrossesTheSkyInSight)
+{
+    // A fly the size of the game's own: 81 x 63.
+    write_strip(dir, "graphics/dfly/dfly_fly_6_00", 2, 81, 63);
+    auto* fly = new CDragonFly;
+    list.add_thing(fly);
+    for (unsigned seed = 1; seed < 50; seed++) {
+        srand(seed);
+        fly->init();
+        if (!fly->bomber) break;
+    }
+    ASSERT_FALSE(fly->bomber);
+    TestScreen screen(0x1234);
+    const int whole = 81 * 63 - 1;  // every pixel but the key
+    int seen = 0, fullySeen = 0;
+    for (int i = 0; i < 400; i++) {
+        frame(40);
+        if (!count_of<CDragonFly>(list)) break;  // gone past the right edge
+        screen.clear();
+        fly->draw();
+        int drawn = 0, top = 320, bottom = -1;
+        for (int y = 0; y < 320; y++) {
+            const int n = screen.drawn_in_row(y);
+            drawn += n;
+            if (n && y < top) top = y;
+            if (n) bottom = y;
+        }
+        if (!drawn) continue;
+        seen++;
+        // In the sky: 20 below the top of the view and above the ground (the playfield starts at row 100).
+        EXPECT_GE(top, 20);
+        EXPECT_LE(bottom, 20 + 62);
+        // Across the middle of the view nothing of it is cut off.
+        const int onScreen = fly->x - int(Playfield.viewX);
+        if (onScreen >= 41 && onScreen <= 240 - 41) {
+            EXPECT_EQ(drawn, whole) << onScreen;
+            EXPECT_EQ(top, 20);
+            EXPECT_EQ(bottom, 20 + 62);
+            fullySeen++;
+        }
+    }
+    EXPECT_EQ(count_of<CDragonFly>(list), 0);  // it went on past the right edge and left
+    EXPECT_GT(fullySeen, 20);
+    EXPECT_GT(seen, fullySeen);  // coming in and going out it is partly seen
+}
+
 }  // namespace
