@@ -25,6 +25,8 @@ std::vector<std::string> ambient_sounds(const std::string& script)
 
 TEST(AmbientRun, LevelOneTriesBothOfItsAmbientSounds)
 {
+    if (!path_exists(std::string(VORLAINE_GAME_DIR) + "/logic/levels/level1.txt"))
+        GTEST_SKIP() << "no generated content in " << VORLAINE_GAME_DIR;
     TempFolder dir;
     const std::string data = dir.path() + "game/";
     ASSERT_TRUE(copy_game_folder(data));
