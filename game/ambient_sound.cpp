@@ -3,12 +3,6 @@
 #include "game/level_progress.h"
 #include "util/numeric.h"
 
-CAmbientSound::CAmbientSound()
-    : sound1(LevelProgress.script.ambientSound1), sound2(LevelProgress.script.ambientSound2)
-{
-    arm_delay();
-}
-
 void CAmbientSound::arm_delay()
 {
     const LevelScript& s = LevelProgress.script;
@@ -25,7 +19,14 @@ void CAmbientSound::mute(uint32_t ms)
 
 void CAmbientSound::think()
 {
-    if (!LevelProgress.script.ambientOn) return;
+    const LevelScript& s = LevelProgress.script;
+    if (!s.ambientOn) return;
+    if (!armed) {
+        sound1.set_name(s.ambientSound1);
+        sound2.set_name(s.ambientSound2);
+        arm_delay();
+        armed = 1;
+    }
     if (muted) {
         if (!muteTimer.ready()) return;
         muted = 0;

@@ -1,6 +1,7 @@
 // CCannon: the firing cycle of a scenery cannon — the shot, the whistle and the impact where the hero stood.
 #include "game/cannon.h"
 
+#include "app/app_state.h"
 #include "game/attack.h"
 #include "game/explosion.h"
 #include "game/level_progress.h"
@@ -59,6 +60,21 @@ CCannon::CCannon(const char* firing, int px, int py, const char* secondName, int
 
 void CCannon::think()
 {
+    if (pause && *pause) {
+        if (!held) {
+            held = 1;
+            heldSince = AppState.frameTime;
+        }
+        return;
+    }
+    if (held) {
+        // The pause is not part of the cycle: what was left of the wait, or of the shell's flight, is
+        // still left, so a shell never lands the moment play resumes without its warning.
+        const uint32_t pausedFor = AppState.frameTime - heldSince;
+        fireTimer.start += pausedFor;
+        flightTimer.start += pausedFor;
+        held = 0;
+    }
     switch (phase) {
     case WAITING:
         if (fireTimer.ready()) fire();
@@ -71,7 +87,7 @@ void CCannon::think()
         }
         break;
     case WHISTLING:
-        if (!(pause && *pause) && flightTimer.ready()) {
+        if (flightTimer.ready()) {
             impact();
             phase = WAITING;
             fireTimer.set_interval(next_shot_ms());

@@ -16,8 +16,8 @@ public:
     CCannon(const char* firing, int px, int py, const char* secondName, int x2, int y2, int32_t frameDelay);
 
     // Every 8000..10999 ms a shot from the next emplacement; the whistle 1400 ms later; the impact 5600 ms
-    // after that (unless paused): five bursts round the aim point, an area attack of 40 in a circle of 80
-    // that hurts the hero and monsters alike, and a shake.
+    // after that: five bursts round the aim point, an area attack of 40 in a circle of 80 that hurts the
+    // hero and monsters alike, and a shake. While the game is paused the whole cycle holds still.
     void think() override;
 
     void fire();
@@ -35,6 +35,8 @@ public:
     int32_t aimX = 0;
     int32_t aimY = 0;
     const uint8_t* pause = nullptr;
+    uint8_t held = 0;           // paused since heldSince (frame clock)
+    uint32_t heldSince = 0;
 };
 
 // What a shell on its way threatens: the point it comes down on and its blast radius at 100 % scale.

@@ -13,6 +13,7 @@ constexpr uint32_t kDragonFlyLifeMs = 100000000;
 constexpr uint32_t kBombMs = 1000;
 constexpr float kBomberHeight = 140.0f;
 constexpr int32_t kLeaveMargin = 80;
+constexpr int32_t kHighFlierTop = 20;  // below the top of the view
 
 }  // namespace
 
@@ -30,12 +31,18 @@ CDragonFly::CDragonFly()
 void CDragonFly::init()
 {
     int32_t px = int32_t(Playfield.viewX);
-    int32_t py = int32_t(Playfield.viewY) + 20;
+    int32_t py = int32_t(Playfield.viewY) + kHighFlierTop;
     bomber = random_below(2) == 0;
     if (bomber) {
         px -= 30;
         if (const CHero* hero = current_hero()) py = hero->y;
         heightAboveGround = kBomberHeight;
+    } else {
+        // The high flier is no walker: its picture, not its feet, runs 20 below the top of the view, so the
+        // whole of it crosses the sky in sight.
+        heightAboveGround = 0.0f;
+        set_position(px, py);
+        py += py - draw_top();
     }
     set_position(px, py);
     // A bomber flies at the depth it bombs; the high flier passes over at full size.

@@ -8,8 +8,9 @@
 class CDragonFly : public CProjectile {
 public:
     CDragonFly();
-    // Call once added to its list: the start at the view's left edge (or, as a bomber, 30 left of the view at
-    // the hero's height, flying 140 up with a big shadow), heading right.
+    // Call once added to its list: the start at the view's left edge with the top of its picture 20 below
+    // the top of the view (or, as a bomber, 30 left of the view at the hero's depth, flying 140 up with a big
+    // shadow), heading right.
     void init();
     // Leaves once off screen (80 to spare); unless paused a bomber over walkable ground drops a fireball
     // every 1000 ms; then flies.

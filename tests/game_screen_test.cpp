@@ -1,14 +1,19 @@
 // The game screen over real level files, headless: building a level, the level change and its chains, pause and quit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/app_state.h"
 #include "app/input.h"
+#include "game/game_services.h"
 #include "game/hero.h"
 #include "game/image_button.h"
 #include "game/level_progress.h"
+#include "game/message_line.h"
+#include "game/spell_bar.h"
 #include "game/spell_table.h"
 #include "game/thing_list.h"
 #include "game/well_known_ids.h"
@@ -227,6 +232,88 @@ TEST_F(GameScreenTest, TheQuitButtonLeavesAtOnceForTheTitle)
     EXPECT_EQ(AppState.screenState, STATE_TITLE);
     EXPECT_EQ(GameList.count(), 0);
     EXPECT_EQ(current_hero(), nullptr);
+}
+
+TEST_F(GameScreenTest, TheLevelsAmbientSoundsPlayOnceTheLevelIsBuilt)
+{
+    // The ambient lines are read by the sprite scanner, after the ambient-sound thing is made.
+    level(3, playable("set_ambient_sound1|sounds\\birds.wav\n"
+                      "set_ambient_sound2|sounds\\wind.wav\n"
+                      "ambient_sound_activate|400|401\n"));
+    LogCapture log;
+    start_level_directly(3);
+    ASSERT_EQ(AppState.screenState, STATE_GAME);
+    const std::string birds = "Can't find sound file " + dir.path() + "sounds\\birds.wav.";
+    const std::string wind = "Can't find sound file " + dir.path() + "sounds\\wind.wav.";
+    advance(10);  // 360 ms after the first frame: not yet
+    EXPECT_FALSE(log.contains(birds) || log.contains(wind));
+    advance(1);
+    EXPECT_TRUE(log.contains(birds) || log.contains(wind));
+    advance(200);  // one or the other every 400 ms
+    EXPECT_TRUE(log.contains(birds));
+    EXPECT_TRUE(log.contains(wind));
+}
+
+TEST_F(GameScreenTest, AHeldMessageIsClearOfAllFourSpellIconsAndTheirCounts)
+{
+    // The game's own pictures and font: level 1 with every spell on the bar, counts of three digits.
+    if (!path_exists(std::string(VORLAINE_GAME_DIR) + "/logic/levels/level1.txt"))
+        GTEST_SKIP() << "no generated content in " << VORLAINE_GAME_DIR;
+    ASSERT_TRUE(copy_game_folder(dir.path()));
+    ASSERT_TRUE(load_level(1));
+    reset_spell_table();
+    for (int32_t s = SPELL_FIREBALL; s <= SPELL_INCINERATE; s++) SpellTable[s].usesLeft = 100 + s;
+    start_level(1);
+    auto* line = dynamic_cast<CMessageLine*>(GameList.find_thing(WellKnownIds[SLOT_MESSAGE_LINE]));
+    auto* bar = dynamic_cast<CSpellBar*>(GameList.find_thing(LevelProgress.spellBarId));
+    ASSERT_NE(line, nullptr);
+    ASSERT_NE(bar, nullptr);
+    const std::string intro = LevelProgress.script.introText;
+    const std::vector<std::string> texts = {"Found Lightning. (10 uses)", "Found Super fireball. (5 uses)",
+                                            "The time gate has appeared", intro};
+    constexpr uint16_t kPanel = 10565;
+    for (size_t i = 0; i < texts.size(); i++) {
+        const uint32_t ms = 2000 + uint32_t(i);  // tells this message's hold from the one before
+        show_message(texts[i].c_str(), ms);
+        for (int f = 0; f < 200 && !(line->phase == MESSAGE_HOLDING && line->holdTime == ms); f++) advance();
+        ASSERT_EQ(line->phase, MESSAGE_HOLDING) << texts[i];
+        ASSERT_EQ(line->y, 53);
+        // Every pixel of the text is on screen as written: nothing is drawn over it.
+        int textPixels = 0, covered = 0, textTop = 60, textBottom = -1;
+        for (int r = 0; r < line->height; r++)
+            for (int c = 0; c + line->x < 240; c++) {
+                const uint16_t p = line->picture[r * line->width + c];
+                if (p == kPanel) continue;
+                textPixels++;
+                textTop = std::min(textTop, r);
+                textBottom = std::max(textBottom, r);
+                covered += AppState.backBuffer[(line->y + r) * 240 + line->x + c] != p;
+            }
+        EXPECT_GT(textPixels, 100) << texts[i];
+        EXPECT_EQ(covered, 0) << texts[i];
+
+        // Nothing of the spell bar lies in the text's rows.
+        uint16_t* const back = AppState.backBuffer;
+        uint16_t* const target = g_drawTarget;
+        int barBottom = -1;
+        {
+            TestScreen screen(0x1234);
+            for (uint32_t id : {bar->borderId, LevelProgress.spellIconIds[1], LevelProgress.spellIconIds[2],
+                                LevelProgress.spellIconIds[3], LevelProgress.spellIconIds[4], bar->labelIds[1],
+                                bar->labelIds[2], bar->labelIds[3], bar->labelIds[4]}) {
+                CThing* t = GameList.find_thing(id);
+                ASSERT_NE(t, nullptr);
+                t->draw();
+            }
+            for (int y = 0; y < 320; y++)
+                if (screen.drawn_in_row(y)) barBottom = y;
+        }
+        AppState.backBuffer = back;
+        g_drawTarget = target;
+        EXPECT_GT(barBottom, 30);
+        EXPECT_LT(barBottom, line->y + textTop) << texts[i] << ": text rows " << line->y + textTop << ".."
+                                                << line->y + textBottom;
+    }
 }
 
 }  // namespace

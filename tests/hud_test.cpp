@@ -275,15 +275,17 @@ TEST_F(HudTest, AmbientSoundPlaysOnItsDelayAndKeepsQuietWhileMuted)
     CManualWaveOut device;
     wave_out_select(&device);
     ASSERT_TRUE(write_bytes(dir.file("sounds/wind.wav"), wave_u8(1, std::vector<uint8_t>(200, 140))));
+    // Made as a level start makes it, before the sprite scanner has read the ambient lines.
+    auto* ambient = new CAmbientSound;
+    WellKnownIds[SLOT_AMBIENT_SOUND] = list.add_thing(ambient);
     LevelScript& s = LevelProgress.script;
     copy_text(s.ambientSound1, sizeof s.ambientSound1, "sounds\\wind.wav");
     s.ambientSound2[0] = '\0';
     s.ambientMin = 500;
     s.ambientMax = 500;  // equal bounds: exactly 500
     s.ambientOn = 1;
-    auto* ambient = new CAmbientSound;
-    WellKnownIds[SLOT_AMBIENT_SOUND] = list.add_thing(ambient);
 
+    frame_at(1000);  // the level's first frame: the delay starts
     frame_at(1499);
     EXPECT_EQ(mixer_playing_channels(), 0);
     frame_at(1500);

@@ -18,6 +18,7 @@
 #include "graphics/playfield.h"
 #include "support/log_capture.h"
 #include "support/monster_files.h"
+#include "support/scene_files.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -133,12 +134,6 @@ TEST_F(LevelControllerTest, TheBossPhaseStopsRegularSpawnsUntilAKillAfterTheBoss
     ASSERT_NE(boss, nullptr);
     EXPECT_TRUE(s.bossReleased);
 
-    // The regular monster lost its frames with every kind's; it shows a freshly loaded one.
-    CMonster* regular = first_monster(100);
-    ASSERT_NE(regular, nullptr);
-    uint8_t flip = 0;
-    EXPECT_EQ(regular->picture, regular->stripSet->slot[regular->direction].get_frame(regular->frame, &flip));
-
     for (int i = 0; i < 20; i++) tick(100);
     EXPECT_TRUE(controller->bossPhase);
     EXPECT_EQ(LevelProgress.monstersSpawned, 1);
@@ -236,6 +231,51 @@ TEST_F(LevelControllerTest, KillsDropPowerUpsAQuarterOfTheTimeAndHealthAOneTwelf
     EXPECT_NEAR(powerUps, kills / 4, 75);
     EXPECT_NEAR(health, kills / 12, 50);
     EXPECT_EQ(spells, (std::set<int32_t>{1, 2, 3, 4}));
+}
+
+TEST_F(LevelControllerTest, MonstersStillAboutWhenTheBossComesShowFramesLoadedAgain)
+{
+    for (int32_t kind : {100, 101, 108})
+        ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(kind), 3, 6));
+    LevelScript& s = LevelProgress.script;
+    s.mainEnemy = 100;
+    s.secondaryEnemy = 101;
+    s.bossKind = 108;
+    CLevelController* controller = start(2, 100, 10, 100, 101, 0);
+    for (int i = 0; i < 40 && (!first_monster(100) || !first_monster(101)); i++) tick(100);
+    CMonster* regulars[] = {first_monster(100), first_monster(101)};
+    ASSERT_NE(regulars[0], nullptr);
+    ASSERT_NE(regulars[1], nullptr);
+    AppState.frameScale = 10.0;  // as 100 ms frames run
+    for (int i = 0; i < 30; i++) tick(100);  // both have grown out of the ground
+    LevelProgress.kills = 2;
+    tick(10);
+    ASSERT_TRUE(controller->bossPhase);
+    for (int i = 0; i < 29; i++) tick(100);
+
+    // The moment the boss comes, before anything else thinks (a monster's own think would fetch a new frame
+    // only when its animation steps): every kind's frames were let go, and those still about are shown again.
+    regulars[0]->set_position(60, 200);  // in view and at full size, to be drawn
+    regulars[1]->set_position(180, 200);
+    for (CMonster* m : regulars) m->set_scale_percent(100);
+    AppState.frameTime += 100;
+    controller->think();
+    ASSERT_NE(first_monster(108), nullptr);
+    TestScreen screen(0x1234);
+    for (CMonster* m : regulars) {
+        const CGraphicStrip* strip = &m->stripSet->slot[m->direction];
+        while (strip->mirror && strip->source) strip = strip->source;
+        ASSERT_NE(strip->frames, nullptr) << m->kindNumber;
+        const size_t frameSize = size_t(strip->width) * strip->height;
+        EXPECT_EQ(m->picture, strip->frames + size_t(m->frame - 1) * frameSize) << m->kindNumber;
+        EXPECT_EQ(strip_frame_of(m->picture), m->frame);
+        screen.clear();
+        m->draw();
+        int drawn = 0;
+        for (int y = 0; y < 320; y++) drawn += screen.drawn_in_row(y);
+        EXPECT_GT(drawn, 0) << m->kindNumber;
+    }
+    list.draw_all();
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 // Spells over real strip files: owners spared, every victim in the circle, the last use, Incinerate's reach, edges.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "app/app_state.h"
+#include "game/cannon.h"
 #include "game/dragon_fly.h"
 #include "game/explosion.h"
 #include "game/hero.h"
@@ -211,6 +214,185 @@ TEST_F(SpellTest, ABomberDropsFireballsThatHurtWhatTheyLandOn)
     // The fly leaves once it is 80 past the view's right edge.
     for (int i = 0; i < 2000 && count_of<CDragonFly>(list); i++) frame(40);
     EXPECT_EQ(count_of<CDragonFly>(list), 0);
+}
+
+TEST_F(SpellTest, AHighFlierCrossesTheSkyInSight)
+{
+    // A fly the size of the game's own: 81 x 63.
+    write_strip(dir, "graphics/dfly/dfly_fly_6_00", 2, 81, 63);
+    auto* fly = new CDragonFly;
+    list.add_thing(fly);
+    for (unsigned seed = 1; seed < 50; seed++) {
+        srand(seed);
+        fly->init();
+        if (!fly->bomber) break;
+    }
+    ASSERT_FALSE(fly->bomber);
+    TestScreen screen(0x1234);
+    const int whole = 81 * 63 - 1;  // every pixel but the key
+    int seen = 0, fullySeen = 0;
+    for (int i = 0; i < 400; i++) {
+        frame(40);
+        if (!count_of<CDragonFly>(list)) break;  // gone past the right edge
+        screen.clear();
+        fly->draw();
+        int drawn = 0, top = 320, bottom = -1;
+        for (int y = 0; y < 320; y++) {
+            const int n = screen.drawn_in_row(y);
+            drawn += n;
+            if (n && y < top) top = y;
+            if (n) bottom = y;
+        }
+        if (!drawn) continue;
+        seen++;
+        // In the sky: 20 below the top of the view and above the ground (the playfield starts at row 100).
+        EXPECT_GE(top, 20);
+        EXPECT_LE(bottom, 20 + 62);
+        // Across the middle of the view nothing of it is cut off.
+        const int onScreen = fly->x - int(Playfield.viewX);
+        if (onScreen >= 41 && onScreen <= 240 - 41) {
+            EXPECT_EQ(drawn, whole) << onScreen;
+            EXPECT_EQ(top, 20);
+            EXPECT_EQ(bottom, 20 + 62);
+            fullySeen++;
+        }
+    }
+    EXPECT_EQ(count_of<CDragonFly>(list), 0);  // it went on past the right edge and left
+    EXPECT_GT(fullySeen, 20);
+    EXPECT_GT(seen, fullySeen);  // coming in and going out it is partly seen
+}
+
+// The scenery cannon: the shot, the whistle and the impact where the hero stood.
+class CannonTest : public SpellTest {
+protected:
+    void SetUp() override
+    {
+        SpellTest::SetUp();
+        write_strip(dir, "graphics/cannon/cannon_fire_00", 3, 30, 20);
+    }
+    CCannon* add_cannon()
+    {
+        auto* cannon = new CCannon("graphics\\cannon\\cannon_fire_00", 300, 110, "", 0, 0, 90);
+        list.add_thing(cannon);
+        return cannon;
+    }
+    // Steps of 1 ms until the cannon has fired or limit ms have passed; the time of the shot, or 0.
+    uint32_t until_fired(CCannon* cannon, uint32_t limit)
+    {
+        for (uint32_t waited = 0; waited < limit; waited++) {
+            frame(1);
+            if (cannon->phase != 0) return AppState.frameTime;
+        }
+        return 0;
+    }
+    int bursts() { return count_of<CExplosion>(list); }
+};
+
+TEST_F(CannonTest, ShotsComeEightToElevenSecondsApart)
+{
+    std::vector<CCannon*> cannons;
+    for (int i = 0; i < 24; i++) cannons.push_back(add_cannon());
+    const uint32_t armed = AppState.frameTime;
+    std::vector<uint32_t> after(cannons.size(), 0);
+    for (uint32_t waited = 0; waited < 11500; waited++) {
+        frame(1);
+        for (size_t i = 0; i < cannons.size(); i++)
+            if (!after[i] && cannons[i]->phase != 0) after[i] = AppState.frameTime - armed;
+    }
+    uint32_t earliest = 20000, latest = 0;
+    for (uint32_t ms : after) {
+        EXPECT_GE(ms, 8000u);
+        EXPECT_LE(ms, 10999u);
+        earliest = std::min(earliest, ms);
+        latest = std::max(latest, ms);
+    }
+    // Drawn anew for each cannon, over the whole window.
+    EXPECT_LT(earliest, 8600u);
+    EXPECT_GT(latest, 10400u);
+}
+
+TEST_F(CannonTest, TheWhistleFollowsTheShotAndTheImpactHurtsEverythingInTheCircle)
+{
+    // The blast centres 25 above where the hero stood, (200, 125); at full size it reaches 80.
+    TargetDummy* inside = add_dummy(279, 125);
+    TargetDummy* outside = add_dummy(281, 125);
+    TargetDummy* scenery = add_dummy(150, 140, 0);
+    CCannon* cannon = add_cannon();
+    const uint32_t shot = until_fired(cannon, 11000);
+    ASSERT_NE(shot, 0u);
+    EXPECT_EQ(cannon->aimX, 200);
+    EXPECT_EQ(cannon->aimY, 150);
+    EXPECT_TRUE(cannon->animating);  // the firing strip plays
+    hero->set_position(200, 150);     // she stands still for the test
+
+    think_after(list, 1399);
+    EXPECT_EQ(cannon->phase, 1);
+    think_after(list, 1);
+    EXPECT_EQ(cannon->phase, 2);  // the whistle
+    think_after(list, 5599);
+    EXPECT_EQ(bursts(), 0);
+    EXPECT_EQ(hero->health, kHeroFullHealth);
+    think_after(list, 1);
+    EXPECT_EQ(hero->health, kHeroFullHealth - 40);
+    EXPECT_EQ(inside->taken, 40);
+    EXPECT_EQ(scenery->taken, 40);
+    EXPECT_EQ(outside->hits, 0);
+    EXPECT_EQ(bursts(), 5);
+    int red = 0;
+    for (CThing* t = list.first_thing(); t; t = list.next_thing())
+        if (auto* e = dynamic_cast<CExplosion*>(t)) red += e->tintRed == 10.0f;
+    EXPECT_EQ(red, 1);
+    EXPECT_TRUE(Playfield.shakeActive);
+
+    // Once, and then the next shot is again 8 to 11 seconds away.
+    const uint32_t impact = AppState.frameTime;
+    const uint32_t next = until_fired(cannon, 11000);
+    EXPECT_EQ(inside->hits, 1);
+    ASSERT_NE(next, 0u);
+    EXPECT_GE(next - impact, 8000u);
+    EXPECT_LE(next - impact, 10999u);
+}
+
+TEST_F(CannonTest, NothingHappensWhilePausedAndThePauseDoesNotShortenTheWarning)
+{
+    // The pause button is handled in the frame before everything thinks: the cannon sees it at once.
+    auto set_paused = [&](uint8_t on) {
+        LevelProgress.paused = on;
+        think_after(list, 0);
+    };
+    // Paused from the start for 30 s: no shot. Unpaused, the wait goes on where it stopped.
+    CCannon* cannon = add_cannon();
+    const uint32_t armed = AppState.frameTime;
+    set_paused(1);
+    for (int i = 0; i < 300; i++) frame(100);
+    EXPECT_EQ(cannon->phase, 0);
+    EXPECT_FALSE(cannon->animating);
+    set_paused(0);
+    const uint32_t shot = until_fired(cannon, 11000);
+    ASSERT_NE(shot, 0u);
+    EXPECT_GE(shot - armed - 30000, 8000u);
+    EXPECT_LE(shot - armed - 30000, 10999u);
+
+    // Paused 1 s into the shell's flight, for 20 s: no whistle, no impact.
+    think_after(list, 1000);
+    set_paused(1);
+    for (int i = 0; i < 200; i++) frame(100);
+    EXPECT_EQ(cannon->phase, 1);
+    EXPECT_EQ(bursts(), 0);
+    EXPECT_EQ(hero->health, kHeroFullHealth);
+    set_paused(0);
+    // The warning it had left is still ahead: the whistle 1.4 s and the impact 7 s of play after the shot.
+    think_after(list, 399);
+    EXPECT_EQ(cannon->phase, 1);
+    think_after(list, 1);
+    EXPECT_EQ(cannon->phase, 2);
+    think_after(list, 5599);
+    EXPECT_EQ(bursts(), 0);
+    EXPECT_EQ(hero->health, kHeroFullHealth);
+    think_after(list, 1);
+    EXPECT_EQ(bursts(), 5);
+    EXPECT_EQ(hero->health, kHeroFullHealth - 40);
+    EXPECT_EQ(AppState.frameTime - shot - 20000, 7000u);
 }
 
 }  // namespace

@@ -77,6 +77,16 @@ bool copy_game_folder(const std::string& dst)
     return !ec;
 }
 
+void use_home_in(const TempFolder& folder)
+{
+    const std::string home = folder.path() + "home/";
+    ::setenv("HOME", home.c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (home + ".local/share").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (home + ".config").c_str(), 1);
+    ::setenv("XDG_CACHE_HOME", (home + ".cache").c_str(), 1);
+    ::setenv("XDG_STATE_HOME", (home + ".local/state").c_str(), 1);
+}
+
 int spawn_game(const std::vector<std::string>& args, const std::string& outputPath, int timeoutSeconds)
 {
     pid_t pid = ::fork();

@@ -28,6 +28,9 @@ std::string read_text(const std::string& path);
 bool path_exists(const std::string& path);
 // Copies the built program folder (build/game) into dst.
 bool copy_game_folder(const std::string& dst);
+// Points HOME and the XDG data, config, cache and state folders into folder (for this process and the game
+// runs it starts), so that nothing reaches the real home folder.
+void use_home_in(const TempFolder& folder);
 
 struct RunResult {
     int exitCode = -1;

@@ -1,0 +1,54 @@
+// The real game binary plays a level's ambient sounds: with their files gone, it reports each one it tries.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/temp_folder.h"
+
+namespace {
+
+// The sound names a level script gives with set_ambient_sound1 and set_ambient_sound2.
+std::vector<std::string> ambient_sounds(const std::string& script)
+{
+    std::vector<std::string> names;
+    std::istringstream lines(script);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        for (const char* key : {"set_ambient_sound1|", "set_ambient_sound2|"})
+            if (line.rfind(key, 0) == 0) names.push_back(line.substr(std::string(key).size()));
+    }
+    return names;
+}
+
+TEST(AmbientRun, LevelOneTriesBothOfItsAmbientSounds)
+{
+    if (!path_exists(std::string(VORLAINE_GAME_DIR) + "/logic/levels/level1.txt"))
+        GTEST_SKIP() << "no generated content in " << VORLAINE_GAME_DIR;
+    TempFolder dir;
+    const std::string data = dir.path() + "game/";
+    ASSERT_TRUE(copy_game_folder(data));
+    use_home_in(dir);
+    const std::vector<std::string> sounds = ambient_sounds(read_text(data + "logic/levels/level1.txt"));
+    ASSERT_EQ(sounds.size(), 2u);
+    for (const std::string& name : sounds) {
+        std::string file = data + name;
+        for (char& c : file)
+            if (c == '\\') c = '/';
+        ASSERT_EQ(std::rename(file.c_str(), (file + ".gone").c_str()), 0) << file;
+    }
+    // Level 1 opens with its story; a tap on the continue strip starts the level (50 s of it in all).
+    const std::string input = dir.file("input.txt");
+    ASSERT_TRUE(write_text(input, "5 tap 120 290\n"));
+    const std::string log = dir.file("run.log");
+    RunResult r = run_game({"--data", data, "--headless", "--fixed-step", "20", "--seed", "3", "--level", "1",
+                            "--frames", "2500", "--log", log, "--input", input});
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const std::string text = read_text(log);
+    for (const std::string& name : sounds)
+        EXPECT_NE(text.find("Can't find sound file " + data + name + "."), std::string::npos) << name << "\n" << text;
+}
+
+}  // namespace
