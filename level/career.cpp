@@ -15,7 +15,7 @@ constexpr size_t kFileSize = 4 + kCareerRecordSize;
 
 std::string career_path()
 {
-    return std::string(AppState.programDir) + "career.dat";
+    return std::string(AppState.programDir) + kCareerFileName;
 }
 
 void put_u32(uint8_t* at, uint32_t v)
@@ -128,6 +128,8 @@ bool save_career(const CareerRecord& record)
     }
     if (!ok) {
         sys_remove(temp.c_str());
+        // A full disk must not pass unnoticed: the player learns that this progress is not kept.
+        log_error("Error saving career data");
         return false;
     }
     if (!sys_rename(temp.c_str(), path.c_str())) {

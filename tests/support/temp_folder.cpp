@@ -1,11 +1,14 @@
 // Test helpers: temporary program folders, whole files, and runs of the real game binary.
 #include "support/temp_folder.h"
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
+#include <algorithm>
 #include "app/app_state.h"
 #include "util/strings.h"
 
@@ -29,6 +32,13 @@ TempFolder::~TempFolder()
 void TempFolder::make_program_folder() const
 {
     copy_text(AppState.programDir, sizeof AppState.programDir, path_.c_str());
+}
+
+void TempFolder::make_home() const
+{
+    ::setenv("HOME", (path_ + "home").c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (path_ + "home/.local/share").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (path_ + "home/.config").c_str(), 1);
 }
 
 bool write_bytes(const std::string& path, const std::vector<uint8_t>& bytes)
@@ -79,7 +89,20 @@ bool copy_game_folder(const std::string& dst)
 
 RunResult run_game(const std::vector<std::string>& args, int timeout_seconds)
 {
+    return run_binary(VORLAINE_BINARY, args, timeout_seconds);
+}
+
+RunResult run_binary(const std::string& binary, const std::vector<std::string>& args, int timeout_seconds)
+{
     RunResult r;
+    // Each of the player's folders that does not already lie in a temporary folder goes into a throwaway one.
+    const std::string temp = fs::temp_directory_path().string();
+    auto outside = [&](const char* name) {
+        const char* v = std::getenv(name);
+        return !v || std::string(v).compare(0, temp.size(), temp) != 0;
+    };
+    std::unique_ptr<TempFolder> throwaway;
+    if (outside("HOME") || outside("XDG_DATA_HOME") || outside("XDG_CONFIG_HOME")) throwaway = std::make_unique<TempFolder>();
     std::string out_path = (fs::temp_directory_path() / ("vorlaine-run-" + std::to_string(::getpid()) + ".txt")).string();
     pid_t pid = ::fork();
     if (pid == 0) {
@@ -89,11 +112,16 @@ RunResult run_game(const std::vector<std::string>& args, int timeout_seconds)
             ::dup2(fileno(out), 2);
         }
         std::vector<char*> argv;
-        std::string bin = VORLAINE_BINARY;
+        std::string bin = binary;
         argv.push_back(bin.data());
         std::vector<std::string> copy = args;
         for (auto& a : copy) argv.push_back(a.data());
         argv.push_back(nullptr);
+        if (throwaway) {
+            if (outside("XDG_DATA_HOME")) ::setenv("XDG_DATA_HOME", (throwaway->path() + "data").c_str(), 1);
+            if (outside("XDG_CONFIG_HOME")) ::setenv("XDG_CONFIG_HOME", (throwaway->path() + "config").c_str(), 1);
+            if (outside("HOME")) ::setenv("HOME", (throwaway->path() + "home").c_str(), 1);
+        }
         ::alarm(unsigned(timeout_seconds));
         ::execv(bin.c_str(), argv.data());
         std::_Exit(127);
@@ -104,4 +132,29 @@ RunResult run_game(const std::vector<std::string>& args, int timeout_seconds)
     r.output = read_text(out_path);
     std::remove(out_path.c_str());
     return r;
+}
+
+std::string folder_fingerprint(const std::string& folder)
+{
+    std::vector<std::string> lines;
+    std::error_code ec;
+    for (auto it = fs::recursive_directory_iterator(folder, ec); !ec && it != fs::recursive_directory_iterator();
+         it.increment(ec)) {
+        std::string line = fs::relative(it->path(), folder).generic_string();
+        struct stat st;
+        if (::lstat(it->path().c_str(), &st) == 0) {
+            line += " " + std::to_string(st.st_mode) + " " + std::to_string(st.st_size) + " " +
+                    std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec);
+            if (S_ISREG(st.st_mode)) {
+                uint64_t h = 1469598103934665603ull;
+                for (uint8_t b : read_bytes(it->path().string())) h = (h ^ b) * 1099511628211ull;
+                line += " " + std::to_string(h);
+            }
+        }
+        lines.push_back(line);
+    }
+    std::sort(lines.begin(), lines.end());
+    std::string out;
+    for (const std::string& l : lines) out += l + "\n";
+    return out;
 }

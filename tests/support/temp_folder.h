@@ -16,6 +16,11 @@ public:
     std::string file(const std::string& relative) const { return path_ + relative; }
     // Makes this folder the game's program folder (AppState.programDir).
     void make_program_folder() const;
+    // Points HOME and the XDG folders of this process (and the games it starts) inside this folder.
+    void make_home() const;
+    // A file in the player's folder (XDG_DATA_HOME/vorlaine) and in the settings folder, after make_home.
+    std::string player_file(const std::string& relative) const { return path_ + "home/.local/share/vorlaine/" + relative; }
+    std::string config_file(const std::string& relative) const { return path_ + "home/.config/vorlaine/" + relative; }
 
 private:
     std::string path_;
@@ -33,5 +38,10 @@ struct RunResult {
     int exitCode = -1;
     std::string output;  // standard output and error together
 };
-// Runs the real game binary with these arguments and waits for it.
+// Runs the real game binary with these arguments and waits for it. Where the caller has not pointed HOME
+// into a temporary folder, the game gets a throwaway home, so no test ever writes into the real one.
 RunResult run_game(const std::vector<std::string>& args, int timeout_seconds = 300);
+// The same for a copy of the binary elsewhere (an installed layout).
+RunResult run_binary(const std::string& binary, const std::vector<std::string>& args, int timeout_seconds = 300);
+// A snapshot of every file under a folder (name, size, time and content hash), to prove nothing changed.
+std::string folder_fingerprint(const std::string& folder);
