@@ -14,7 +14,7 @@
 using namespace files;
 
 #ifndef VORLAINE_DATA_RELATIVE
-#define VORLAINE_DATA_RELATIVE "../share/vorlaine"
+#define VORLAINE_DATA_RELATIVE "../share/games/vorlaine"
 #endif
 
 namespace {

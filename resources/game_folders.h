@@ -9,7 +9,8 @@ constexpr const char* kDataManifest = "manifest.txt";
 constexpr const char* kPortableMarker = "portable";
 
 // The data folder, ending in '/': the one named on the command line; else the installed data folder,
-// found relative to the executable (fixed when the game is configured: "../share/vorlaine" from "bin");
+// found relative to the executable (fixed when the game is configured: "../share/games/vorlaine" from
+// "games");
 // else the executable's own folder (a build folder).
 std::string find_data_folder(const std::string& named);
 // Chooses where the game writes for this data folder and overlays the two; returns that folder, which

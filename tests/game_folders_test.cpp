@@ -25,6 +25,17 @@ std::vector<std::string> win_level_one(const std::string& data, const std::strin
 class GameFolders : public ::testing::Test {
 protected:
     void SetUp() override { dir.make_home(); }
+    // An installed copy of the executable; its data belongs where the install puts it relative to it.
+    std::string install_binary()
+    {
+        fs::create_directories(dir.file("usr/games"));
+        fs::copy_file(VORLAINE_BINARY, dir.file("usr/games/vorlaine"));
+        return dir.file("usr/games/vorlaine");
+    }
+    std::string installed_data() const
+    {
+        return (fs::path(dir.file("usr/games/")) / VORLAINE_DATA_RELATIVE).lexically_normal().string() + "/";
+    }
     TempFolder dir;
     std::string data = dir.path() + "game/";
     std::string log = dir.file("game.log");
@@ -35,14 +46,12 @@ protected:
 TEST_F(GameFolders, WithoutDataItSaysWhereItLookedAndHowToPointData)
 {
     // An installed executable whose data is gone: both places it looks are named.
-    fs::create_directories(dir.file("usr/bin"));
-    fs::copy_file(VORLAINE_BINARY, dir.file("usr/bin/vorlaine"));
-    RunResult r = run_binary(dir.file("usr/bin/vorlaine"), headless(log, 5));
+    RunResult r = run_binary(install_binary(), headless(log, 5));
     EXPECT_EQ(r.exitCode, 1);
     const std::string text = read_text(log);
     EXPECT_NE(text.find("Vorlaine cannot find its game data"), std::string::npos) << text;
-    EXPECT_NE(text.find(dir.file("usr/share/vorlaine/")), std::string::npos) << text;
-    EXPECT_NE(text.find(dir.file("usr/bin/")), std::string::npos) << text;
+    EXPECT_NE(text.find(installed_data()), std::string::npos) << text;
+    EXPECT_NE(text.find(dir.file("usr/games/")), std::string::npos) << text;
     EXPECT_NE(text.find("--data DIR"), std::string::npos) << text;
     EXPECT_EQ(text.find("Initted graphic subsystem"), std::string::npos);
 
@@ -55,15 +64,14 @@ TEST_F(GameFolders, WithoutDataItSaysWhereItLookedAndHowToPointData)
 
 TEST_F(GameFolders, AnInstalledLayoutFindsItsDataBesideTheExecutable)
 {
-    fs::create_directories(dir.file("usr/bin"));
-    fs::create_directories(dir.file("usr/share"));
-    fs::copy_file(VORLAINE_BINARY, dir.file("usr/bin/vorlaine"));
-    ASSERT_TRUE(copy_game_folder(dir.file("usr/share/vorlaine")));
-    fs::remove(dir.file("usr/share/vorlaine/vorlaine"));
-    RunResult r = run_binary(dir.file("usr/bin/vorlaine"), headless(log, 5));
+    const std::string binary = install_binary();
+    fs::create_directories(fs::path(installed_data()).parent_path().parent_path());
+    ASSERT_TRUE(copy_game_folder(installed_data()));
+    fs::remove(installed_data() + "vorlaine");
+    RunResult r = run_binary(binary, headless(log, 5));
     EXPECT_EQ(r.exitCode, 0) << r.output;
     const std::string text = read_text(log);
-    EXPECT_NE(text.find("Data folder " + dir.file("usr/share/vorlaine/") + "; the player's files go to " +
+    EXPECT_NE(text.find("Data folder " + installed_data() + "; the player's files go to " +
                         dir.player_file("")),
               std::string::npos)
         << text;
