@@ -23,6 +23,7 @@
 #include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/video.h"
+#include "resources/game_folders.h"
 #include "screens/decompress.h"
 #include "screens/game_screen.h"
 #include "screens/level_watch.h"
@@ -39,8 +40,7 @@ const LaunchOptions& launch_options() { return g_options; }
 
 void compute_program_folder()
 {
-    std::string folder = g_options.dataDir.empty() ? sys_executable_folder() : g_options.dataDir;
-    if (folder.back() != '/') folder += '/';
+    std::string folder = find_data_folder(g_options.dataDir);
     copy_text(AppState.programDir, sizeof AppState.programDir, folder.c_str());
     wchar16* wide = nullptr;
     if (to_wide(AppState.programDir, &wide) == 0 && wide) {
@@ -201,13 +201,20 @@ int vorlaine_main(int argc, char** argv)
         return check_data_command(g_options.checkDir.empty() ? g_options.dataDir : g_options.checkDir,
                                   g_options.platform.logFile);
     compute_program_folder();
-    // One copy per program folder: a second start brings the first to the front.
-    InstanceResult instance = instance_acquire(AppState.programDir);
+    // The data folder may be read-only; everything the game writes goes to the player's folder.
+    const std::string writeFolder = open_game_folders(AppState.programDir);
+    // One copy per player's folder: a second start brings the first to the front.
+    InstanceResult instance = instance_acquire(writeFolder.c_str());
     if (instance == InstanceResult::OtherRunning) return 0;
     if (instance == InstanceResult::Error)
-        std::fprintf(stderr, "vorlaine: cannot take the lock in %s; is it writable?\n", AppState.programDir);
+        std::fprintf(stderr, "vorlaine: cannot take the lock in %s; is it writable?\n", writeFolder.c_str());
 
     if (!platform_init(g_options.platform)) return 1;
+    if (!report_game_folders()) {
+        platform_shutdown();
+        instance_release();
+        return 1;
+    }
     // Without a sound device the game still runs, silently.
     if (!sound_startup()) log_msg("No sound output; playing silently.");
     AppState.volume = int32_t(get_volume());

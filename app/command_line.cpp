@@ -10,7 +10,7 @@ const char* command_line_help()
            "\n"
            "  --help                 show this text and exit\n"
            "  --version              show the version and exit\n"
-           "  --data DIR             program folder with the game's data (default: the executable's folder)\n"
+           "  --data DIR             folder with the game's data (default: the installed data, else the executable's folder)\n"
            "  --headless             no window; frames stay in memory, sound goes to SDL's dummy driver\n"
            "  --fixed-step MS        virtual clock: every frame lasts exactly MS milliseconds (2 to 1000)\n"
            "  --seed N               seed the random numbers with N instead of the clock\n"

@@ -17,6 +17,8 @@
 #include "platform/debug_output_file.h"
 #include "platform/file_info.h"
 #include "platform/files.h"
+#include "platform/user_folders.h"
+#include "resources/game_folders.h"
 #include "resources/resource_file.h"
 #include "util/strings.h"
 
@@ -147,6 +149,11 @@ int check_data_main(const std::string& dir, FILE* out)
         std::fprintf(out, "%s: error: no such data folder\n%s.\n", folder.c_str(), count_text(1, 0).c_str());
         return 1;
     }
+    // The game sees the data through the player's folder (unpacked frames, the career); so does the check,
+    // without making or writing anything there.
+    const std::string player = sys_user_data_folder();
+    if (!player.empty() && !sys_file_exists((folder + kPortableMarker).c_str()) && sys_folder_exists(player.c_str()))
+        sys_files_overlay(folder, player);
     CheckContext context;
     check_data_folder(context);
     const PictureChecker& p = context.pictures;

@@ -51,7 +51,7 @@ void decode(const uint8_t* in, CareerRecord& record)
 
 std::string career_path()
 {
-    return std::string(AppState.programDir) + "career.dat";
+    return std::string(AppState.programDir) + kCareerFileName;
 }
 
 void set_career_defaults(CareerRecord& record)
@@ -137,6 +137,8 @@ bool save_career(const CareerRecord& record)
     }
     if (!ok) {
         sys_remove(temp.c_str());
+        // A full disk must not pass unnoticed: the player learns that this progress is not kept.
+        log_error("Error saving career data");
         return false;
     }
     if (!sys_rename(temp.c_str(), path.c_str())) {

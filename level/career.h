@@ -5,6 +5,8 @@
 
 constexpr int kCareerLevels = 12;
 constexpr uint32_t kCareerRecordSize = 60;
+// The career file's name in the program folder.
+constexpr const char* kCareerFileName = "career.dat";
 
 enum Difficulty : uint32_t {
     DIFFICULTY_NORMAL = 0,

@@ -1,36 +1,16 @@
 // The device master volume: kept per user in a small settings file, and applied to the output samples.
-#include <sys/stat.h>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include "platform/audio_device.h"
+#include "platform/file_paths.h"
+#include "platform/user_folders.h"
 
-static std::string config_folder()
-{
-    // XDG: a relative XDG_CONFIG_HOME is invalid and is ignored.
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && xdg[0] == '/') return std::string(xdg) + "/vorlaine/";
-    const char* home = std::getenv("HOME");
-    if (home && home[0] == '/') return std::string(home) + "/.config/vorlaine/";
-    return {};
-}
-
-// Makes every missing folder of an absolute path that ends in '/'. User paths are taken as they are:
-// no data-path separator mapping here.
-static bool make_folders(const std::string& folder)
-{
-    for (size_t i = 1; i < folder.size(); i++) {
-        if (folder[i] != '/') continue;
-        const std::string part = folder.substr(0, i);
-        if (::mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
-    }
-    return true;
-}
+using namespace files;
 
 std::string sys_audio_volume_path()
 {
-    std::string folder = config_folder();
+    std::string folder = sys_user_config_folder();
     return folder.empty() ? folder : folder + "audio.conf";
 }
 
@@ -57,8 +37,8 @@ bool sys_audio_volume_load(uint32_t* volume)
 
 bool sys_audio_volume_save(uint32_t volume)
 {
-    const std::string folder = config_folder();
-    if (folder.empty() || !make_folders(folder)) return false;
+    const std::string folder = sys_user_config_folder();
+    if (folder.empty() || !make_folders(folder, 0755)) return false;
     const std::string path = folder + "audio.conf";
     const std::string temp = path + ".new";
     FILE* f = std::fopen(temp.c_str(), "w");

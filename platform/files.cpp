@@ -1,95 +1,57 @@
-// Files by data path: backslashes become '/', doubled separators read as one, case is ignored when needed.
+// Files by data path: backslashes become '/', doubled separators read as one, case is ignored when needed;
+// names under the data folder are overlaid by the player's folder.
 #include "platform/files.h"
-#include <dirent.h>
 #include <fcntl.h>
-#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <cerrno>
 #include <climits>
+#include <cstring>
 #include <string>
-#include <vector>
+#include "platform/file_overlay.h"
+#include "platform/file_paths.h"
 
-static std::string map_separators(const char* path)
+using namespace files;
+
+void sys_files_overlay(const std::string& dataFolder, const std::string& writeFolder)
 {
-    std::string out;
-    for (const char* p = path; *p; p++) {
-        char c = (*p == '\\') ? '/' : *p;
-        if (c == '/' && !out.empty() && out.back() == '/') continue;
-        out += c;
-    }
-    return out;
+    overlay_set(dataFolder, writeFolder);
 }
 
-static bool path_exists(const std::string& p)
+bool sys_files_take_over(const char* path)
 {
-    struct stat st;
-    return ::stat(p.c_str(), &st) == 0;
-}
-
-// Finds name inside dir without regard to case; empty when there is none.
-static std::string find_case_insensitive(const std::string& dir, const std::string& name)
-{
-    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
-    if (!d) return {};
-    std::string found;
-    while (dirent* e = ::readdir(d)) {
-        if (::strcasecmp(e->d_name, name.c_str()) == 0) {
-            found = e->d_name;
-            break;
-        }
-    }
-    ::closedir(d);
-    return found;
+    return overlay_take_over(map_separators(path));
 }
 
 std::string sys_resolve_path(const char* path)
 {
-    std::string mapped = map_separators(path);
-    if (mapped.empty() || path_exists(mapped)) return mapped;
-    // Walk the components, keeping the exact ones and looking up the others by case.
-    std::string built;
-    size_t pos = 0;
-    if (mapped[0] == '/') {
-        built = "/";
-        pos = 1;
-    }
-    while (pos <= mapped.size()) {
-        size_t slash = mapped.find('/', pos);
-        std::string comp = mapped.substr(pos, slash == std::string::npos ? std::string::npos : slash - pos);
-        if (!comp.empty()) {
-            std::string candidate = built + comp;
-            if (!path_exists(candidate)) {
-                std::string real = find_case_insensitive(built.empty() ? "." : built, comp);
-                if (real.empty()) return mapped;
-                candidate = built + real;
-            }
-            built = candidate;
-            if (slash != std::string::npos) built += '/';
-        }
-        if (slash == std::string::npos) break;
-        pos = slash + 1;
-    }
-    return built;
+    return overlay_read_path(map_separators(path));
 }
 
 FILE* sys_fopen(const char* path, const char* mode)
 {
-    std::string real = sys_resolve_path(path);
+    const std::string mapped = map_separators(path);
+    std::string real;
+    if (std::strchr(mode, 'w')) {
+        real = overlay_write_path(mapped);
+    } else if (std::strchr(mode, 'a') || std::strchr(mode, '+')) {
+        // Changing a data-folder file in place changes the player's copy of it.
+        std::string source = overlay_read_path(mapped);
+        real = overlay_write_path(mapped);
+        if (source != real && is_regular_file(source) && !path_exists(real)) copy_file(source, real);
+    } else {
+        real = overlay_read_path(mapped);
+    }
     return std::fopen(real.c_str(), mode);
 }
 
 bool sys_file_exists(const char* path)
 {
-    struct stat st;
-    std::string real = sys_resolve_path(path);
-    return ::stat(real.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    return is_regular_file(sys_resolve_path(path));
 }
 
 bool sys_remove(const char* path)
 {
-    std::string real = sys_resolve_path(path);
-    return ::unlink(real.c_str()) == 0;
+    return overlay_remove(map_separators(path));
 }
 
 static void sync_path(const std::string& path, int flags)
@@ -102,10 +64,12 @@ static void sync_path(const std::string& path, int flags)
 
 bool sys_rename(const char* from, const char* to)
 {
+    std::string src = sys_resolve_path(from);
+    std::string dst = overlay_write_path(map_separators(to));
+    // A data-folder file cannot move: the player's folder gets a copy and the original is hidden.
+    if (!overlay_writable(src)) return copy_file(src, dst) && sys_remove(from);
     // The new content reaches the disk before it replaces the old, and the folder entry after,
     // so a power cut leaves either the old file or the new one whole.
-    std::string src = sys_resolve_path(from);
-    std::string dst = map_separators(to);
     sync_path(src, O_RDONLY);
     if (::rename(src.c_str(), dst.c_str()) != 0) return false;
     size_t slash = dst.rfind('/');
@@ -115,16 +79,7 @@ bool sys_rename(const char* from, const char* to)
 
 bool sys_make_dirs(const char* path)
 {
-    std::string mapped = map_separators(path);
-    std::string built;
-    for (size_t i = 0; i < mapped.size(); i++) {
-        built += mapped[i];
-        if (mapped[i] == '/' || i + 1 == mapped.size()) {
-            if (built == "/") continue;
-            if (::mkdir(built.c_str(), 0755) != 0 && errno != EEXIST) return false;
-        }
-    }
-    return true;
+    return make_folders(overlay_folder_path(map_separators(path)), 0755);
 }
 
 std::string sys_executable_folder()

@@ -1,10 +1,18 @@
-// Files by data path: backslashes become '/', doubled separators read as one, case is ignored when needed.
+// Files by data path: backslashes become '/', doubled separators read as one, case is ignored when needed;
+// names under the data folder are overlaid by the player's folder.
 #pragma once
 #include <cstdio>
 #include <string>
 
-// The real path for a data path ("dir/graphics\\Misc\\x.tga"): separators mapped, and where the exact
-// path is missing each component is looked up without regard to case. Missing files keep the mapped path.
+// Called once at start-up: a name under dataFolder is read from writeFolder first, then from dataFolder;
+// whatever the game writes, renames or makes goes to writeFolder, and a data-folder file it deletes is
+// remembered there as gone. An empty writeFolder, or the data folder itself, turns the overlay off.
+void sys_files_overlay(const std::string& dataFolder, const std::string& writeFolder);
+// Copies a data-folder file into the write folder and hides the original, so it is taken over once.
+bool sys_files_take_over(const char* path);
+
+// The real path to read for a data path ("dir/graphics\\Misc\\x.tga"): separators mapped, case looked up,
+// the overlay applied. Missing files keep the mapped path.
 std::string sys_resolve_path(const char* path);
 FILE* sys_fopen(const char* path, const char* mode);
 bool sys_file_exists(const char* path);

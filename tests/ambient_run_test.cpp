@@ -30,7 +30,7 @@ TEST(AmbientRun, LevelOneTriesBothOfItsAmbientSounds)
     TempFolder dir;
     const std::string data = dir.path() + "game/";
     ASSERT_TRUE(copy_game_folder(data));
-    use_home_in(dir);
+    dir.make_home();
     const std::vector<std::string> sounds = ambient_sounds(read_text(data + "logic/levels/level1.txt"));
     ASSERT_EQ(sounds.size(), 2u);
     for (const std::string& name : sounds) {

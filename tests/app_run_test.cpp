@@ -1,4 +1,4 @@
-// The real game binary, headless: start-up and shutdown lines, options, one copy per folder, screenshots.
+// The real game binary, headless: start-up and shutdown lines, options, one copy per player's folder, screenshots.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -8,9 +8,19 @@
 #include <thread>
 #include "support/temp_folder.h"
 
+namespace {
+// A data folder whose manifest lists no file: enough for the frame, the lock and the screenshots.
+void make_empty_data_folder(const TempFolder& dir)
+{
+    write_text(dir.file("manifest.txt"), "# nothing\n");
+    dir.make_home();
+}
+}  // namespace
+
 TEST(AppRun, HeadlessRunStartsAndShutsDown)
 {
     TempFolder dir;
+    make_empty_data_folder(dir);
     std::string log = dir.file("L");
     RunResult r = run_game({"--data", dir.path(), "--headless", "--fixed-step", "10", "--frames", "20", "--log", log});
     EXPECT_EQ(r.exitCode, 0) << r.output;
@@ -41,6 +51,7 @@ TEST(AppRun, HelpListsEveryOptionAndBadOptionsExitTwo)
 TEST(AppRun, SecondStartBringsTheFirstToTheFront)
 {
     TempFolder dir;
+    make_empty_data_folder(dir);
     std::string log = dir.file("first.log");
     pid_t first = ::fork();
     if (first == 0) {
@@ -66,6 +77,9 @@ TEST(AppRun, SecondStartBringsTheFirstToTheFront)
     // The second copy never opened a display of its own.
     EXPECT_EQ(read_text(dir.file("second.log")).find("Initted"), std::string::npos);
     EXPECT_TRUE(wait_for("Brought to the front"));
+    // The lock lives in the player's folder, which the data folder may not be.
+    EXPECT_TRUE(path_exists(dir.player_file(".vorlaine.lock")));
+    EXPECT_FALSE(path_exists(dir.file(".vorlaine.lock")));
     ::kill(first, SIGKILL);
     int status;
     ::waitpid(first, &status, 0);
@@ -74,6 +88,7 @@ TEST(AppRun, SecondStartBringsTheFirstToTheFront)
 TEST(AppRun, ScreenshotsAreWrittenAndRepeatable)
 {
     TempFolder dir;
+    make_empty_data_folder(dir);
     RunResult r = run_game({"--data", dir.path(), "--headless", "--fixed-step", "10", "--frames", "3", "--screenshot",
                             "2:" + dir.file("a.png"), "--screenshot", "2:" + dir.file("b.png")});
     EXPECT_EQ(r.exitCode, 0) << r.output;

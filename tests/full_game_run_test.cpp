@@ -16,7 +16,7 @@ TEST(FullGameRun, AutoplayReachesTheEndingsLastStepFromAFreshProgramFolder)
     TempFolder dir;
     const std::string data = dir.path() + "game/";
     ASSERT_TRUE(copy_game_folder(data));
-    setenv("XDG_CONFIG_HOME", (dir.path() + "cfg").c_str(), 1);
+    dir.make_home();
     const std::string log = dir.file("game.log");
     const auto t0 = std::chrono::steady_clock::now();
     RunResult r = run_game({"--data", data, "--headless", "--fixed-step", "40", "--seed", "1", "--autoplay", "--frames",

@@ -1,4 +1,5 @@
-// The real game binary plays whole levels by itself (--autoplay): it wins them and the career file shows it.
+// The real game binary plays whole levels by itself (--autoplay): it wins them and the career file in the
+// player's folder shows it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,22 +20,26 @@ struct Win {
 
 Win autoplay(const TempFolder& dir, int level, int seed, int frames)
 {
-    std::remove(dir.file("career.dat").c_str());
+    std::remove(dir.player_file("career.dat").c_str());
     const std::string log = dir.file("run.log");
-    RunResult r = run_game({"--data", dir.path(), "--headless", "--fixed-step", "40", "--seed", std::to_string(seed),
+    RunResult r = run_game({"--data", dir.file("game"), "--headless", "--fixed-step", "40", "--seed", std::to_string(seed),
                             "--level", std::to_string(level), "--autoplay", "--frames", std::to_string(frames),
                             "--log", log});
     Win w;
     EXPECT_EQ(r.exitCode, 0) << r.output;
     w.log = read_text(log);
     w.won = w.log.find("START LEVEL 2..") != std::string::npos;
-    w.career = read_bytes(dir.file("career.dat"));
+    w.career = read_bytes(dir.player_file("career.dat"));
     return w;
 }
 
 class GameplayRun : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(copy_game_folder(dir.path())); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(copy_game_folder(dir.file("game")));
+        dir.make_home();
+    }
     TempFolder dir;
 };
 

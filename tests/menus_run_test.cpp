@@ -1,5 +1,6 @@
 // The real binary through the menus, headless with scripted taps at real button positions: what it shows
-// (screenshots against the picture files), what it writes (career, volume) and the first-start unpacking.
+// (screenshots against the picture files), what it writes (career, volume, into the player's folders) and the
+// first-start unpacking.
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <cstring>
@@ -30,8 +31,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(copy_game_folder(data));
-        // The device volume is kept per user: keep this run's away from the real one.
-        setenv("XDG_CONFIG_HOME", (dir.path() + "cfg").c_str(), 1);
+        // The career and the device volume are kept per user: keep this run's away from the real ones.
+        dir.make_home();
         copy_text(AppState.programDir, sizeof AppState.programDir, data.c_str());
     }
     RunResult run(const std::string& script, int frames, std::vector<std::string> extra = {})
@@ -148,7 +149,7 @@ TEST_F(MenusRun, EveryVolumeDotGivesItsValueAndSetsTheDevice)
     }
     EXPECT_EQ(count_lines("Value is now "), 6);
     // The device keeps the last one on both channels, past the end of the program.
-    EXPECT_NE(read_text(dir.file("cfg/vorlaine/audio.conf")).find("volume=BFFFBFFF"), std::string::npos);
+    EXPECT_NE(read_text(dir.config_file("audio.conf")).find("volume=BFFFBFFF"), std::string::npos);
 }
 
 TEST_F(MenusRun, DifficultyChangeAnsweredNoKeepsTheCareerAnsweredYesClearsIt)
@@ -157,7 +158,10 @@ TEST_F(MenusRun, DifficultyChangeAnsweredNoKeepsTheCareerAnsweredYesClearsIt)
     set_career_defaults(record);
     for (int n = 0; n < 5; n++) record.levelUnlocked[n] = 1;
     ASSERT_TRUE(save_career(record));
-    const auto saved = read_bytes(data + "career.dat");
+    // A career the player already has, in the player's folder.
+    fs::create_directories(dir.player_file(""));
+    fs::rename(data + "career.dat", dir.player_file("career.dat"));
+    const auto saved = read_bytes(dir.player_file("career.dat"));
     // HARD, and a tap on easy inside the click delay that must be ignored.
     const std::string script = "20 tap 191 223\n"
                                "40 tap 185 228\n"
@@ -166,12 +170,13 @@ TEST_F(MenusRun, DifficultyChangeAnsweredNoKeepsTheCareerAnsweredYesClearsIt)
     ASSERT_EQ(no.exitCode, 0) << no.output;
     EXPECT_EQ(count_lines("Message box \"Difficulty Setting Change\""), 1);
     EXPECT_EQ(count_lines("Successfully added career."), 1);
-    EXPECT_EQ(read_bytes(data + "career.dat"), saved);
+    EXPECT_EQ(read_bytes(dir.player_file("career.dat")), saved);
 
     RunResult yes = run(script, 60, {"--answer", "yes"});
     ASSERT_EQ(yes.exitCode, 0) << yes.output;
     EXPECT_EQ(count_lines("Successfully added career."), 1);
-    const auto written = read_bytes(data + "career.dat");
+    const auto written = read_bytes(dir.player_file("career.dat"));
+    EXPECT_FALSE(path_exists(data + "career.dat"));
     ASSERT_EQ(written.size(), 64u);
     for (int n = 0; n < 12; n++) EXPECT_EQ(written[4 + 35 + n], 0) << "level " << n + 1;
     EXPECT_EQ(written[4 + 56], DIFFICULTY_HARD);
@@ -188,17 +193,21 @@ TEST_F(MenusRun, QuitOnTheTitleEndsTheProgramWithoutAnotherFrame)
     EXPECT_EQ(count_lines("Killed everything"), 1);
 }
 
-TEST_F(MenusRun, FirstStartUnpacksTheFourCreatureArchivesOnce)
+TEST_F(MenusRun, FirstStartUnpacksTheFourCreatureArchivesOnceIntoThePlayersFolder)
 {
+    const std::string before = folder_fingerprint(data);
     RunResult first = run("", 3, shots({1}));
     ASSERT_EQ(first.exitCode, 0) << first.output;
     EXPECT_EQ(count_lines("Decompressing graphics."), 1);
     EXPECT_EQ(count_lines("Can't unzip"), 0);
+    // The frames land in the player's folder; the data folder keeps its archives and is not written at all:
+    // the player's folder remembers each archive as deleted.
     for (const char* n : {"ant", "snow", "zombie", "gmean"}) {
-        const std::string folder = data + "graphics/" + n + "/";
-        EXPECT_FALSE(path_exists(folder + n + ".zip")) << n;
+        const std::string folder = dir.player_file("graphics/") + n + "/";
+        EXPECT_TRUE(path_exists(folder + ".wh." + n + ".zip")) << n;
         EXPECT_TRUE(path_exists(folder + n + "_walk_6_0001.tga") || path_exists(folder + n + "_die_6_0001.tga")) << n;
     }
+    EXPECT_EQ(folder_fingerprint(data), before);
     // The decompressing picture is what the first frame shows.
     EXPECT_EQ(differing(screen(shot(1)), picture("graphics\\interface\\decompress.png"), 0, 0, false), 0);
 
@@ -216,7 +225,8 @@ TEST_F(MenusRun, WithOnlyTheGmeanArchiveTheOtherThreeAreReported)
     EXPECT_EQ(count_lines("Can't unzip"), 3);
     for (const char* n : {"ant", "snow", "zombie"})
         EXPECT_EQ(count_lines(std::string("Can't unzip ") + data + "graphics\\" + n + "\\" + n + ".zip."), 1) << n;
-    EXPECT_FALSE(path_exists(data + "graphics/gmean/gmean.zip"));
+    EXPECT_TRUE(path_exists(data + "graphics/gmean/gmean.zip"));
+    EXPECT_TRUE(path_exists(dir.player_file("graphics/gmean/.wh.gmean.zip")));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ Replay play(const std::string& seed)
 {
     TempFolder dir;
     EXPECT_TRUE(copy_game_folder(dir.path()));
+    dir.make_home();
     RunResult r = run_game({"--data", dir.path(), "--headless", "--fixed-step", "40", "--seed", seed, "--level", "2",
                             "--autoplay", "--frames", "700", "--log", dir.file("log.txt"), "--screenshot",
                             "350:" + dir.file("early.png"), "--screenshot", "700:" + dir.file("late.png")});

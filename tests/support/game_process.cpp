@@ -13,7 +13,7 @@
 GameProcess::GameProcess(const std::vector<std::string>& args, const std::string& outputPath)
 {
     // Never outlives a hung test by long.
-    pid_ = spawn_game(args, outputPath, 600);
+    pid_ = spawn_game(args, outputPath, 600, home_.path());
 }
 
 GameProcess::~GameProcess() { stop(); }

@@ -2,6 +2,7 @@
 #pragma once
 #include <string>
 #include <vector>
+#include "support/temp_folder.h"
 
 class GameProcess {
 public:
@@ -17,6 +18,7 @@ public:
     int stop();
 
 private:
+    TempFolder home_;  // the game's home when the test has not pointed one into a temporary folder
     int pid_ = -1;
 };
 

@@ -1,11 +1,14 @@
 // Test helpers: temporary program folders, whole files, and runs of the real game binary.
 #include "support/temp_folder.h"
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
+#include <algorithm>
 #include "app/app_state.h"
 #include "util/strings.h"
 
@@ -29,6 +32,15 @@ TempFolder::~TempFolder()
 void TempFolder::make_program_folder() const
 {
     copy_text(AppState.programDir, sizeof AppState.programDir, path_.c_str());
+}
+
+void TempFolder::make_home() const
+{
+    ::setenv("HOME", (path_ + "home").c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (path_ + "home/.local/share").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (path_ + "home/.config").c_str(), 1);
+    ::setenv("XDG_CACHE_HOME", (path_ + "home/.cache").c_str(), 1);
+    ::setenv("XDG_STATE_HOME", (path_ + "home/.local/state").c_str(), 1);
 }
 
 bool write_bytes(const std::string& path, const std::vector<uint8_t>& bytes)
@@ -77,17 +89,18 @@ bool copy_game_folder(const std::string& dst)
     return !ec;
 }
 
-void use_home_in(const TempFolder& folder)
+namespace {
+// A player's folder that does not already lie in a temporary folder would be the real one.
+bool outside_temp(const char* name)
 {
-    const std::string home = folder.path() + "home/";
-    ::setenv("HOME", home.c_str(), 1);
-    ::setenv("XDG_DATA_HOME", (home + ".local/share").c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", (home + ".config").c_str(), 1);
-    ::setenv("XDG_CACHE_HOME", (home + ".cache").c_str(), 1);
-    ::setenv("XDG_STATE_HOME", (home + ".local/state").c_str(), 1);
+    static const std::string temp = fs::temp_directory_path().string();
+    const char* v = std::getenv(name);
+    return !v || std::string(v).compare(0, temp.size(), temp) != 0;
 }
+}  // namespace
 
-int spawn_game(const std::vector<std::string>& args, const std::string& outputPath, int timeoutSeconds)
+int spawn_binary(const std::string& binary, const std::vector<std::string>& args, const std::string& outputPath,
+                 int timeoutSeconds, const std::string& throwawayHome)
 {
     pid_t pid = ::fork();
     if (pid == 0) {
@@ -97,11 +110,16 @@ int spawn_game(const std::vector<std::string>& args, const std::string& outputPa
             ::dup2(fileno(out), 2);
         }
         std::vector<char*> argv;
-        std::string bin = VORLAINE_BINARY;
+        std::string bin = binary;
         argv.push_back(bin.data());
         std::vector<std::string> copy = args;
         for (auto& a : copy) argv.push_back(a.data());
         argv.push_back(nullptr);
+        if (!throwawayHome.empty()) {
+            if (outside_temp("XDG_DATA_HOME")) ::setenv("XDG_DATA_HOME", (throwawayHome + "data").c_str(), 1);
+            if (outside_temp("XDG_CONFIG_HOME")) ::setenv("XDG_CONFIG_HOME", (throwawayHome + "config").c_str(), 1);
+            if (outside_temp("HOME")) ::setenv("HOME", (throwawayHome + "home").c_str(), 1);
+        }
         ::alarm(unsigned(timeoutSeconds));
         ::execv(bin.c_str(), argv.data());
         std::_Exit(127);
@@ -109,15 +127,51 @@ int spawn_game(const std::vector<std::string>& args, const std::string& outputPa
     return int(pid);
 }
 
-RunResult run_game(const std::vector<std::string>& args, int timeout_seconds)
+int spawn_game(const std::vector<std::string>& args, const std::string& outputPath, int timeoutSeconds,
+               const std::string& throwawayHome)
+{
+    return spawn_binary(VORLAINE_BINARY, args, outputPath, timeoutSeconds, throwawayHome);
+}
+
+RunResult run_binary(const std::string& binary, const std::vector<std::string>& args, int timeout_seconds)
 {
     RunResult r;
-    std::string out_path = (fs::temp_directory_path() / ("vorlaine-run-" + std::to_string(::getpid()) + ".txt")).string();
-    const pid_t pid = spawn_game(args, out_path, timeout_seconds);
+    TempFolder throwaway;
+    const std::string out_path = throwaway.file("output.txt");
+    const pid_t pid = spawn_binary(binary, args, out_path, timeout_seconds, throwaway.path());
     int status = 0;
     ::waitpid(pid, &status, 0);
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     r.output = read_text(out_path);
-    std::remove(out_path.c_str());
     return r;
+}
+
+RunResult run_game(const std::vector<std::string>& args, int timeout_seconds)
+{
+    return run_binary(VORLAINE_BINARY, args, timeout_seconds);
+}
+
+std::string folder_fingerprint(const std::string& folder)
+{
+    std::vector<std::string> lines;
+    std::error_code ec;
+    for (auto it = fs::recursive_directory_iterator(folder, ec); !ec && it != fs::recursive_directory_iterator();
+         it.increment(ec)) {
+        std::string line = fs::relative(it->path(), folder).generic_string();
+        struct stat st;
+        if (::lstat(it->path().c_str(), &st) == 0) {
+            line += " " + std::to_string(st.st_mode) + " " + std::to_string(st.st_size) + " " +
+                    std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec);
+            if (S_ISREG(st.st_mode)) {
+                uint64_t h = 1469598103934665603ull;
+                for (uint8_t b : read_bytes(it->path().string())) h = (h ^ b) * 1099511628211ull;
+                line += " " + std::to_string(h);
+            }
+        }
+        lines.push_back(line);
+    }
+    std::sort(lines.begin(), lines.end());
+    std::string out;
+    for (const std::string& l : lines) out += l + "\n";
+    return out;
 }

@@ -9,8 +9,8 @@
 
 static void usage()
 {
-    std::fprintf(stderr, "usage: contentgen --out PROGRAM_FOLDER [--sheets CONTACT_SHEET_FOLDER] [--only STAGE,...]\n"
-                         "stages: creatures interface backgrounds sounds levels archives\n");
+    std::fprintf(stderr, "usage: contentgen --out PROGRAM_FOLDER [--sheets CONTACT_SHEET_FOLDER] [--icons ICON_FOLDER] [--only STAGE,...]\n"
+                         "stages: creatures interface backgrounds sounds levels archives manifest icons\n");
 }
 
 int main(int argc, char** argv)
@@ -20,6 +20,7 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; i++) {
         if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) ctx.out = argv[++i];
         else if (std::strcmp(argv[i], "--sheets") == 0 && i + 1 < argc) ctx.sheets = argv[++i];
+        else if (std::strcmp(argv[i], "--icons") == 0 && i + 1 < argc) ctx.icons = argv[++i];
         else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) only = "," + std::string(argv[++i]) + ",";
         else {
             usage();
@@ -39,10 +40,11 @@ int main(int argc, char** argv)
         const char* name;
         bool (*run)(const ContentContext&);
     };
-    // The archives go last: they take in files the other stages wrote.
+    // The archives take in files the other stages wrote, and the manifest lists what they all left.
     const Stage stages[] = {
         {"creatures", generate_creatures},   {"interface", generate_interface}, {"backgrounds", generate_backgrounds},
         {"sounds", generate_sounds},         {"levels", generate_level_scripts}, {"archives", pack_archives},
+        {"manifest", write_manifest},        {"icons", generate_icons},
     };
     bool ok = true;
     auto start = std::chrono::steady_clock::now();

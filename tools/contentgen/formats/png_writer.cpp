@@ -45,6 +45,18 @@ bool write_png24(const std::string& path, int width, int height, const std::vect
     return ok;
 }
 
+bool write_png32(const std::string& path, int width, int height, const std::vector<uint8_t>& rgba)
+{
+    if (width <= 0 || height <= 0 || rgba.size() != size_t(width) * size_t(height) * 4) return false;
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGBA32);
+    if (!s) return false;
+    for (int y = 0; y < height; y++)
+        SDL_memcpy(static_cast<uint8_t*>(s->pixels) + y * s->pitch, rgba.data() + size_t(y) * width * 4, size_t(width) * 4);
+    bool ok = save_via(path, s, false, 0);
+    SDL_FreeSurface(s);
+    return ok;
+}
+
 bool write_jpeg24(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb, int quality)
 {
     SDL_Surface* s = make_surface(width, height, rgb);

@@ -6,4 +6,6 @@
 
 // rgb: width x height x 3 bytes, top row first.
 bool write_png24(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb);
+// rgba: width x height x 4 bytes (straight alpha), top row first.
+bool write_png32(const std::string& path, int width, int height, const std::vector<uint8_t>& rgba);
 bool write_jpeg24(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb, int quality);

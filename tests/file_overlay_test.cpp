@@ -1,0 +1,204 @@
+// The data folder overlaid by the player's folder, on real files: reads prefer the player's copy, every write
+// lands in the player's folder, deletions of data files become whiteouts, and the data folder never changes.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <csignal>
+#include <filesystem>
+#include <string>
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "level/career.h"
+#include "platform/files.h"
+#include "platform/user_folders.h"
+#include "resources/resource_file.h"
+#include "support/gfx_files.h"
+#include "support/log_capture.h"
+#include "support/temp_folder.h"
+#include "util/strings.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<uint8_t> bytes_of(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
+std::string read_data(const std::string& path) { return read_text(sys_resolve_path(path.c_str())); }
+
+// A data folder with a few files, and the player's folder that overlays it.
+class Overlay : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(write_text(data + "logic/levels/level1.txt", "data level"));
+        ASSERT_TRUE(write_text(data + "graphics/Misc/Star.tga", "data star"));
+        copy_text(AppState.programDir, sizeof AppState.programDir, data.c_str());
+        sys_files_overlay(data, player);
+        before = folder_fingerprint(data);
+    }
+    void TearDown() override { EXPECT_EQ(folder_fingerprint(data), before) << "the data folder changed"; }
+
+    TempFolder dir;
+    std::string data = dir.path() + "data/";
+    std::string player = dir.path() + "player/";
+    std::string before;
+};
+
+}  // namespace
+
+TEST_F(Overlay, ReadsFallThroughToTheDataFolderAndPreferThePlayersCopy)
+{
+    // Data names keep their handheld form: backslashes, doubled separators, any case.
+    EXPECT_EQ(read_data(data + "\\logic\\levels\\LEVEL1.TXT"), "data level");
+    EXPECT_TRUE(sys_file_exists((data + "graphics\\misc\\star.tga").c_str()));
+    ASSERT_TRUE(write_text(player + "logic/levels/level1.txt", "player level"));
+    EXPECT_EQ(read_data(data + "logic\\levels\\level1.txt"), "player level");
+    // Paths outside the data folder are themselves.
+    ASSERT_TRUE(write_text(dir.file("elsewhere.txt"), "x"));
+    EXPECT_EQ(sys_resolve_path(dir.file("elsewhere.txt").c_str()), dir.file("elsewhere.txt"));
+}
+
+TEST_F(Overlay, WritesRenamesAndFoldersGoToThePlayersFolder)
+{
+    FILE* f = sys_fopen((data + "graphics\\misc\\star.tga").c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("new star", f);
+    std::fclose(f);
+    EXPECT_EQ(read_data(data + "graphics\\misc\\star.tga"), "new star");
+    EXPECT_EQ(read_text(data + "graphics/Misc/Star.tga"), "data star");
+
+    ASSERT_TRUE(write_text(player + "career.dat.tmp", "career"));
+    ASSERT_TRUE(sys_rename((data + "career.dat.tmp").c_str(), (data + "career.dat").c_str()));
+    EXPECT_EQ(read_text(player + "career.dat"), "career");
+    EXPECT_TRUE(sys_make_dirs((data + "graphics\\ant").c_str()));
+    EXPECT_TRUE(fs::is_directory(player + "graphics/ant"));
+
+    // Appending to a data file changes the player's copy of it.
+    f = sys_fopen((data + "logic\\levels\\level1.txt").c_str(), "ab");
+    ASSERT_NE(f, nullptr);
+    std::fputs(" more", f);
+    std::fclose(f);
+    EXPECT_EQ(read_text(player + "logic/levels/level1.txt"), "data level more");
+}
+
+TEST_F(Overlay, DeletingADataFileLeavesAWhiteoutThatAWriteOrANewVersionLifts)
+{
+    const std::string name = data + "logic\\levels\\level1.txt";
+    ASSERT_TRUE(sys_remove(name.c_str()));
+    EXPECT_FALSE(sys_file_exists(name.c_str()));
+    EXPECT_EQ(sys_fopen(name.c_str(), "rb"), nullptr);
+    EXPECT_TRUE(path_exists(player + "logic/levels/.wh.level1.txt"));
+    // Gone is gone: a second delete finds nothing.
+    EXPECT_FALSE(sys_remove(name.c_str()));
+
+    // Writing the name again brings it back, as the player's own file.
+    FILE* f = sys_fopen(name.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("rewritten", f);
+    std::fclose(f);
+    EXPECT_EQ(read_data(name), "rewritten");
+    EXPECT_FALSE(path_exists(player + "logic/levels/.wh.level1.txt"));
+
+    // Deleting both copies hides the data file again.
+    ASSERT_TRUE(sys_remove(name.c_str()));
+    EXPECT_FALSE(sys_file_exists(name.c_str()));
+    EXPECT_FALSE(path_exists(player + "logic/levels/level1.txt"));
+}
+
+TEST(OverlayVersions, AChangedDataFileShowsAgainThroughItsOldWhiteout)
+{
+    TempFolder dir;
+    const std::string data = dir.path() + "data/", player = dir.path() + "player/";
+    ASSERT_TRUE(write_text(data + "graphics/gmean/gmean.zip", "version one"));
+    sys_files_overlay(data, player);
+    ASSERT_TRUE(sys_remove((data + "graphics\\gmean\\gmean.zip").c_str()));
+    EXPECT_FALSE(sys_file_exists((data + "graphics\\gmean\\gmean.zip").c_str()));
+    // A new version of the game installs a new archive: the player's folder unpacks it again.
+    ASSERT_TRUE(write_text(data + "graphics/gmean/gmean.zip", "version two, longer"));
+    EXPECT_TRUE(sys_file_exists((data + "graphics\\gmean\\gmean.zip").c_str()));
+}
+
+TEST_F(Overlay, PerFileArchivesExtractIntoThePlayersFolderAndCloseCleansUp)
+{
+    ASSERT_TRUE(write_zip(data + "graphics/interface/decompress.zip", {{"decompress.png", bytes_of("packed")}}));
+    before = folder_fingerprint(data);
+    ResourceFile r;
+    ASSERT_TRUE(r.open("graphics\\interface\\decompress.png"));
+    EXPECT_EQ(r.extracted, 1);
+    EXPECT_EQ(read_data(r.path), "packed");
+    EXPECT_TRUE(path_exists(player + "decompress.png"));
+    r.close();
+    EXPECT_FALSE(path_exists(player + "decompress.png"));
+    EXPECT_FALSE(path_exists(player + ".wh.decompress.png"));
+}
+
+TEST_F(Overlay, TakingOverAFileCopiesItOnceAndHidesTheOriginal)
+{
+    ASSERT_TRUE(write_text(data + "career.dat", "old career"));
+    before = folder_fingerprint(data);
+    ASSERT_TRUE(sys_files_take_over((data + "career.dat").c_str()));
+    EXPECT_EQ(read_text(player + "career.dat"), "old career");
+    fs::remove(player + "career.dat");
+    // The player removed it: the original stays hidden and is not taken over a second time.
+    EXPECT_FALSE(sys_file_exists((data + "career.dat").c_str()));
+    EXPECT_FALSE(sys_files_take_over((data + "career.dat").c_str()));
+}
+
+TEST(OverlayOff, APortableFolderTakesItsOwnWritesAndDeletes)
+{
+    TempFolder dir;
+    ASSERT_TRUE(write_text(dir.file("graphics/ant/ant.zip"), "archive"));
+    sys_files_overlay(dir.path(), dir.path());
+    ASSERT_TRUE(sys_remove(dir.file("graphics\\ant\\ant.zip").c_str()));
+    EXPECT_FALSE(path_exists(dir.file("graphics/ant/ant.zip")));
+    EXPECT_FALSE(path_exists(dir.file("graphics/ant/.wh.ant.zip")));
+}
+
+// A full disk, as the file size limit shows it: the save fails loudly and the old career stays whole. The
+// limit holds for every file, so the try runs in a child whose debug output goes into a pipe.
+TEST(FullDisk, ASaveThatCannotBeWrittenKeepsTheOldCareerAndSaysSo)
+{
+    TempFolder dir;
+    const std::string data = dir.path() + "data/", player = dir.path() + "player/";
+    fs::create_directories(data);
+    copy_text(AppState.programDir, sizeof AppState.programDir, data.c_str());
+    sys_files_overlay(data, player);
+    CareerRecord record;
+    set_career_defaults(record);
+    record.levelUnlocked[4] = 1;
+    ASSERT_TRUE(save_career(record));
+    const auto kept = read_bytes(player + "career.dat");
+    ASSERT_EQ(kept.size(), 64u);
+
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(fds[1], 2);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small{10, 10};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        std::string why;
+        const bool prepared = sys_prepare_folder(player, &why);
+        if (!why.empty()) std::fprintf(stderr, "probe: %s\n", why.c_str());
+        set_main_window_exists(true);
+        record.levelUnlocked[5] = 1;
+        const bool saved = save_career(record);
+        std::fflush(stderr);
+        std::_Exit((prepared ? 1 : 0) | (saved ? 2 : 0));
+    }
+    ::close(fds[1]);
+    std::string out;
+    char buf[4096];
+    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;) out.append(buf, size_t(n));
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << out;  // neither the probe nor the save pretended to succeed
+    EXPECT_NE(out.find("probe: File too large"), std::string::npos) << out;
+    EXPECT_NE(out.find("Error saving career data"), std::string::npos) << out;
+    EXPECT_NE(out.find("Message box \"Not so fast!\""), std::string::npos) << out;
+    EXPECT_EQ(read_bytes(player + "career.dat"), kept);
+    EXPECT_FALSE(path_exists(player + "career.dat.tmp"));
+}

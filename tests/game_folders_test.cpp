@@ -1,0 +1,158 @@
+// The real binary finding its data and the player's folder: the installed layout, missing or incomplete data,
+// a player's folder that cannot be written, a career left in an old build folder, and a portable folder.
+#include <gtest/gtest.h>
+#include <filesystem>
+#include <string>
+#include "support/temp_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr size_t kLevelTwoFlag = 4 + 35 + 1;
+
+std::vector<std::string> headless(const std::string& log, int frames)
+{
+    return {"--headless", "--fixed-step", "40", "--seed", "1", "--frames", std::to_string(frames), "--log", log};
+}
+
+std::vector<std::string> win_level_one(const std::string& data, const std::string& log)
+{
+    return {"--data", data, "--headless", "--fixed-step", "40", "--seed", "1", "--level", "1", "--autoplay",
+            "--frames", "6000", "--log", log};
+}
+
+class GameFolders : public ::testing::Test {
+protected:
+    void SetUp() override { dir.make_home(); }
+    // An installed copy of the executable; its data belongs where the install puts it relative to it.
+    std::string install_binary()
+    {
+        fs::create_directories(dir.file("usr/games"));
+        fs::copy_file(VORLAINE_BINARY, dir.file("usr/games/vorlaine"));
+        return dir.file("usr/games/vorlaine");
+    }
+    std::string installed_data() const
+    {
+        return (fs::path(dir.file("usr/games/")) / VORLAINE_DATA_RELATIVE).lexically_normal().string() + "/";
+    }
+    TempFolder dir;
+    std::string data = dir.path() + "game/";
+    std::string log = dir.file("game.log");
+};
+
+}  // namespace
+
+TEST_F(GameFolders, WithoutDataItSaysWhereItLookedAndHowToPointData)
+{
+    // An installed executable whose data is gone: both places it looks are named.
+    RunResult r = run_binary(install_binary(), headless(log, 5));
+    EXPECT_EQ(r.exitCode, 1);
+    const std::string text = read_text(log);
+    EXPECT_NE(text.find("Vorlaine cannot find its game data"), std::string::npos) << text;
+    EXPECT_NE(text.find(installed_data()), std::string::npos) << text;
+    EXPECT_NE(text.find(dir.file("usr/games/")), std::string::npos) << text;
+    EXPECT_NE(text.find("--data DIR"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Initted graphic subsystem"), std::string::npos);
+
+    // A folder named by --data that holds no data.
+    fs::create_directories(dir.file("empty"));
+    r = run_game({"--data", dir.file("empty"), "--headless", "--frames", "5", "--log", log});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(read_text(log).find(dir.file("empty/") + " (named by --data)"), std::string::npos) << read_text(log);
+}
+
+TEST_F(GameFolders, AnInstalledLayoutFindsItsDataBesideTheExecutable)
+{
+    const std::string binary = install_binary();
+    fs::create_directories(fs::path(installed_data()).parent_path().parent_path());
+    ASSERT_TRUE(copy_game_folder(installed_data()));
+    fs::remove(installed_data() + "vorlaine");
+    RunResult r = run_binary(binary, headless(log, 5));
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    const std::string text = read_text(log);
+    EXPECT_NE(text.find("Data folder " + installed_data() + "; the player's files go to " +
+                        dir.player_file("")),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("incomplete"), std::string::npos) << text;
+}
+
+TEST_F(GameFolders, IncompleteDataIsToldAndPlayedThrough)
+{
+    ASSERT_TRUE(copy_game_folder(data));
+    fs::remove(data + "logic/levels/level3.txt");
+    RunResult r = run_game({"--data", data, "--headless", "--fixed-step", "40", "--frames", "10", "--log", log});
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    const std::string text = read_text(log);
+    EXPECT_NE(text.find("Message box \"Vorlaine\": Vorlaine's data in " + data + " is incomplete: 1 of its "),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("logic/levels/level3.txt among them"), std::string::npos) << text;
+    EXPECT_NE(text.find("Initted graphic subsystem"), std::string::npos);
+}
+
+TEST_F(GameFolders, APlayersFolderThatCannotBeMadeStillPlaysAndSaysTheCareerIsNotKept)
+{
+    ASSERT_TRUE(copy_game_folder(data));
+    const std::string before = folder_fingerprint(data);
+    // A file where the folder should be: not even root can make a folder below it.
+    ASSERT_TRUE(write_text(dir.file("blocked"), "a file"));
+    ::setenv("XDG_DATA_HOME", dir.file("blocked/share").c_str(), 1);
+    RunResult r = run_game(win_level_one(data, log), 600);
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    const std::string text = read_text(log);
+    EXPECT_NE(text.find("Message box \"Vorlaine\": Vorlaine cannot write to the player's folder " +
+                        dir.file("blocked/share/vorlaine/")),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("the career cannot be saved"), std::string::npos) << text;
+    // The creatures were unpacked into a stand-in for the run, the level was won, and nothing is left over.
+    EXPECT_NE(text.find("Decompressing graphics."), std::string::npos);
+    EXPECT_NE(text.find("START LEVEL 2.."), std::string::npos);
+    const std::string stand_in = fs::temp_directory_path().string() + "/vorlaine-";
+    const size_t at = text.find("the player's files go to " + stand_in);
+    ASSERT_NE(at, std::string::npos) << text;
+    const std::string used = text.substr(at + 25, stand_in.size() + 6);
+    EXPECT_FALSE(path_exists(used)) << used;
+    EXPECT_EQ(folder_fingerprint(data), before);
+}
+
+TEST_F(GameFolders, ACareerLeftInAnOldBuildFolderIsTakenOverOnce)
+{
+    ASSERT_TRUE(copy_game_folder(data));
+    std::vector<uint8_t> career(64, 0);
+    career[0] = 60;
+    for (int level = 1; level <= 5; level++) career[4 + 35 + size_t(level - 1)] = 1;
+    ASSERT_TRUE(write_bytes(data + "career.dat", career));
+    const std::string before = folder_fingerprint(data);
+
+    RunResult r = run_game({"--data", data, "--headless", "--fixed-step", "40", "--frames", "5", "--log", log});
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(read_text(log).find("Took over the career in " + data + "career.dat; it is kept in " + dir.player_file("")),
+              std::string::npos)
+        << read_text(log);
+    EXPECT_EQ(read_bytes(dir.player_file("career.dat")), career);
+    EXPECT_EQ(folder_fingerprint(data), before);
+
+    // Once: a player who deletes the career starts afresh instead of getting the old one back.
+    fs::remove(dir.player_file("career.dat"));
+    r = run_game({"--data", data, "--headless", "--fixed-step", "40", "--frames", "5", "--log", log});
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(read_text(log).find("Took over"), std::string::npos);
+    EXPECT_FALSE(path_exists(dir.player_file("career.dat")));
+}
+
+TEST_F(GameFolders, APortableFolderKeepsThePlayersFilesItself)
+{
+    ASSERT_TRUE(copy_game_folder(data));
+    ASSERT_TRUE(write_text(data + "portable", ""));
+    RunResult r = run_game(win_level_one(data, log), 600);
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    const auto career = read_bytes(data + "career.dat");
+    ASSERT_EQ(career.size(), 64u);
+    EXPECT_EQ(career[kLevelTwoFlag], 1);
+    EXPECT_TRUE(path_exists(data + ".vorlaine.lock"));
+    EXPECT_FALSE(path_exists(data + "graphics/gmean/gmean.zip"));
+    EXPECT_FALSE(path_exists(dir.player_file("")));
+}
