@@ -2,10 +2,13 @@
 #include "support/temp_folder.h"
 #include <sys/wait.h>
 #include <unistd.h>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <thread>
 #include "app/app_state.h"
 #include "util/strings.h"
 
@@ -29,6 +32,15 @@ TempFolder::~TempFolder()
 void TempFolder::make_program_folder() const
 {
     copy_text(AppState.programDir, sizeof AppState.programDir, path_.c_str());
+}
+
+void isolate_home(const TempFolder& folder)
+{
+    ::setenv("HOME", folder.file("home").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", folder.file("home/config").c_str(), 1);
+    ::setenv("XDG_DATA_HOME", folder.file("home/data").c_str(), 1);
+    ::setenv("XDG_CACHE_HOME", folder.file("home/cache").c_str(), 1);
+    ::setenv("XDG_STATE_HOME", folder.file("home/state").c_str(), 1);
 }
 
 bool write_bytes(const std::string& path, const std::vector<uint8_t>& bytes)
@@ -77,31 +89,84 @@ bool copy_game_folder(const std::string& dst)
     return !ec;
 }
 
+// The child's half of a start: output redirected, then the binary.
+[[noreturn]] static void exec_game(const std::vector<std::string>& args, const std::string& outputPath)
+{
+    FILE* out = std::fopen(outputPath.c_str(), "w");
+    if (out) {
+        ::dup2(fileno(out), 1);
+        ::dup2(fileno(out), 2);
+    }
+    std::vector<char*> argv;
+    std::string bin = VORLAINE_BINARY;
+    argv.push_back(bin.data());
+    std::vector<std::string> copy = args;
+    for (auto& a : copy) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    ::execv(bin.c_str(), argv.data());
+    std::_Exit(127);
+}
+
+static int exit_code_of(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status); }
+
 RunResult run_game(const std::vector<std::string>& args, int timeout_seconds)
 {
     RunResult r;
     std::string out_path = (fs::temp_directory_path() / ("vorlaine-run-" + std::to_string(::getpid()) + ".txt")).string();
     pid_t pid = ::fork();
     if (pid == 0) {
-        FILE* out = std::fopen(out_path.c_str(), "w");
-        if (out) {
-            ::dup2(fileno(out), 1);
-            ::dup2(fileno(out), 2);
-        }
-        std::vector<char*> argv;
-        std::string bin = VORLAINE_BINARY;
-        argv.push_back(bin.data());
-        std::vector<std::string> copy = args;
-        for (auto& a : copy) argv.push_back(a.data());
-        argv.push_back(nullptr);
         ::alarm(unsigned(timeout_seconds));
-        ::execv(bin.c_str(), argv.data());
-        std::_Exit(127);
+        exec_game(args, out_path);
     }
     int status = 0;
     ::waitpid(pid, &status, 0);
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    r.exitCode = exit_code_of(status);
     r.output = read_text(out_path);
     std::remove(out_path.c_str());
     return r;
+}
+
+GameProcess::GameProcess(const std::vector<std::string>& args, const std::string& outputPath, bool sigintIgnored)
+{
+    pid_ = ::fork();
+    if (pid_ == 0) {
+        if (sigintIgnored) ::signal(SIGINT, SIG_IGN);
+        exec_game(args, outputPath);
+    }
+}
+
+GameProcess::~GameProcess()
+{
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGKILL);
+    int status = 0;
+    ::waitpid(pid_, &status, 0);
+}
+
+bool GameProcess::send(int signal) const { return pid_ > 0 && ::kill(pid_, signal) == 0; }
+
+bool GameProcess::wait(double seconds, int* exitCode)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (pid_ > 0) {
+        int status = 0;
+        if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            *exitCode = exit_code_of(status);
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+}
+
+bool wait_for_text(const std::string& path, const std::string& text, double seconds)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    for (;;) {
+        if (read_text(path).find(text) != std::string::npos) return true;
+        if (std::chrono::steady_clock::now() >= end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
 }
