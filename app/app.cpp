@@ -16,6 +16,7 @@
 #include "level/loader.h"
 #include "platform/clock.h"
 #include "platform/debug_output.h"
+#include "platform/debug_output_file.h"
 #include "platform/files.h"
 #include "platform/instance.h"
 #include "platform/keys.h"
@@ -181,21 +182,26 @@ int vorlaine_main(int argc, char** argv)
 {
     std::string error;
     if (!parse_command_line(argc, argv, &g_options, &error)) {
+        debug_output_open("");
         std::fprintf(stderr, "vorlaine: %s\nTry 'vorlaine --help'.\n", error.c_str());
         return 2;
     }
-    if (g_options.showHelp) {
-        std::fputs(command_line_help(), stdout);
-        return 0;
-    }
-    if (g_options.showVersion) {
-        std::printf("vorlaine %s\n", VORLAINE_VERSION);
+    if (g_options.showHelp || g_options.showVersion) {
+        debug_output_open("");
+        if (g_options.showHelp) std::fputs(command_line_help(), stdout);
+        else std::printf("vorlaine %s\n", VORLAINE_VERSION);
         return 0;
     }
     compute_program_folder();
     // One copy per program folder: a second start brings the first to the front.
     InstanceResult instance = instance_acquire(AppState.programDir);
-    if (instance == InstanceResult::OtherRunning) return 0;
+    // From here every line goes to the chosen log, those of the static objects' construction first. A second
+    // copy adds to the file rather than empty it: it may be the running copy's log.
+    debug_output_open(g_options.logFile, instance != InstanceResult::OtherRunning);
+    if (instance == InstanceResult::OtherRunning) {
+        log_msg("Another copy runs in %s; asked it to come to the front.", AppState.programDir);
+        return 0;
+    }
     if (instance == InstanceResult::Error)
         std::fprintf(stderr, "vorlaine: cannot take the lock in %s; is it writable?\n", AppState.programDir);
 

@@ -1,7 +1,6 @@
 // Chooses the backend once at start-up and hands it to the platform interfaces.
 #include "platform/platform.h"
 #include "platform/backend.h"
-#include "platform/debug_output_file.h"
 
 static PlatformConfig g_config;
 static std::unique_ptr<Backend> g_backend;
@@ -9,7 +8,6 @@ static std::unique_ptr<Backend> g_backend;
 bool platform_init(const PlatformConfig& config)
 {
     g_config = config;
-    debug_output_open(config.logFile);
     g_backend = config.headless ? make_headless_backend() : make_sdl_backend();
     return g_backend->init(config);
 }
@@ -20,7 +18,6 @@ void platform_shutdown()
 {
     if (g_backend) g_backend->shutdown();
     g_backend.reset();
-    debug_output_close();
 }
 
 Backend& backend()

@@ -4,9 +4,33 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <chrono>
+#include <cstdlib>
+#include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 #include "support/temp_folder.h"
+
+namespace {
+
+// The lines of text, one per entry.
+std::vector<std::string> lines_of(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string l; std::getline(in, l);) lines.push_back(l);
+    return lines;
+}
+
+int count_lines(const std::string& text, const std::string& line)
+{
+    int n = 0;
+    for (const auto& l : lines_of(text))
+        if (l == line) n++;
+    return n;
+}
+
+}  // namespace
 
 TEST(AppRun, HeadlessRunStartsAndShutsDown)
 {
@@ -81,4 +105,23 @@ TEST(AppRun, ScreenshotsAreWrittenAndRepeatable)
     ASSERT_GT(a.size(), 8u);
     EXPECT_EQ(a[1], 'P');
     EXPECT_EQ(a, read_bytes(dir.file("b.png")));
+}
+
+TEST(AppRun, EveryLineOfARunGoesToTheChosenLog)
+{
+    TempFolder dir;
+    isolate_home(dir);
+    const std::string log = dir.file("game.log");
+    RunResult r = run_game({"--data", dir.path(), "--headless", "--fixed-step", "10", "--frames", "3", "--log", log});
+    EXPECT_EQ(r.exitCode, 0);
+    // Those of the static objects, built before the command line is read and torn down after main, too.
+    for (const char* line : {"initting CLoader", "Killed CLoader", "Freeing background.", "Killed everything"})
+        EXPECT_EQ(r.output.find(line), std::string::npos) << line << " on standard error:\n" << r.output;
+    const auto lines = lines_of(read_text(log));
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines.front(), "initting CLoader");
+    EXPECT_EQ(lines[1], "Initted graphic subsystem...");
+    EXPECT_EQ(lines[lines.size() - 2], "Killed CLoader");
+    EXPECT_EQ(lines.back(), "Freeing background.");
+    EXPECT_EQ(count_lines(read_text(log), "Killed everything"), 1);
 }
