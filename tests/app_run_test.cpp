@@ -125,3 +125,57 @@ TEST(AppRun, EveryLineOfARunGoesToTheChosenLog)
     EXPECT_EQ(lines.back(), "Freeing background.");
     EXPECT_EQ(count_lines(read_text(log), "Killed everything"), 1);
 }
+
+TEST(AppRun, QuitSignalsEndTheRunAsClosingTheWindowDoes)
+{
+    struct Case {
+        int signal;
+        bool sigintIgnored;  // as a shell starts a background job
+        bool windowed;
+    };
+    std::vector<Case> cases = {{SIGTERM, false, false}, {SIGINT, true, false}, {SIGHUP, false, false}};
+    if (std::getenv("DISPLAY")) cases.push_back({SIGTERM, false, true});
+    for (const Case& c : cases) {
+        SCOPED_TRACE("signal " + std::to_string(c.signal) + (c.windowed ? ", windowed" : ", headless"));
+        TempFolder dir;
+        isolate_home(dir);
+        std::string data = dir.path();
+        std::vector<std::string> args = {"--fixed-step", "10", "--log", dir.file("game.log")};
+        if (c.windowed) {
+            // A window shows its error boxes, and nobody is there to close them: real data, then, unpacked by
+            // a first start so the windowed one is soon through its first frame.
+            data = dir.file("game/");
+            ASSERT_TRUE(copy_game_folder(data));
+            ASSERT_EQ(run_game({"--data", data, "--headless", "--fixed-step", "10", "--frames", "2"}, 120).exitCode, 0);
+            args.insert(args.end(), {"--scale", "1"});
+        } else {
+            args.push_back("--headless");
+        }
+        args.insert(args.end(), {"--data", data});
+        GameProcess game(args, dir.file("game.out"), c.sigintIgnored);
+        ASSERT_TRUE(wait_for_text(dir.file("game.log"), "Initted graphic subsystem...", 60));
+        const auto t0 = std::chrono::steady_clock::now();
+        ASSERT_TRUE(game.send(c.signal));
+        int code = -1;
+        ASSERT_TRUE(game.wait(30, &code)) << "still running 30 s after the signal";
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        std::printf("signal %d (%s): ended %.3f s after it\n", c.signal, c.windowed ? "windowed" : "headless", seconds);
+        EXPECT_EQ(code, 0) << read_text(dir.file("game.out"));
+        EXPECT_LT(seconds, 2.0);
+        const std::string text = read_text(dir.file("game.log"));
+        const size_t asked = text.find("Signal " + std::to_string(c.signal) + " (");
+        const size_t destroyed = text.find("WM_DESTROY called.");
+        const size_t killed = text.find("Killed everything");
+        ASSERT_NE(asked, std::string::npos) << text;
+        ASSERT_NE(destroyed, std::string::npos) << text;
+        ASSERT_NE(killed, std::string::npos) << text;
+        EXPECT_LT(asked, destroyed);
+        EXPECT_LT(destroyed, killed);
+        EXPECT_EQ(lines_of(text).back(), "Freeing background.") << "the log ends with the statics' last line";
+        // The lock is free: the next start in the folder is the one running copy.
+        RunResult again = run_game({"--data", data, "--headless", "--fixed-step", "10", "--frames", "2", "--log",
+                                    dir.file("again.log")}, 60);
+        EXPECT_EQ(again.exitCode, 0);
+        EXPECT_NE(read_text(dir.file("again.log")).find("Initted graphic subsystem..."), std::string::npos);
+    }
+}
