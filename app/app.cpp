@@ -52,6 +52,11 @@ void compute_program_folder()
 
 static void loading_step()
 {
+    // Runs once. A --level start whose script is missing leaves the state at loading while its quit message
+    // waits behind the queued ones; those frames must not load, ask and report all over again.
+    static bool done = false;
+    if (done) return;
+    done = true;
     seed_random(g_options.seedGiven ? g_options.seed : sys_tick_count());
     compute_program_folder();
     name_hero_strips();

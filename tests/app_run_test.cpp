@@ -179,3 +179,25 @@ TEST(AppRun, QuitSignalsEndTheRunAsClosingTheWindowDoes)
         EXPECT_NE(read_text(dir.file("again.log")).find("Initted graphic subsystem..."), std::string::npos);
     }
 }
+
+TEST(AppRun, ALevelWithoutItsScriptIsReportedOnceAndTheGameEnds)
+{
+    TempFolder dir;
+    isolate_home(dir);
+    const std::string log = dir.file("game.log");
+    // Messages wait in the queue ahead of the quit that the missing script posts.
+    write_text(dir.file("input.txt"), "1 key down left\n1 key up left\n1 key down right\n1 key up right\n1 tap 10 10\n");
+    RunResult r = run_game({"--data", dir.path(), "--headless", "--fixed-step", "10", "--level", "2", "--input",
+                            dir.file("input.txt"), "--log", log},
+                           60);
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    const std::string text = read_text(log);
+    EXPECT_EQ(count_lines(text, "Unable to find the information for this level. (level2.txt)"), 1) << text;
+    EXPECT_EQ(count_lines(text, "Message box \"Not so fast!\": Unable to find the information for this level. "
+                                "(level2.txt) -> OK"),
+              1);
+    // One loading step: one career load, one indicator set up.
+    EXPECT_EQ(count_lines(text, "No career file exists yet."), 1);
+    EXPECT_EQ(count_lines(text, "Couldn't find graphics\\misc\\loading_01.tga."), 1);
+    EXPECT_EQ(count_lines(text, "Killed everything"), 1);
+}
