@@ -108,22 +108,18 @@ public:
         texture_ = nullptr;
         renderer_ = nullptr;
         window_ = nullptr;
+        shown_ = false;
     }
 
     void present(const uint16_t* pixels, bool waitForDisplay) override
     {
         if (!renderer_) return;
-        // An unchanged frame need not be drawn again unless the window lost its picture.
-        if (dirty_ || !std::equal(pixels, pixels + kW * kH, last_.begin())) {
+        // An unchanged frame need not be drawn again: the window keeps it, or repaints it on expose.
+        if (!shown_ || !std::equal(pixels, pixels + kW * kH, last_.begin())) {
             std::copy(pixels, pixels + kW * kH, last_.begin());
-            dirty_ = false;
+            shown_ = true;
             set_vsync(waitForDisplay && !config_.uncapped);
-            SDL_UpdateTexture(texture_, nullptr, pixels, kW * 2);
-            SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-            SDL_RenderClear(renderer_);
-            SDL_Rect dst = viewport();
-            SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
-            SDL_RenderPresent(renderer_);
+            show_last();
         }
         if (waitForDisplay) pace_to_display();
     }
@@ -190,6 +186,17 @@ private:
         *x = (px - vp.x) * kW / vp.w;
         *y = (py - vp.y) * kH / vp.h;
         return true;
+    }
+
+    // The last presented frame, drawn into the window again.
+    void show_last()
+    {
+        SDL_UpdateTexture(texture_, nullptr, last_.data(), kW * 2);
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+        SDL_Rect dst = viewport();
+        SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
+        SDL_RenderPresent(renderer_);
     }
 
     // Presents inside one frame (the loading indicator's) must not wait for the display's refresh.
@@ -306,7 +313,12 @@ private:
                 break;
             case SDL_WINDOWEVENT_EXPOSED:
             case SDL_WINDOWEVENT_SIZE_CHANGED:
-                dirty_ = true;
+                // The window lost its picture (uncovered, resized): show the last frame again now, since a
+                // suspended game presents nothing until it has the focus back.
+                if (renderer_ && shown_) {
+                    set_vsync(false);
+                    show_last();
+                }
                 push(queue, MSG_PAINT);
                 break;
             default:
@@ -326,7 +338,7 @@ private:
     int refresh_hz_ = 60;
     uint32_t last_present_ms_ = 0;
     std::vector<uint16_t> last_ = std::vector<uint16_t>(size_t(kW) * kH);
-    bool dirty_ = true;
+    bool shown_ = false;  // last_ holds a presented frame
     bool vsync_ = false;
     bool vsync_possible_ = false;
     bool fullscreen_ = false;

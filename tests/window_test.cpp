@@ -1,5 +1,5 @@
-// The real SDL window under an X server: a known back buffer shows on the display, and presents inside one
-// frame do not wait for it.
+// The real SDL window under an X server: a known back buffer shows on the display, presents inside one frame
+// do not wait for it, and an uncovered window shows its picture again while the game is suspended.
 #include <gtest/gtest.h>
 #include <SDL.h>
 #include <SDL_image.h>
@@ -10,6 +10,7 @@
 #include "app/app_state.h"
 #include "graphics/display.h"
 #include "platform/clock.h"
+#include "platform/events.h"
 #include "platform/platform.h"
 #include "support/temp_folder.h"
 
@@ -62,6 +63,7 @@ protected:
         return n;
     }
     static bool red(uint8_t r, uint8_t g, uint8_t b) { return r >= 0xF8 && g == 0 && b == 0; }
+    static bool green(uint8_t r, uint8_t g, uint8_t b) { return r == 0 && g >= 0xF8 && b == 0; }
 
     TempFolder dir;
     bool opened = false;
@@ -99,6 +101,42 @@ TEST_F(Window, PresentsInsideOneFrameDoNotWaitForTheDisplay)
     const double inside = presents(30, false);
     std::printf("30 presents: %.3f s as 30 frames, %.3f s inside one frame\n", frames, inside);
     EXPECT_LT(inside, frames / 2);
+}
+
+TEST_F(Window, AnUncoveredWindowShowsItsPictureAgainWhileSuspended)
+{
+    open(1, true);
+    fill(0xF800);
+    for (int i = 0; i < 3; i++) present();
+    ASSERT_GE(count_on_screen(red), 240L * 320 * 95 / 100);
+
+    // Another window over it, green, where the game's 240 x 320 window is (both centred on the screen).
+    SDL_Window* cover = SDL_CreateWindow("cover", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 240, 320, 0);
+    ASSERT_NE(cover, nullptr);
+    auto paint_cover = [&] {
+        SDL_Surface* surface = SDL_GetWindowSurface(cover);
+        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 255, 0));
+        SDL_UpdateWindowSurface(cover);
+    };
+    // The game is suspended meanwhile: it presents nothing, it only pumps the window system's events.
+    auto pump = [&](int ms, bool repaint_cover) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        while (std::chrono::steady_clock::now() < end) {
+            events_wait();
+            Message m;
+            while (events_peek() && events_get(&m)) {
+            }
+            if (repaint_cover) paint_cover();
+        }
+    };
+    pump(300, true);
+    ASSERT_GE(count_on_screen(green), 240L * 320 * 95 / 100) << "the cover should hide the game";
+    ASSERT_LT(count_on_screen(red), 240L * 320 / 20);
+
+    SDL_DestroyWindow(cover);
+    pump(500, false);
+    EXPECT_GE(count_on_screen(red), 240L * 320 * 95 / 100) << "the game's window shows what covered it";
+    EXPECT_LT(count_on_screen(green), 240L * 320 / 20);
 }
 
 }  // namespace
