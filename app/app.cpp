@@ -18,6 +18,7 @@
 #include "level/loader.h"
 #include "platform/clock.h"
 #include "platform/debug_output.h"
+#include "platform/debug_output_file.h"
 #include "platform/files.h"
 #include "platform/instance.h"
 #include "platform/keys.h"
@@ -54,6 +55,11 @@ void compute_program_folder()
 
 static void loading_step()
 {
+    // Runs once. A --level start whose script is missing leaves the state at loading while its quit message
+    // waits behind the queued ones; those frames must not load, ask and report all over again.
+    static bool done = false;
+    if (done) return;
+    done = true;
     seed_random(g_options.seedGiven ? g_options.seed : sys_tick_count());
     compute_program_folder();
     name_hero_strips();
@@ -185,27 +191,32 @@ int vorlaine_main(int argc, char** argv)
 {
     std::string error;
     if (!parse_command_line(argc, argv, &g_options, &error)) {
+        debug_output_open("");
         std::fprintf(stderr, "vorlaine: %s\nTry 'vorlaine --help'.\n", error.c_str());
         return 2;
     }
-    if (g_options.showHelp) {
-        std::fputs(command_line_help(), stdout);
-        return 0;
-    }
-    if (g_options.showVersion) {
-        std::printf("vorlaine %s\n", VORLAINE_VERSION);
+    if (g_options.showHelp || g_options.showVersion) {
+        debug_output_open("");
+        if (g_options.showHelp) std::fputs(command_line_help(), stdout);
+        else std::printf("vorlaine %s\n", VORLAINE_VERSION);
         return 0;
     }
     // A data check reads the folder and reports: no window, no sound, no lock on the folder.
     if (g_options.checkData)
         return check_data_command(g_options.checkDir.empty() ? g_options.dataDir : g_options.checkDir,
-                                  g_options.platform.logFile);
+                                  g_options.logFile);
     compute_program_folder();
     // The data folder may be read-only; everything the game writes goes to the player's folder.
     const std::string writeFolder = open_game_folders(AppState.programDir);
     // One copy per player's folder: a second start brings the first to the front.
     InstanceResult instance = instance_acquire(writeFolder.c_str());
-    if (instance == InstanceResult::OtherRunning) return 0;
+    // From here every line goes to the chosen log, those of the static objects' construction first. A second
+    // copy adds to the file rather than empty it: it may be the running copy's log.
+    debug_output_open(g_options.logFile, instance != InstanceResult::OtherRunning);
+    if (instance == InstanceResult::OtherRunning) {
+        log_msg("Another copy runs in %s; asked it to come to the front.", writeFolder.c_str());
+        return 0;
+    }
     if (instance == InstanceResult::Error)
         std::fprintf(stderr, "vorlaine: cannot take the lock in %s; is it writable?\n", writeFolder.c_str());
 

@@ -108,7 +108,7 @@ bool parse_command_line(int argc, char** argv, LaunchOptions* out, std::string* 
             o.screenshots.push_back({n, colon + 1});
         } else if (!std::strcmp(a, "--log")) {
             if (!(v = value_of(i, a))) return false;
-            o.platform.logFile = v;
+            o.logFile = v;
         } else if (!std::strcmp(a, "--scale")) {
             if (!(v = value_of(i, a))) return false;
             if (!parse_long(v, 1, 8, &n)) return bad_value(a, v);

@@ -12,6 +12,7 @@ struct ScreenshotRequest {
 struct LaunchOptions {
     PlatformConfig platform;
     std::string dataDir;       // empty: the executable's folder
+    std::string logFile;       // empty: standard error
     bool seedGiven = false;
     unsigned seed = 0;
     long frames = 0;           // 0: run until quit

@@ -4,10 +4,12 @@
 #include <cstring>
 #include "app/app_state.h"
 #include "graphics/frame_pacing.h"
+#include "platform/clock.h"
 #include "platform/video.h"
 
 uint16_t* g_drawTarget = nullptr;
 static DisplayProperties g_props;
+static uint64_t g_pacedFrame = UINT64_MAX;  // the main-loop pass whose present was paced last
 
 bool open_display()
 {
@@ -69,16 +71,22 @@ void copy_to_frame_buffer_grey2(const uint16_t* src, uint8_t* frame, int yPitch)
 
 void present()
 {
+    // The loading indicator presents many times inside one frame. Only the frame's first present waits for
+    // the display and measures the frame; the others just show the picture. A level start so counts as one
+    // long frame (clamped like any pause) rather than many short ones that pull frameScale towards 0.
+    const uint64_t frame = clock_frame_number();
+    const bool paced = frame != g_pacedFrame;
+    g_pacedFrame = frame;
     if (g_props.bitsPerPixel == 16) {
-        uint8_t* frame = video_begin_draw();
-        copy_to_frame_buffer16(AppState.backBuffer, frame, g_props.xPitch, g_props.yPitch);
-        video_end_draw();
+        uint8_t* target = video_begin_draw();
+        copy_to_frame_buffer16(AppState.backBuffer, target, g_props.xPitch, g_props.yPitch);
+        video_end_draw(paced);
     } else if (g_props.bitsPerPixel == 2) {
-        uint8_t* frame = video_begin_draw();
-        copy_to_frame_buffer_grey2(AppState.backBuffer, frame, g_props.yPitch);
-        video_end_draw();
+        uint8_t* target = video_begin_draw();
+        copy_to_frame_buffer_grey2(AppState.backBuffer, target, g_props.yPitch);
+        video_end_draw(paced);
     }
-    AppState.frameScale = pace_frame();
+    if (paced) AppState.frameScale = pace_frame();
 }
 
 bool close_display() { return video_close(); }

@@ -4,7 +4,8 @@
 
 bool open_display();
 bool create_buffers();
-// Copies the back buffer to the display, then paces the frame and publishes frameScale.
+// Copies the back buffer to the display; the frame's first present also waits for the display, paces the
+// frame and publishes frameScale.
 void present();
 bool close_display();
 bool free_buffers();

@@ -31,8 +31,8 @@ double pace_frame()
 {
     uint64_t f = sys_perf_frequency();
     if (g_pacer.measure(sys_perf_counter(), f)) {
-        // Busy-wait until the frame has lasted at least 2 ms. A virtual clock only moves between frames,
-        // so a second present within one (the loading indicator's) must not wait for it.
+        // Busy-wait until the frame has lasted at least 2 ms. A virtual clock only moves between frames;
+        // waiting on it inside one would never end.
         while (g_pacer.frameRate > kRateCap && !clock_is_virtual()) g_pacer.measure(sys_perf_counter(), f);
         g_pacer.lastReading = sys_perf_counter();
     }

@@ -13,8 +13,8 @@ public:
     virtual void shutdown() = 0;
     virtual bool open_window() = 0;
     virtual void close_window() = 0;
-    // Shows a 240 x 320 RGB565 image.
-    virtual void present(const uint16_t* pixels) = 0;
+    // Shows a 240 x 320 RGB565 image; with waitForDisplay then waits for the display (vsync or the sleep cap).
+    virtual void present(const uint16_t* pixels, bool waitForDisplay) = 0;
     // Appends what the window system has to the queue.
     virtual void pump(std::deque<Message>& queue) = 0;
     virtual void wait_for_event() = 0;

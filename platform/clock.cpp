@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 
 static uint64_t g_virtual_ms = 0;
+static uint64_t g_frame_number = 0;
 
 static uint64_t monotonic_ns()
 {
@@ -16,8 +17,11 @@ bool clock_is_virtual() { return platform_config().fixedStepMs > 0; }
 
 void clock_begin_frame()
 {
+    g_frame_number++;
     if (clock_is_virtual()) g_virtual_ms += uint64_t(platform_config().fixedStepMs);
 }
+
+uint64_t clock_frame_number() { return g_frame_number; }
 
 uint32_t sys_tick_count()
 {

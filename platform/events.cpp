@@ -1,19 +1,34 @@
 // The message queue: the window system's events and posted messages, one handed out per frame.
 #include "platform/events.h"
+#include <cstring>
 #include <deque>
 #include "platform/backend.h"
+#include "platform/quit_signals.h"
+#include "util/log.h"
 
 static std::deque<Message> g_queue;
 
-bool events_peek()
+// What the window system has, and a quit signal as the destroy message closing the window would bring.
+static void collect()
 {
     backend().pump(g_queue);
+    if (int sig = quit_signal_take()) {
+        log_msg("Signal %d (%s) asks the game to quit.", sig, sigabbrev_np(sig));
+        Message m;
+        m.type = MSG_DESTROY;
+        g_queue.push_back(m);
+    }
+}
+
+bool events_peek()
+{
+    collect();
     return !g_queue.empty();
 }
 
 bool events_get(Message* out)
 {
-    if (g_queue.empty()) backend().pump(g_queue);
+    if (g_queue.empty()) collect();
     if (g_queue.empty()) {
         *out = Message{};
         return true;

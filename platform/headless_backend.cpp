@@ -17,7 +17,7 @@ public:
     void shutdown() override {}
     bool open_window() override { return true; }
     void close_window() override {}
-    void present(const uint16_t*) override {}
+    void present(const uint16_t*, bool) override {}
     void pump(std::deque<Message>&) override {}
     void wait_for_event() override {}
     int message_box(const char* text, const char* caption, int style) override

@@ -40,8 +40,10 @@ void ask_running_copy(const std::string& folder)
     int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) return;
     if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), len) == 0) {
+        // The connection is the request; the words are for a person listening in. A running copy that polls
+        // between its frames may accept and hang up before they are written: no SIGPIPE for that.
         const char msg[] = "front\n";
-        ssize_t ignored = ::write(fd, msg, sizeof msg - 1);
+        ssize_t ignored = ::send(fd, msg, sizeof msg - 1, MSG_NOSIGNAL);
         (void)ignored;
     }
     ::close(fd);
@@ -55,9 +57,10 @@ InstanceResult instance_acquire(const char* folder)
     g_lock_fd = ::open(lock_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (g_lock_fd < 0) return InstanceResult::Error;
     if (::flock(g_lock_fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
         ::close(g_lock_fd);
         g_lock_fd = -1;
-        if (errno != EWOULDBLOCK) return InstanceResult::Error;
+        if (error != EWOULDBLOCK) return InstanceResult::Error;
         ask_running_copy(dir);
         return InstanceResult::OtherRunning;
     }

@@ -1,7 +1,7 @@
 // Chooses the backend once at start-up and hands it to the platform interfaces.
 #include "platform/platform.h"
 #include "platform/backend.h"
-#include "platform/debug_output_file.h"
+#include "platform/quit_signals.h"
 
 static PlatformConfig g_config;
 static std::unique_ptr<Backend> g_backend;
@@ -9,7 +9,7 @@ static std::unique_ptr<Backend> g_backend;
 bool platform_init(const PlatformConfig& config)
 {
     g_config = config;
-    debug_output_open(config.logFile);
+    quit_signals_install();
     g_backend = config.headless ? make_headless_backend() : make_sdl_backend();
     return g_backend->init(config);
 }
@@ -20,7 +20,7 @@ void platform_shutdown()
 {
     if (g_backend) g_backend->shutdown();
     g_backend.reset();
-    debug_output_close();
+    quit_signals_restore();
 }
 
 Backend& backend()

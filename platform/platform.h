@@ -7,7 +7,6 @@ enum class DisplayMode { Rgb565, Grey2 };
 struct PlatformConfig {
     bool headless = false;
     int fixedStepMs = 0;      // 0: real clock
-    std::string logFile;      // empty: standard error
     int scale = 0;            // 0: largest whole factor up to 3 that fits the desktop
     bool uncapped = false;
     bool answerYes = false;   // headless message boxes

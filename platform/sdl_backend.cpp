@@ -88,6 +88,9 @@ public:
         renderer_ = SDL_CreateRenderer(window_, -1, flags);
         if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, 0);
         if (!renderer_) return false;
+        SDL_RendererInfo info;
+        vsync_ = SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC);
+        vsync_possible_ = vsync_;
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
         texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kW, kH);
         if (!texture_) return false;
@@ -105,25 +108,20 @@ public:
         texture_ = nullptr;
         renderer_ = nullptr;
         window_ = nullptr;
+        shown_ = false;
     }
 
-    void present(const uint16_t* pixels) override
+    void present(const uint16_t* pixels, bool waitForDisplay) override
     {
         if (!renderer_) return;
-        // An unchanged frame need not be drawn again unless the window lost its picture.
-        if (!dirty_ && std::equal(pixels, pixels + kW * kH, last_.begin())) {
-            pace_to_display();
-            return;
+        // An unchanged frame need not be drawn again: the window keeps it, or repaints it on expose.
+        if (!shown_ || !std::equal(pixels, pixels + kW * kH, last_.begin())) {
+            std::copy(pixels, pixels + kW * kH, last_.begin());
+            shown_ = true;
+            set_vsync(waitForDisplay && !config_.uncapped);
+            show_last();
         }
-        std::copy(pixels, pixels + kW * kH, last_.begin());
-        dirty_ = false;
-        SDL_UpdateTexture(texture_, nullptr, pixels, kW * 2);
-        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-        SDL_RenderClear(renderer_);
-        SDL_Rect dst = viewport();
-        SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
-        SDL_RenderPresent(renderer_);
-        pace_to_display();
+        if (waitForDisplay) pace_to_display();
     }
 
     void pump(std::deque<Message>& queue) override
@@ -188,6 +186,24 @@ private:
         *x = (px - vp.x) * kW / vp.w;
         *y = (py - vp.y) * kH / vp.h;
         return true;
+    }
+
+    // The last presented frame, drawn into the window again.
+    void show_last()
+    {
+        SDL_UpdateTexture(texture_, nullptr, last_.data(), kW * 2);
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+        SDL_Rect dst = viewport();
+        SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
+        SDL_RenderPresent(renderer_);
+    }
+
+    // Presents inside one frame (the loading indicator's) must not wait for the display's refresh.
+    void set_vsync(bool on)
+    {
+        if (on == vsync_ || !vsync_possible_) return;
+        if (SDL_RenderSetVSync(renderer_, on ? 1 : 0) == 0) vsync_ = on;
     }
 
     void pace_to_display()
@@ -297,7 +313,12 @@ private:
                 break;
             case SDL_WINDOWEVENT_EXPOSED:
             case SDL_WINDOWEVENT_SIZE_CHANGED:
-                dirty_ = true;
+                // The window lost its picture (uncovered, resized): show the last frame again now, since a
+                // suspended game presents nothing until it has the focus back.
+                if (renderer_ && shown_) {
+                    set_vsync(false);
+                    show_last();
+                }
                 push(queue, MSG_PAINT);
                 break;
             default:
@@ -317,7 +338,9 @@ private:
     int refresh_hz_ = 60;
     uint32_t last_present_ms_ = 0;
     std::vector<uint16_t> last_ = std::vector<uint16_t>(size_t(kW) * kH);
-    bool dirty_ = true;
+    bool shown_ = false;  // last_ holds a presented frame
+    bool vsync_ = false;
+    bool vsync_possible_ = false;
     bool fullscreen_ = false;
     bool pen_down_ = false;
     int stick_x_ = 0;

@@ -52,10 +52,10 @@ static void frame_to_image()
     }
 }
 
-void video_end_draw()
+void video_end_draw(bool waitForDisplay)
 {
     frame_to_image();
-    backend().present(g_shown.data());
+    backend().present(g_shown.data(), waitForDisplay);
 }
 
 bool video_close()

@@ -11,8 +11,8 @@ struct DisplayProperties {
 bool video_open();
 DisplayProperties video_properties();
 uint8_t* video_begin_draw();
-// Shows what was drawn since begin (and waits for the display unless uncapped).
-void video_end_draw();
+// Shows what was drawn since begin; with waitForDisplay also waits for the display unless uncapped.
+void video_end_draw(bool waitForDisplay = true);
 bool video_close();
 void video_suspend();
 void video_resume();

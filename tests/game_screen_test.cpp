@@ -14,11 +14,14 @@
 #include "game/level_progress.h"
 #include "game/message_line.h"
 #include "game/spell_bar.h"
+#include "game/monster_kind.h"
 #include "game/spell_table.h"
 #include "game/thing_list.h"
 #include "game/well_known_ids.h"
 #include "graphics/display.h"
 #include "graphics/playfield.h"
+#include "game/scene_sprite.h"
+#include "level/loader.h"
 #include "platform/clock.h"
 #include "platform/events.h"
 #include "platform/platform.h"
@@ -26,6 +29,7 @@
 #include "screens/screens.h"
 #include "support/gameplay_files.h"
 #include "support/gfx_files.h"
+#include "support/monster_files.h"
 #include "support/scene_files.h"
 #include "support/temp_folder.h"
 
@@ -221,6 +225,36 @@ TEST_F(GameScreenTest, PauseHoldsTheLevelButSpellsCanStillBeChosen)
     EXPECT_EQ(pause->tintRed, 0.0f);
     press(BTN_B);
     EXPECT_EQ(hero()->state, HERO_STRIKING);
+}
+
+TEST_F(GameScreenTest, ALevelStartOnTheVirtualClockKeepsFrameScaleAtTheStep)
+{
+    // Frames before the level, 40 ms each on the virtual clock.
+    for (int i = 0; i < 5; i++) {
+        clock_begin_frame();
+        AppState.frameTime = sys_tick_count();
+        present();
+    }
+    EXPECT_DOUBLE_EQ(AppState.frameScale, 4.0);
+
+    // The indicator presents at every strip the level loads (the main enemy's), all inside the one frame
+    // that starts it.
+    ASSERT_TRUE(write_strip(dir, "graphics/misc/loading_", 64, 4, 4));
+    Loader.initialise(100, 100, "graphics\\misc\\loading_");
+    ASSERT_TRUE(write_kind_strips(dir, *MonsterKinds.find_kind(100), 2, 2, 4, 4));
+    std::string text = playable("");
+    text.replace(text.find("main_enemy|-1"), 13, "main_enemy|100");
+    level(2, text);
+    clock_begin_frame();
+    AppState.frameTime = sys_tick_count();
+    start_level_directly(2);
+    ASSERT_EQ(AppState.screenState, STATE_GAME);
+    ASSERT_GT(Loader.sprite->frame, 10) << "the indicator should have presented as the strips loaded";
+    EXPECT_DOUBLE_EQ(AppState.frameScale, 4.0);
+    for (int frame = 1; frame <= 80; frame++) {
+        advance();
+        ASSERT_DOUBLE_EQ(AppState.frameScale, 4.0) << "frame " << frame << " after the start";
+    }
 }
 
 TEST_F(GameScreenTest, TheQuitButtonLeavesAtOnceForTheTitle)

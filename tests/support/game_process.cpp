@@ -10,10 +10,14 @@
 #include <thread>
 #include "support/temp_folder.h"
 
-GameProcess::GameProcess(const std::vector<std::string>& args, const std::string& outputPath)
+namespace {
+int exit_code_of(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status); }
+}  // namespace
+
+GameProcess::GameProcess(const std::vector<std::string>& args, const std::string& outputPath, bool sigintIgnored)
 {
     // Never outlives a hung test by long.
-    pid_ = spawn_game(args, outputPath, 600, home_.path());
+    pid_ = spawn_game(args, outputPath, 600, home_.path(), sigintIgnored);
 }
 
 GameProcess::~GameProcess() { stop(); }
@@ -26,7 +30,25 @@ int GameProcess::stop()
     int status = 0;
     ::waitpid(pid_, &status, 0);
     pid_ = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return exit_code_of(status);
+}
+
+bool GameProcess::send(int signal) const { return pid_ > 0 && ::kill(pid_, signal) == 0; }
+
+bool GameProcess::wait(double seconds, int* exitCode)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (pid_ > 0) {
+        int status = 0;
+        if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            *exitCode = exit_code_of(status);
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
 }
 
 std::vector<std::string> lines_with(const std::string& path, const std::string& text)

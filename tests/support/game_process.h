@@ -6,9 +6,10 @@
 
 class GameProcess {
 public:
-    // Starts the binary with these arguments; its standard output and error go to outputPath.
-    GameProcess(const std::vector<std::string>& args, const std::string& outputPath);
-    // Stops it (by its own process id) if it still runs.
+    // Starts the binary with these arguments; its standard output and error go to outputPath. sigintIgnored
+    // starts it as a shell starts a background job: with SIGINT ignored.
+    GameProcess(const std::vector<std::string>& args, const std::string& outputPath, bool sigintIgnored = false);
+    // Kills it (SIGKILL) if it still runs, so no copy outlives a failed test.
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
@@ -16,6 +17,9 @@ public:
     bool running() const { return pid_ > 0; }
     // Ends the process and waits for it; its exit code, or 128 + the signal.
     int stop();
+    bool send(int signal) const;
+    // Waits up to seconds for the end; true when it ended, with its exit code (128 + signal when killed).
+    bool wait(double seconds, int* exitCode);
 
 private:
     TempFolder home_;  // the game's home when the test has not pointed one into a temporary folder

@@ -2,12 +2,12 @@
 #include "support/temp_folder.h"
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <csignal>
 #include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <memory>
 #include <algorithm>
 #include "app/app_state.h"
 #include "util/strings.h"
@@ -100,7 +100,7 @@ bool outside_temp(const char* name)
 }  // namespace
 
 int spawn_binary(const std::string& binary, const std::vector<std::string>& args, const std::string& outputPath,
-                 int timeoutSeconds, const std::string& throwawayHome)
+                 int timeoutSeconds, const std::string& throwawayHome, bool sigintIgnored)
 {
     pid_t pid = ::fork();
     if (pid == 0) {
@@ -115,6 +115,7 @@ int spawn_binary(const std::string& binary, const std::vector<std::string>& args
         std::vector<std::string> copy = args;
         for (auto& a : copy) argv.push_back(a.data());
         argv.push_back(nullptr);
+        if (sigintIgnored) ::signal(SIGINT, SIG_IGN);
         if (!throwawayHome.empty()) {
             if (outside_temp("XDG_DATA_HOME")) ::setenv("XDG_DATA_HOME", (throwawayHome + "data").c_str(), 1);
             if (outside_temp("XDG_CONFIG_HOME")) ::setenv("XDG_CONFIG_HOME", (throwawayHome + "config").c_str(), 1);
@@ -128,9 +129,9 @@ int spawn_binary(const std::string& binary, const std::vector<std::string>& args
 }
 
 int spawn_game(const std::vector<std::string>& args, const std::string& outputPath, int timeoutSeconds,
-               const std::string& throwawayHome)
+               const std::string& throwawayHome, bool sigintIgnored)
 {
-    return spawn_binary(VORLAINE_BINARY, args, outputPath, timeoutSeconds, throwawayHome);
+    return spawn_binary(VORLAINE_BINARY, args, outputPath, timeoutSeconds, throwawayHome, sigintIgnored);
 }
 
 RunResult run_binary(const std::string& binary, const std::vector<std::string>& args, int timeout_seconds)

@@ -41,11 +41,12 @@ struct RunResult {
 // Starts the real game binary with these arguments, its standard output and error going to outputPath, and
 // a limit of timeoutSeconds on its life; the process id. Where HOME or an XDG folder does not lie in a
 // temporary folder, the game gets one below throwawayHome (when given) instead of the real one.
+// sigintIgnored starts it as a shell starts a background job: with SIGINT ignored.
 int spawn_game(const std::vector<std::string>& args, const std::string& outputPath, int timeoutSeconds,
-               const std::string& throwawayHome = {});
+               const std::string& throwawayHome = {}, bool sigintIgnored = false);
 // The same for a copy of the binary elsewhere (an installed layout).
 int spawn_binary(const std::string& binary, const std::vector<std::string>& args, const std::string& outputPath,
-                 int timeoutSeconds, const std::string& throwawayHome = {});
+                 int timeoutSeconds, const std::string& throwawayHome = {}, bool sigintIgnored = false);
 // Runs the real game binary with these arguments and waits for it. Where the caller has not pointed HOME
 // and the XDG folders into a temporary folder, the game gets a throwaway home, so no test ever writes into
 // the real one.
