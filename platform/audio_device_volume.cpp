@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include "platform/audio_device.h"
+#include "platform/saved_files.h"
 
 static std::string config_folder()
 {
@@ -71,6 +72,7 @@ bool sys_audio_volume_save(uint32_t volume)
         std::remove(temp.c_str());
         return false;
     }
+    sys_file_saved(path.c_str());
     return true;
 }
 
