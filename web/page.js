@@ -19,7 +19,25 @@
   Module.vorlaineSyncs = 0;
   Module.print = function (text) { console.log(text); };
   Module.printErr = function (text) { console.log(text); };
-  Module.setStatus = function (text) { if (text && !Module.vorlainePresented) hint.textContent = text; };
+  Module.setStatus = function (text) {
+    if (text && !Module.vorlainePresented && !Module.vorlaineOtherTab) hint.textContent = text;
+  };
+
+  // --- sound ---------------------------------------------------------------------------------------------
+  // Browsers let sound start only from a tap or a key. One audio context, made now and resumed inside the
+  // first such event, so even the first tap's click is heard (SDL takes the context it finds here).
+  var AudioContextType = window.AudioContext || window.webkitAudioContext;
+  if (AudioContextType) {
+    Module.SDL2 = Module.SDL2 || {};
+    Module.SDL2.audioContext = new AudioContextType();
+    var resume = function () {
+      var context = Module.SDL2 && Module.SDL2.audioContext;
+      if (context && context.state !== 'running') context.resume();
+    };
+    ['pointerdown', 'touchstart', 'touchend', 'mousedown', 'keydown'].forEach(function (type) {
+      document.addEventListener(type, resume, true);
+    });
+  }
 
   // --- the player's folders ---------------------------------------------------------------------------
   var syncing = false, syncAgain = false;

@@ -98,7 +98,9 @@ async function main() {
   const browser = await puppeteer.launch({
     executablePath: CHROMIUM, headless: true, userDataDir: profile,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-           '--disable-component-update', '--disable-sync', '--force-color-profile=srgb', '--autoplay-policy=no-user-gesture-required'],
+           '--disable-component-update', '--disable-sync', '--force-color-profile=srgb',
+           // as a browser with a window: sound waits for a tap or a key
+           '--autoplay-policy=document-user-activation-required'],
   });
   const log = [];
   try {
@@ -127,11 +129,18 @@ async function main() {
     check(box.x === 0 && box.y === 0 && box.w === W && box.h === H && box.hint === 'none' &&
           box.scrollW === W && box.scrollH === H, `a 240 x 320 window shows the frame 1:1 and nothing else (${JSON.stringify(box)})`);
 
-    // A finger's tap on Play reaches the level select.
+    // A finger's tap on Play reaches the level select; sound starts with that first tap (its click plays).
+    const sound = () => page.evaluate(() => ({
+      context: Module.SDL2 && Module.SDL2.audioContext ? Module.SDL2.audioContext.state : 'none',
+      device: !!(Module.SDL2 && Module.SDL2.audio && Module.SDL2.audio.scriptProcessorNode) }));
+    const soundBefore = await sound();
     await tap(page, PLAY);
     const toSelect = await waitForFrame(page, levelSelect, 5000);
     await shot(page, 'web_level_select.png');
     check(toSelect >= 0 && log.includes('Clicked!'), 'a tap on Play reaches the level select');
+    const soundAfter = await sound();
+    check(soundBefore.context === 'suspended' && soundAfter.context === 'running' && soundAfter.device,
+          `sound starts with the first tap (before ${JSON.stringify(soundBefore)}, after ${JSON.stringify(soundAfter)})`);
 
     // A career saved in this visit: HARD on the options screen, confirmed.
     await tap(page, BACK);
@@ -156,6 +165,28 @@ async function main() {
     check(career.kept && career.kept.length === 64 && career.kept[60] === 2 && !log.includes('No career file exists yet.') &&
           again.differing / again.total < MAX_DIFF_FRACTION,
           `the career saved before the reload is still there (difficulty HARD; options screen ${again.differing} pixels apart)`);
+
+    // A larger window: whole factors, with the key hint below the game.
+    await page.setViewport({ width: 800, height: 1000, deviceScaleFactor: 1, hasTouch: true, isMobile: false });
+    await sleep(300);
+    const big = await page.evaluate(() => {
+      const r = document.getElementById('canvas').getBoundingClientRect();
+      return { w: r.width, h: r.height, hint: getComputedStyle(document.getElementById('hint')).display };
+    });
+    check(big.w === 3 * W && big.h === 3 * H && big.hint !== 'none', `an 800 x 1000 window shows the frame 3:1 with the hint (${JSON.stringify(big)})`);
+
+    // A second tab does not start another copy; it asks the first to come to the front.
+    const second = await browser.newPage();
+    await second.goto(url, { waitUntil: 'load' });
+    await sleep(1500);
+    const secondHint = await second.evaluate(() => document.getElementById('hint').textContent);
+    await second.close();
+    // The first tab hears the request once it draws again (a hidden tab gets no frames).
+    await page.bringToFront();
+    await sleep(1000);
+    check(/already running/.test(secondHint) && log.includes('Brought to the front by another start.'),
+          `a second tab leaves the game to the first (${secondHint})`);
+
     const errors = log.filter(l => /page error|Aborted|exception/i.test(l));
     check(errors.length === 0, `no page errors${errors.length ? ': ' + errors.join(' | ') : ''}`);
   } finally {
