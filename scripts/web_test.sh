@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The browser test: builds the web version, draws the native reference frames, and drives Debian's headless
-# Chromium through the page (title frame, a tap on Play, a career kept across a reload).
+# Chromium through the page (title frame, a tap on Play, a career kept across a reload, a seeded replay).
 # Screenshots and the page's console go to build-web/test/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,6 +23,11 @@ HOME="$tmp" XDG_DATA_HOME="$tmp/data" XDG_CONFIG_HOME="$tmp/config" \
     build/game/vorlaine --headless --fixed-step 20 --seed 1 --data "$tmp/game" --input "$tmp/tap.txt" \
     --frames 150 --screenshot "50:$out/reference/title.png" --screenshot "150:$out/reference/level_select.png" \
     --log "$tmp/native.log"
+# The built-in player through level 1 with a fixed seed and clock: the page must draw the same frame 600.
+rm -rf "$tmp/game" && cp -a build/game "$tmp/game" && rm -f "$tmp/game/career.dat" "$tmp/game/.vorlaine.lock"
+HOME="$tmp" XDG_DATA_HOME="$tmp/data2" XDG_CONFIG_HOME="$tmp/config2" \
+    build/game/vorlaine --headless --fixed-step 20 --seed 5 --data "$tmp/game" --level 1 --autoplay --frames 600 \
+    --screenshot "600:$out/reference/replay.png" --log "$tmp/native_replay.log"
 
 # The driver's packages exactly as locked; npm's own cache keeps this quick after the first time.
 (cd web/test && npm ci --no-audit --no-fund --loglevel=error >/dev/null)

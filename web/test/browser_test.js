@@ -15,6 +15,7 @@ const W = 240, H = 320;
 const MAX_DIFF_FRACTION = 0.005;
 const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.data': 'application/octet-stream' };
 // Where the title's and the options screen's buttons are (their pictures' places plus a little).
+const REPLAY_FRAME = 600;  // in scripts/web_test.sh too
 const PLAY = [196, 180], OPTIONS = [170, 220], HARD = [175, 228], BACK = [30, 295];
 
 let passed = 0, failed = 0;
@@ -186,6 +187,28 @@ async function main() {
     await sleep(1000);
     check(/already running/.test(secondHint) && log.includes('Brought to the front by another start.'),
           `a second tab leaves the game to the first (${secondHint})`);
+
+    // The same seed and clock step play the same game as the native build, frame for frame: the built-in
+    // player through level 1, photographed into the page's own files (a fresh profile: NORMAL, as native).
+    await page.close();
+    const fresh = await browser.createBrowserContext();
+    const replay = await fresh.newPage();
+    const replayLog = [];
+    replay.on('console', m => replayLog.push(m.text()));
+    await replay.setViewport({ width: W, height: H, deviceScaleFactor: 1 });
+    const args = `--fixed-step 20 --seed 5 --level 1 --autoplay --frames ${REPLAY_FRAME} --screenshot ${REPLAY_FRAME}:/tmp/replay.png`;
+    await replay.goto(`${url}?args=${encodeURIComponent(args)}`, { waitUntil: 'load' });
+    const replayStart = Date.now();
+    while (!replayLog.includes('Shell restored.') && Date.now() - replayStart < 120000) await sleep(200);
+    let replayDiff = { differing: -1, total: W * H };
+    if (replayLog.includes('Shell restored.')) {
+      const png = Buffer.from(await replay.evaluate(() => Array.from(FS.readFile('/tmp/replay.png'))));
+      fs.writeFileSync(path.join(outDir, 'web_replay.png'), png);
+      replayDiff = await pixelDiff(replay, png, fs.readFileSync(path.join(refDir, 'replay.png')));
+    }
+    check(replayDiff.differing === 0, `seed 5 at 20 ms a frame plays level 1 as the native build: frame ${REPLAY_FRAME} ` +
+          `${replayDiff.differing < 0 ? 'never written' : replayDiff.differing + ' pixels apart'}`);
+    await fresh.close();
 
     const errors = log.filter(l => /page error|Aborted|exception/i.test(l));
     check(errors.length === 0, `no page errors${errors.length ? ': ' + errors.join(' | ') : ''}`);
