@@ -132,11 +132,23 @@
 
   // --- size ---------------------------------------------------------------------------------------------
   var W = 240, H = 320, HINT = 18, ready = false;
-  // The largest whole number of device pixels per game pixel that fits; below one, whatever fits.
+  // SDL draws the frame at a whole multiple of 240 only, inside a canvas of 240 x the pixel ratio: with a
+  // ratio such as 2.625 (many phones) a border would stay inside the canvas. It sees the ratio rounded down;
+  // the page sizes the canvas by the real one.
+  var ratioProperty = Object.getOwnPropertyDescriptor(window, 'devicePixelRatio');
+  function realRatio() { return (ratioProperty && ratioProperty.get ? ratioProperty.get.call(window) : 1) || 1; }
+  if (ratioProperty && ratioProperty.get && ratioProperty.configurable) {
+    Object.defineProperty(window, 'devicePixelRatio', {
+      configurable: true, get: function () { return Math.max(1, Math.floor(realRatio())); } });
+  }
+  // The largest whole number of device pixels per game pixel that fits; below one, whatever fits. A phone's
+  // screen is used whole: where whole pixels would leave more than 15 % of it, the size is fractional.
+  var phone = window.matchMedia && window.matchMedia('(pointer: coarse)').matches;
   function scaleFor(width, height) {
-    var fit = Math.min(width / W, height / H), dpr = window.devicePixelRatio || 1;
-    var whole = Math.floor(fit * dpr + 1e-6);
-    return whole >= 1 ? whole / dpr : fit;
+    var fit = Math.min(width / W, height / H), dpr = realRatio();
+    var whole = Math.floor(fit * dpr + 1e-6) / dpr;
+    if (whole * dpr < 1 || (phone && whole < 0.85 * fit)) return fit;
+    return whole;
   }
   function layout() {
     var width = document.documentElement.clientWidth, height = document.documentElement.clientHeight;

@@ -195,10 +195,17 @@ async function main() {
     const replay = await fresh.newPage();
     const replayLog = [];
     replay.on('console', m => replayLog.push(m.text()));
-    await replay.setViewport({ width: W, height: H, deviceScaleFactor: 1 });
+    // ... on a phone's screen: 360 x 740 at 2.625 device pixels a pixel.
+    await replay.setViewport({ width: 360, height: 740, deviceScaleFactor: 2.625, isMobile: true, hasTouch: true });
     const args = `--fixed-step 20 --seed 5 --level 1 --autoplay --frames ${REPLAY_FRAME} --screenshot ${REPLAY_FRAME}:/tmp/replay.png`;
     await replay.goto(`${url}?args=${encodeURIComponent(args)}`, { waitUntil: 'load' });
     const replayStart = Date.now();
+    while (!(await replay.evaluate(() => Module.vorlainePresented > 2).catch(() => false)) && Date.now() - replayStart < 60000)
+      await sleep(100);
+    const phone = await replay.evaluate(() => {
+      const c = document.getElementById('canvas'), r = c.getBoundingClientRect();
+      return { backing: [c.width, c.height], css: [r.width, r.height] };
+    });
     while (!replayLog.includes('Shell restored.') && Date.now() - replayStart < 120000) await sleep(200);
     let replayDiff = { differing: -1, total: W * H };
     if (replayLog.includes('Shell restored.')) {
@@ -206,6 +213,8 @@ async function main() {
       fs.writeFileSync(path.join(outDir, 'web_replay.png'), png);
       replayDiff = await pixelDiff(replay, png, fs.readFileSync(path.join(refDir, 'replay.png')));
     }
+    check(phone.backing[0] === 2 * W && phone.backing[1] === 2 * H && phone.css[0] === 360 && phone.css[1] === 480,
+          `a phone's screen gets the frame across its width, drawn at a whole 2:1 inside (${JSON.stringify(phone)})`);
     check(replayDiff.differing === 0, `seed 5 at 20 ms a frame plays level 1 as the native build: frame ${REPLAY_FRAME} ` +
           `${replayDiff.differing < 0 ? 'never written' : replayDiff.differing + ' pixels apart'}`);
     await fresh.close();
