@@ -16,7 +16,13 @@ fi
 
 prefix="$(scripts/web_deps.sh | tail -1)"
 
-emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORLAINE_TESTS=OFF -DVORLAINE_BENCH=OFF \
+# ccache, where there is one, keeps compiled objects across clones (paths taken relative to this folder).
+launcher=()
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR="$PWD"
+fi
+emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORLAINE_TESTS=OFF -DVORLAINE_BENCH=OFF "${launcher[@]}" \
     -DVORLAINE_CONTENT=OFF -DVORLAINE_WEB_DEPS="$prefix" -DVORLAINE_WEB_DATA="$PWD/build/game" >/dev/null
 cmake --build build-web
 ls -l build-web/vorlaine.html build-web/vorlaine.js build-web/vorlaine.wasm build-web/vorlaine.data | \
