@@ -29,7 +29,9 @@ target_include_directories(vorlaine_core SYSTEM PUBLIC ${VORLAINE_WEB_DEPS}/incl
 target_compile_definitions(vorlaine_core PUBLIC VORLAINE_VERSION="${PROJECT_VERSION}")
 target_link_libraries(vorlaine_core PUBLIC ${web_lib_files})
 
-# The page: vorlaine.html with its .js, .wasm and .data (the program folder and the font).
+# The page: vorlaine.html with its .js, .wasm and .data (the program folder and the font). emcc's JS
+# optimiser needs Debian's node modules at link time, however the build is started.
+set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
 add_executable(vorlaine app/main.cpp)
 target_link_libraries(vorlaine PRIVATE vorlaine_core)
 set_target_properties(vorlaine PROPERTIES SUFFIX ".html" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
