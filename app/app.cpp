@@ -22,6 +22,7 @@
 #include "platform/files.h"
 #include "platform/instance.h"
 #include "platform/keys.h"
+#include "platform/main_loop.h"
 #include "platform/message_box.h"
 #include "platform/video.h"
 #include "resources/game_folders.h"
@@ -162,29 +163,40 @@ static void take_screenshots(long frame)
             log_msg("Couldn't write screenshot %s.", s.path.c_str());
 }
 
-static void main_loop()
+static long g_frame = 0;
+
+// One pass of the main loop; false when the game ends.
+static bool main_loop_step()
 {
-    for (long frame = 1;; frame++) {
-        clock_begin_frame();
-        g_script.post_for_frame(frame);
-        // The menu half taps through the screens around the levels; the level half plays them.
-        if (g_options.autoplay && !autoplay_menus_step()) autoplay_frame();
-        if (g_options.watch) level_watch_frame();
-        run_frame();
-        take_screenshots(frame);
-        if (g_options.frames > 0 && frame >= g_options.frames) break;
-        if (instance_poll_raise()) {
-            log_msg("Brought to the front by another start.");
-            video_raise();
-        }
-        // While suspended, wait for the window system instead of spinning.
-        if (!AppState.active) events_wait();
-        if (events_peek()) {
-            Message msg;
-            if (!events_get(&msg)) break;
-            window_proc(msg);
-        }
+    const long frame = ++g_frame;
+    clock_begin_frame();
+    g_script.post_for_frame(frame);
+    // The menu half taps through the screens around the levels; the level half plays them.
+    if (g_options.autoplay && !autoplay_menus_step()) autoplay_frame();
+    if (g_options.watch) level_watch_frame();
+    run_frame();
+    take_screenshots(frame);
+    if (g_options.frames > 0 && frame >= g_options.frames) return false;
+    if (instance_poll_raise()) {
+        log_msg("Brought to the front by another start.");
+        video_raise();
     }
+    // While suspended, wait for the window system instead of spinning.
+    if (!AppState.active) events_wait();
+    if (events_peek()) {
+        Message msg;
+        if (!events_get(&msg)) return false;
+        window_proc(msg);
+    }
+    return true;
+}
+
+static void end_run()
+{
+    shutdown();
+    sound_shutdown();
+    platform_shutdown();
+    instance_release();
 }
 
 int vorlaine_main(int argc, char** argv)
@@ -252,10 +264,7 @@ int vorlaine_main(int argc, char** argv)
     }
     g_input.keyList = sys_default_keys();
 
-    main_loop();
-    shutdown();
-    sound_shutdown();
-    platform_shutdown();
-    instance_release();
+    // A browser calls the step once per display frame instead, and this returns at once.
+    sys_run_main_loop(main_loop_step, end_run);
     return 0;
 }

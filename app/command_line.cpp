@@ -30,12 +30,13 @@ const char* command_line_help()
            "                         the --data folder), print FILE:LINE: error|warning: lines, exit 1 on errors\n";
 }
 
-static bool parse_long(const char* text, long lo, long hi, long* out)
+// 64 bits wide everywhere: a seed reaches 4294967295, beyond a 32-bit long (as in a browser's wasm32).
+static bool parse_long(const char* text, long long lo, long long hi, long long* out)
 {
     if (!text || !*text) return false;
     errno = 0;
     char* end = nullptr;
-    long v = std::strtol(text, &end, 10);
+    long long v = std::strtoll(text, &end, 10);
     if (errno != 0 || *end != '\0' || v < lo || v > hi) return false;
     *out = v;
     return true;
@@ -57,7 +58,7 @@ bool parse_command_line(int argc, char** argv, LaunchOptions* out, std::string* 
     };
     for (int i = 1; i < argc; i++) {
         const char* a = argv[i];
-        long n = 0;
+        long long n = 0;
         const char* v = nullptr;
         if (!std::strcmp(a, "--help") || !std::strcmp(a, "-h")) {
             o.showHelp = true;
@@ -89,13 +90,13 @@ bool parse_command_line(int argc, char** argv, LaunchOptions* out, std::string* 
             o.platform.fixedStepMs = int(n);
         } else if (!std::strcmp(a, "--seed")) {
             if (!(v = value_of(i, a))) return false;
-            if (!parse_long(v, 0, 4294967295L, &n)) return bad_value(a, v);
+            if (!parse_long(v, 0, 4294967295LL, &n)) return bad_value(a, v);
             o.seedGiven = true;
             o.seed = unsigned(n);
         } else if (!std::strcmp(a, "--frames")) {
             if (!(v = value_of(i, a))) return false;
             if (!parse_long(v, 1, 1000000000L, &n)) return bad_value(a, v);
-            o.frames = n;
+            o.frames = long(n);
         } else if (!std::strcmp(a, "--input")) {
             if (!(v = value_of(i, a))) return false;
             o.inputFile = v;
@@ -105,7 +106,7 @@ bool parse_command_line(int argc, char** argv, LaunchOptions* out, std::string* 
             if (!colon || colon[1] == '\0') return bad_value(a, v);
             std::string frame(v, size_t(colon - v));
             if (!parse_long(frame.c_str(), 1, 1000000000L, &n)) return bad_value(a, v);
-            o.screenshots.push_back({n, colon + 1});
+            o.screenshots.push_back({long(n), colon + 1});
         } else if (!std::strcmp(a, "--log")) {
             if (!(v = value_of(i, a))) return false;
             o.logFile = v;

@@ -66,7 +66,9 @@ bool CMonster::init(int32_t kindId)
             const int32_t w = r->right - r->left;
             const int32_t h = r->bottom - r->top;
             for (int tries = 0; w > 0 && h > 0 && tries < kBossPlacementTries; tries++) {
-                set_position(r->left + 1 + random_below(w), r->top + 1 + random_below(h));
+                // x drawn before y in every build (as call arguments the order would be the compiler's).
+                const int32_t px = r->left + 1 + random_below(w);
+                set_position(px, r->top + 1 + random_below(h));
                 if (Playfield.is_walkable(x, y) && is_on_screen(kBossOnScreenMargin)) break;
             }
         }

@@ -21,7 +21,10 @@ void CSmokeEmitter::think()
 {
     if (LevelProgress.paused || !ownerList || !periodTimer.ready()) return;
     const float drift = float(random_below(100) - 50) * 0.0025f;
-    auto* puff = new CSmokePuff(x + random_below(40), y + random_below(40), drift);
+    // One draw after the other: as call arguments their order would be the compiler's choice.
+    const int px = x + random_below(40);
+    const int py = y + random_below(40);
+    auto* puff = new CSmokePuff(px, py, drift);
     ownerList->adopt(puff);
 }
 

@@ -13,6 +13,12 @@
 std::unique_ptr<CWaveOut> sys_audio_create_device(const std::string& driver, const std::string& file,
                                                   bool* ready = nullptr);
 
+// Devices opened after this call report finished buffers only when the main loop asks (sys_audio_poll), not
+// from a thread of their own: a browser page plays without threads. Chosen once, before the first sound.
+void sys_audio_report_from_main_loop(bool on);
+// Reports the buffers the device has consumed since the last call; called once a frame by such a main loop.
+void sys_audio_poll();
+
 // Converts sound data between formats with SDL's audio streams; *out is a new heap block (std::free).
 // False when either format is not one SDL converts (PCM of 8, 16 or 32 bits, 32-bit float).
 bool sys_audio_convert(const WaveFormat& from, const WaveFormat& to, const uint8_t* data, uint32_t length,

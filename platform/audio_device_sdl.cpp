@@ -16,6 +16,11 @@ namespace {
 // SDL's own buffer: 256 frames (about 12 ms), small beside the ring so latency stays near the ring's own.
 constexpr Uint16 kDeviceFrames = 256;
 
+// Where a browser has no threads to spare, the main loop reports finished buffers (sys_audio_poll).
+bool g_reports_from_main_loop = false;
+class CSdlWaveOut;
+CSdlWaveOut* g_polled_device = nullptr;
+
 void note(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 void note(const char* fmt, ...)
 {
@@ -68,7 +73,10 @@ public:
             }
             if (!device_) return false;
         }
-        completer_ = std::thread([this] { report_finished(); });
+        if (g_reports_from_main_loop)
+            g_polled_device = this;
+        else
+            completer_ = std::thread([this] { report_finished(); });
         SDL_PauseAudioDevice(device_, 0);
         return true;
     }
@@ -79,6 +87,7 @@ public:
         // Waits for a callback in progress; none runs after this.
         SDL_CloseAudioDevice(device_);
         device_ = 0;
+        if (g_polled_device == this) g_polled_device = nullptr;
         {
             std::lock_guard<std::mutex> guard(queue_mutex_);
             stopping_ = true;
@@ -111,6 +120,14 @@ public:
         // The level is in force either way; only keeping it for the next start failed.
         if (!sys_audio_volume_save(volume)) note("Can't store the volume in %s", sys_audio_volume_path().c_str());
         return WAVE_OK;
+    }
+
+    // The main loop's turn to report what the device consumed since the last frame.
+    void report_polled()
+    {
+        int finished[kRingBuffers];
+        const int n = take_finished(finished);
+        for (int i = 0; i < n; i++) done_(finished[i]);
     }
 
 private:
@@ -162,14 +179,26 @@ private:
             finished_ready_.wait(lock, [this] { return stopping_ || finished_count_ > 0; });
             if (stopping_) return;
             int finished[kRingBuffers];
-            const int n = finished_count_;
-            for (int i = 0; i < n; i++) finished[i] = finished_[i];
-            finished_count_ = 0;
+            const int n = take_finished_locked(finished);
             lock.unlock();
             // Refilling writes buffers, which takes the queue lock again: report without holding it.
             for (int i = 0; i < n; i++) done_(finished[i]);
             lock.lock();
         }
+    }
+
+    int take_finished_locked(int* out)
+    {
+        const int n = finished_count_;
+        for (int i = 0; i < n; i++) out[i] = finished_[i];
+        finished_count_ = 0;
+        return n;
+    }
+
+    int take_finished(int* out)
+    {
+        std::lock_guard<std::mutex> guard(queue_mutex_);
+        return take_finished_locked(out);
     }
 
     const bool audio_ready_;
@@ -204,6 +233,13 @@ bool start_audio(const char* driver)
 }
 
 }  // namespace
+
+void sys_audio_report_from_main_loop(bool on) { g_reports_from_main_loop = on; }
+
+void sys_audio_poll()
+{
+    if (g_polled_device) g_polled_device->report_polled();
+}
 
 std::unique_ptr<CWaveOut> sys_audio_create_device(const std::string& driver, const std::string& file, bool* audio_ready)
 {

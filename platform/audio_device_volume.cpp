@@ -5,6 +5,7 @@
 #include "platform/audio_device.h"
 #include "platform/file_paths.h"
 #include "platform/user_folders.h"
+#include "platform/saved_files.h"
 
 using namespace files;
 
@@ -51,6 +52,7 @@ bool sys_audio_volume_save(uint32_t volume)
         std::remove(temp.c_str());
         return false;
     }
+    sys_file_saved(path.c_str());
     return true;
 }
 

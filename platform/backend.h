@@ -1,4 +1,4 @@
-// The window-system backend behind the platform interfaces: a real SDL window, or none (headless).
+// The window-system backend behind the platform interfaces: a real SDL window, a browser page, or none (headless).
 #pragma once
 #include <cstdint>
 #include <deque>
@@ -20,8 +20,12 @@ public:
     virtual void wait_for_event() = 0;
     virtual int message_box(const char* text, const char* caption, int style) = 0;
     virtual void raise() = 0;
+    // A window system that calls the game once per display frame takes the loop here (and returns true);
+    // the others leave the loop to the caller.
+    virtual bool schedule_frames(bool (*)(), void (*)()) { return false; }
 };
 
 std::unique_ptr<Backend> make_sdl_backend();
 std::unique_ptr<Backend> make_headless_backend();
+std::unique_ptr<Backend> make_web_backend();
 Backend& backend();

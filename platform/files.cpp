@@ -9,6 +9,7 @@
 #include <string>
 #include "platform/file_overlay.h"
 #include "platform/file_paths.h"
+#include "platform/saved_files.h"
 
 using namespace files;
 
@@ -74,6 +75,7 @@ bool sys_rename(const char* from, const char* to)
     if (::rename(src.c_str(), dst.c_str()) != 0) return false;
     size_t slash = dst.rfind('/');
     sync_path(slash == std::string::npos ? std::string(".") : dst.substr(0, slash + 1), O_RDONLY | O_DIRECTORY);
+    sys_file_saved(dst.c_str());
     return true;
 }
 

@@ -1,11 +1,11 @@
-// TrueType text through fontconfig and SDL2_ttf: face lookup, cell-height sizing, and line coverage.
+// TrueType text through SDL2_ttf: cell-height sizing and line coverage of the face font_file names.
 #include "platform/font.h"
 #include <SDL.h>
 #include <SDL_ttf.h>
-#include <fontconfig/fontconfig.h>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include "platform/font_file.h"
 
 struct FontFace {
     TTF_Font* ttf = nullptr;
@@ -19,30 +19,6 @@ bool ensure_ttf()
     // Initialised once and kept: fonts may be closed as late as static destruction.
     static bool ready = TTF_Init() == 0;
     return ready;
-}
-
-// The file of the best match for a face name; "Arial" resolves to a metric-compatible face.
-std::string find_font_file(const char* face, bool bold, bool italic)
-{
-    std::string file;
-    FcPattern* pattern = FcPatternCreate();
-    if (!pattern) return file;
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(face));
-    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-    if (match) {
-        FcChar8* path = nullptr;
-        if (FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch && path)
-            file = reinterpret_cast<const char*>(path);
-        FcPatternDestroy(match);
-    }
-    FcPatternDestroy(pattern);
-    return file;
 }
 
 }  // namespace

@@ -10,7 +10,12 @@ bool platform_init(const PlatformConfig& config)
 {
     g_config = config;
     quit_signals_install();
+#ifdef __EMSCRIPTEN__
+    // A page has one way to show the game: its canvas.
+    g_backend = make_web_backend();
+#else
     g_backend = config.headless ? make_headless_backend() : make_sdl_backend();
+#endif
     return g_backend->init(config);
 }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Vorlaine needs that are missing. One list, used by both README commands.
-# Usage: scripts/deps.sh [build|test]
+# Usage: scripts/deps.sh [build|test|web]   (web: the browser build and its test, scripts/web.sh)
 set -euo pipefail
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev
@@ -9,9 +9,17 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-image-dev l
 # second start at its connect with strace; the install and package tests build the Debian package and check
 # it (lintian, the desktop entry, the metainfo).
 TEST_PACKAGES=(xvfb xauth imagemagick zip strace dpkg-dev desktop-file-utils appstream lintian file)
+# The browser build: emscripten, Debian's sources of the libraries (dpkg-dev unpacks them), the bundled font;
+# its test serves the page and drives Debian's Chromium from node.
+WEB_PACKAGES=(emscripten dpkg-dev fonts-liberation2 chromium nodejs)
 
 want=("${BUILD_PACKAGES[@]}")
 if [ "${1:-build}" = "test" ]; then want+=("${TEST_PACKAGES[@]}"); fi
+if [ "${1:-build}" = "web" ]; then
+    want=("${WEB_PACKAGES[@]}")
+    # npm comes with some builds of node; Debian's own is a package of its own.
+    if ! command -v npm >/dev/null; then want+=(npm); fi
+fi
 
 missing=()
 for p in "${want[@]}"; do

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Vorlaine with its tests (installing what is missing) and runs every test.
+# Builds Vorlaine with its tests (installing what is missing) and runs every test, then the web build's
+# browser test (VORLAINE_WEB_TEST=0 leaves that out).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
@@ -8,3 +9,10 @@ cmake --build build
 # One X server for the windowed tests; every other test runs headless.
 jobs=$(nproc)
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build --output-on-failure -j "$jobs" "$@"
+
+if [ "${VORLAINE_WEB_TEST:-1}" = "0" ]; then
+    echo "web test: skipped (VORLAINE_WEB_TEST=0)"
+else
+    echo "web test: building the page and driving headless Chromium (VORLAINE_WEB_TEST=0 skips this)"
+    scripts/web_test.sh
+fi
