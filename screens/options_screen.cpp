@@ -1,4 +1,5 @@
 // The options screen: the volume slider applied to the device, and the difficulty kept in the career.
+#include <cmath>
 #include <cstdio>
 #include "app/app_state.h"
 #include "app/input.h"
@@ -59,8 +60,13 @@ void create_volume_slider()
     g_sliderId = MenuList.adopt(slider);
     if (!g_sliderId) return;
     slider->create_buttons("graphics\\interface\\options_circle_02.tga", "graphics\\interface\\options_circle_01.tga");
-    // A start-up volume word whose right channel is 0x8000 or more reads as negative and shows as 0.
-    slider->set_range(0.0f, 65535.0f, float(AppState.volume));
+    slider->set_range(0.0f, 65535.0f, 0.0f);
+    // The device's volume word keeps the left channel in its low 16 bits (a volume chosen here sets both
+    // channels alike). It shows as its nearest dot: a chosen value is its dot's value cut to an integer,
+    // just under the dot, so it would otherwise show one dot short after a restart.
+    const uint32_t left = uint32_t(AppState.volume) & 0xFFFFu;
+    const int dot = int(std::lround(double(left) / 65535.0 * double(slider->count - 1)));
+    slider->set_value(slider->button_value(dot));
     WellKnownIds[MENU_SLOT_OPTIONS] = g_sliderId;
 }
 
