@@ -87,7 +87,7 @@ void choose_difficulty(int index)
     if (wanted == career.difficulty) return;
     const int answer = sys_message_box(
         "Warning: Changing difficulty mode will reset your saved progress.  Are you sure?",
-        "Difficulty Setting Change", MB_YES_NO);
+        "Difficulty Setting Change", MB_YES_NO | MB_ICON_EXCLAMATION);
     if (answer == ANSWER_YES) change_difficulty(career, wanted);
     show_difficulty();
     save_career(career);

@@ -278,7 +278,10 @@ TEST_F(MenuScreens, DifficultyRefusedKeepsTheCareerAndStillWritesIt)
     const auto mtimeBefore = fs::last_write_time(dir.file("career.dat"));
     tap(185, 228);  // HARD
     frames(6);
-    EXPECT_EQ(log.count_starting("Message box \"Difficulty Setting Change\""), 1);
+    // A warning, with the exclamation icon.
+    EXPECT_EQ(log.count_starting("Message box \"Difficulty Setting Change\" (warning): Warning: Changing difficulty "
+                                 "mode will reset your saved progress.  Are you sure? -> No"),
+              1);
     EXPECT_TRUE(log.contains("Successfully added career."));
     CareerRecord r;
     ASSERT_TRUE(load_career(r));
