@@ -202,12 +202,6 @@ bool CGraphicStrip::load_decoded_strip(const char* fullBase, const char* extensi
         log_error("Error loading %s.", frame_file_name(fullBase, 1, extension));
         return false;
     }
-    if (w < 1 || h < 1) {
-        // Narrower than 4 pixels keeps no column at all.
-        free_pixels(first);
-        log_msg("Error loading %s.", frame_file_name(fullBase, 1, extension));
-        return false;
-    }
     width = uint32_t(w);
     height = uint32_t(h);
     frames = alloc_store(uint32_t(count), width, height);
