@@ -119,7 +119,14 @@ int CGraphicStrip::count_frames(const char* fullBase, const char* extension)
 
 bool CGraphicStrip::load()
 {
+    if (mirror) {
+        // A mirror owns no frames: loading it loads the strip it shows.
+        CGraphicStrip* s = const_cast<CGraphicStrip*>(real_strip());
+        return s && s->load();
+    }
     if (g_loadHook) g_loadHook();
+    // Loading again reads the files afresh into a new store; the old one goes first.
+    free_frames();
     frameCount = 0;
     char fullBase[kFileNameSize];
     std::snprintf(fullBase, sizeof fullBase, "%s%s", AppState.programDir, name);
