@@ -119,7 +119,14 @@ int CGraphicStrip::count_frames(const char* fullBase, const char* extension)
 
 bool CGraphicStrip::load()
 {
+    if (mirror) {
+        // A mirror owns no frames: loading it loads the strip it shows.
+        CGraphicStrip* s = const_cast<CGraphicStrip*>(real_strip());
+        return s && s->load();
+    }
     if (g_loadHook) g_loadHook();
+    // Loading again reads the files afresh into a new store; the old one goes first.
+    free_frames();
     frameCount = 0;
     char fullBase[kFileNameSize];
     std::snprintf(fullBase, sizeof fullBase, "%s%s", AppState.programDir, name);
@@ -200,12 +207,6 @@ bool CGraphicStrip::load_decoded_strip(const char* fullBase, const char* extensi
     copy_text(relative, sizeof relative, frame_file_name(name, 1, extension));
     if (!load_picture_file(&first, &w, &h, relative)) {
         log_error("Error loading %s.", frame_file_name(fullBase, 1, extension));
-        return false;
-    }
-    if (w < 1 || h < 1) {
-        // Narrower than 4 pixels keeps no column at all.
-        free_pixels(first);
-        log_msg("Error loading %s.", frame_file_name(fullBase, 1, extension));
         return false;
     }
     width = uint32_t(w);

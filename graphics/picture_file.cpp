@@ -39,6 +39,13 @@ bool decode_image(const char* path, DecodedImage* image, int* width, int* height
         image_free(image);
         return false;
     }
+    if (*width < 1 || *height < 1) {
+        // Rows padded to 4 bytes keep whole groups of 4 columns: a narrower picture keeps none.
+        log_msg("Refused %s: a picture of %d x %d keeps no pixels (narrower than 4).", path, image->width,
+                image->height);
+        image_free(image);
+        return false;
+    }
     return true;
 }
 

@@ -10,6 +10,7 @@
 struct FontFace {
     TTF_Font* ttf = nullptr;
     bool antialias = true;
+    int cellHeight = 0;  // the height asked for: lines sit exactly this far apart
 };
 
 namespace {
@@ -40,6 +41,7 @@ FontFace* font_open(const FontStyle& style)
     auto* font = new FontFace;
     font->ttf = ttf;
     font->antialias = style.antialias;
+    font->cellHeight = style.height;
     return font;
 }
 
@@ -50,7 +52,8 @@ void font_close(FontFace* font)
     delete font;
 }
 
-int font_line_height(FontFace* font) { return TTF_FontHeight(font->ttf); }
+// The cell, not the font's line skip: that adds the face's line gap on top.
+int font_line_height(FontFace* font) { return font->cellHeight; }
 
 int font_text_width(FontFace* font, const char* text, int length)
 {

@@ -138,20 +138,21 @@ public:
         SDL_MessageBoxButtonData yes_no[] = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, ANSWER_YES, "Yes"},
                                              {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, ANSWER_NO, "No"}};
         SDL_MessageBoxData data{};
-        data.flags = SDL_MESSAGEBOX_INFORMATION;
+        data.flags = message_box_warns(style) ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_INFORMATION;
         data.window = window_;
         data.title = caption;
         data.message = text;
-        if (style == MB_YES_NO) {
+        const bool yesNo = message_box_asks_yes_no(style);
+        if (yesNo) {
             data.numbuttons = 2;
             data.buttons = yes_no;
         } else {
             data.numbuttons = 1;
             data.buttons = ok;
         }
-        int answer = (style == MB_YES_NO) ? ANSWER_NO : ANSWER_OK;
+        int answer = yesNo ? ANSWER_NO : ANSWER_OK;
         if (SDL_ShowMessageBox(&data, &answer) != 0 || answer < 0)
-            answer = (style == MB_YES_NO) ? ANSWER_NO : ANSWER_OK;
+            answer = yesNo ? ANSWER_NO : ANSWER_OK;
         return answer;
     }
 

@@ -1,4 +1,5 @@
 // The options screen: the volume slider applied to the device, and the difficulty kept in the career.
+#include <cmath>
 #include <cstdio>
 #include "app/app_state.h"
 #include "app/input.h"
@@ -60,8 +61,13 @@ void create_volume_slider()
     g_sliderId = MenuList.adopt(slider);
     if (!g_sliderId) return;
     slider->create_buttons(kOptionsDotOff, kOptionsDotOn);
-    // A start-up volume word whose right channel is 0x8000 or more reads as negative and shows as 0.
-    slider->set_range(0.0f, 65535.0f, float(AppState.volume));
+    slider->set_range(0.0f, 65535.0f, 0.0f);
+    // The device's volume word keeps the left channel in its low 16 bits (a volume chosen here sets both
+    // channels alike). It shows as its nearest dot: a chosen value is its dot's value cut to an integer,
+    // just under the dot, so it would otherwise show one dot short after a restart.
+    const uint32_t left = uint32_t(AppState.volume) & 0xFFFFu;
+    const int dot = int(std::lround(double(left) / 65535.0 * double(slider->count - 1)));
+    slider->set_value(slider->button_value(dot));
     WellKnownIds[MENU_SLOT_OPTIONS] = g_sliderId;
 }
 
@@ -82,7 +88,7 @@ void choose_difficulty(int index)
     if (wanted == career.difficulty) return;
     const int answer = sys_message_box(
         "Warning: Changing difficulty mode will reset your saved progress.  Are you sure?",
-        "Difficulty Setting Change", MB_YES_NO);
+        "Difficulty Setting Change", MB_YES_NO | MB_ICON_EXCLAMATION);
     if (answer == ANSWER_YES) change_difficulty(career, wanted);
     show_difficulty();
     save_career(career);

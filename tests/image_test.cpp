@@ -108,6 +108,25 @@ TEST_F(ImageTest, DecodedWidthsRoundDownToWholeGroupsOfFour)
     EXPECT_EQ(converted_width(5), 4);
 }
 
+TEST_F(ImageTest, DecodedPictureNarrowerThanFourIsRefused)
+{
+    for (int width : {1, 3}) {
+        const std::string file = "n" + std::to_string(width) + ".png";
+        ASSERT_TRUE(write_png(dir.file(file), width, 5, columns_rgb(width, 5)));
+        EXPECT_FALSE(load(file.c_str())) << width;
+        EXPECT_EQ(pixels, nullptr);
+        EXPECT_EQ(log.count_starting("Refused " + dir.path() + file + ": a picture of " + std::to_string(width) +
+                                     " x 5 keeps no pixels"),
+                  1);
+        std::vector<uint16_t> frame(16, 0x1234);
+        EXPECT_FALSE(decode_into(frame.data(), (dir.path() + file).c_str(), 0, 5));
+        EXPECT_EQ(frame[0], 0x1234);
+    }
+    ASSERT_TRUE(write_png(dir.file("n4.png"), 4, 5, columns_rgb(4, 5)));
+    ASSERT_TRUE(load("n4.png"));
+    EXPECT_EQ(w, 4);
+}
+
 TEST_F(ImageTest, JpegDecodesToNearlyItsColours)
 {
     ASSERT_TRUE(write_jpg(dir.file("graphics/interface/title_main.jpg"), 240, 320,

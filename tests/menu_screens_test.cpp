@@ -212,12 +212,12 @@ TEST_F(MenuScreens, WithoutACareerOnlyLevelOneIsOpenAndBackReturnsToTheTitle)
 
 TEST_F(MenuScreens, VolumeDotsGiveFiveValuesAndSetTheDevice)
 {
-    AppState.volume = -1;  // a start-up word with the right channel at 0xFFFF shows as silence
+    AppState.volume = -1;  // the device at full volume on both channels
     enter_options();
     ASSERT_EQ(AppState.screenState, STATE_OPTIONS);
     auto* slider = dynamic_cast<CSlider*>(MenuList.find_thing(WellKnownIds[MENU_SLOT_OPTIONS]));
     ASSERT_NE(slider, nullptr);
-    EXPECT_EQ(slider->current, 0.0f);
+    EXPECT_EQ(slider->current, 65535.0f);
     const int32_t expected[5] = {0, 16383, 32767, 49151, 65535};
     for (int i = 4; i >= 0; i--) {
         tap_thing(slider->buttons[i]);
@@ -231,6 +231,33 @@ TEST_F(MenuScreens, VolumeDotsGiveFiveValuesAndSetTheDevice)
         EXPECT_EQ(PendingButton, kNoPending);
     }
     EXPECT_EQ(log.count_starting("Value is now "), 5);
+}
+
+// The device volume word as the options screen finds it, and the highest dot that must be lit.
+TEST_F(MenuScreens, TheVolumeShowsAsTheDotNearestTheDevicesLeftChannel)
+{
+    const struct {
+        uint32_t word;
+        int topDot;
+    } cases[] = {
+        // The five volumes this screen sets, on both channels.
+        {0x00000000u, 0}, {0x3FFF3FFFu, 1}, {0x7FFF7FFFu, 2}, {0xBFFFBFFFu, 3}, {0xFFFFFFFFu, 4},
+        // Set elsewhere: the left channel (low half) counts, shown as its nearest dot.
+        {0x0000FFFFu, 4}, {0xFFFF0000u, 0}, {0x00009C40u, 2}, {0x0000A000u, 3},
+    };
+    for (const auto& c : cases) {
+        AppState.volume = int32_t(c.word);
+        enter_options();
+        auto* slider = dynamic_cast<CSlider*>(MenuList.find_thing(WellKnownIds[MENU_SLOT_OPTIONS]));
+        ASSERT_NE(slider, nullptr);
+        for (int d = 0; d < 5; d++) {
+            auto* dot = dynamic_cast<CImageButton*>(MenuList.find_thing(slider->buttons[d]));
+            ASSERT_NE(dot, nullptr);
+            EXPECT_EQ(dot->showingAlternate, d <= c.topDot) << std::hex << c.word << " dot " << d;
+        }
+        EXPECT_EQ(AppState.volume, int32_t(c.word));  // showing it changes nothing
+        MenuList.clear();
+    }
 }
 
 TEST_F(MenuScreens, SameDifficultyAsksNothingAndWritesNothing)
@@ -251,7 +278,10 @@ TEST_F(MenuScreens, DifficultyRefusedKeepsTheCareerAndStillWritesIt)
     const auto mtimeBefore = fs::last_write_time(dir.file("career.dat"));
     tap(185, 228);  // HARD
     frames(6);
-    EXPECT_EQ(log.count_starting("Message box \"Difficulty Setting Change\""), 1);
+    // A warning, with the exclamation icon.
+    EXPECT_EQ(log.count_starting("Message box \"Difficulty Setting Change\" (warning): Warning: Changing difficulty "
+                                 "mode will reset your saved progress.  Are you sure? -> No"),
+              1);
     EXPECT_TRUE(log.contains("Successfully added career."));
     CareerRecord r;
     ASSERT_TRUE(load_career(r));

@@ -152,6 +152,33 @@ TEST_F(MenusRun, EveryVolumeDotGivesItsValueAndSetsTheDevice)
     EXPECT_NE(read_text(dir.config_file("audio.conf")).find("volume=BFFFBFFF"), std::string::npos);
 }
 
+TEST_F(MenusRun, EveryChosenVolumeShowsOnItsDotAfterARestart)
+{
+    const Pixels normal = picture("graphics\\interface\\options_circle_02.tga");
+    const Pixels lit = picture("graphics\\interface\\options_circle_01.tga");
+    ASSERT_GT(normal.w, 0);
+    const char* words[5] = {"00000000", "3FFF3FFF", "7FFF7FFF", "BFFFBFFF", "FFFFFFFF"};
+    for (int chosen = 0; chosen < 5; chosen++) {
+        // Options, then the dot; the device keeps the volume past the end of the program.
+        const int dotCentre = 46 + chosen * (normal.w + 22) + normal.w / 2;
+        RunResult pick = run("20 tap 191 223\n40 tap " + std::to_string(dotCentre) + " 154\n", 50);
+        ASSERT_EQ(pick.exitCode, 0) << pick.output;
+        ASSERT_NE(read_text(dir.config_file("audio.conf")).find(std::string("volume=") + words[chosen]),
+                  std::string::npos)
+            << chosen;
+        // Started again, the options screen lights the dots up to the chosen one.
+        RunResult again = run("20 tap 191 223\n", 40, shots({35}));
+        ASSERT_EQ(again.exitCode, 0) << again.output;
+        EXPECT_EQ(count_lines("Value is now "), 0);
+        const Pixels options = screen(shot(35));
+        ASSERT_EQ(options.w, 240);
+        for (int d = 0; d < 5; d++) {
+            const int x = 46 + d * (normal.w + 22);
+            EXPECT_EQ(differing(options, d <= chosen ? lit : normal, x, 148), 0) << "chose " << chosen << ", dot " << d;
+        }
+    }
+}
+
 TEST_F(MenusRun, DifficultyChangeAnsweredNoKeepsTheCareerAnsweredYesClearsIt)
 {
     CareerRecord record;

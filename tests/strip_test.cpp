@@ -90,15 +90,55 @@ TEST_F(StripTest, JpegStripOfSeveralFrames)
     EXPECT_NEAR(strip.get_frame(3, &flip)[0] >> 11, 180 >> 3, 1);
 }
 
-TEST_F(StripTest, LaterPngFrameOfAnotherSizeFailsTheLoad)
+TEST_F(StripTest, UnusablePngFramesFailTheLoad)
 {
+    auto loadFails = [] {
+        CGraphicStrip strip;
+        strip.set_name("graphics\\alian\\walk_6_00");
+        EXPECT_FALSE(strip.load());
+        EXPECT_EQ(strip.frames, nullptr);
+        EXPECT_EQ(strip.frameCount, 0u);
+    };
+    // A later frame of another size.
     ASSERT_TRUE(write_flat_png(dir.file(frame_file(1, "png")), 8, 5, 1, 2, 3));
     ASSERT_TRUE(write_flat_png(dir.file(frame_file(2, "png")), 64, 64, 1, 2, 3));
-    CGraphicStrip strip;
+    loadFails();
+    // A first frame narrower than 4 pixels keeps no column at all.
+    ASSERT_TRUE(write_flat_png(dir.file(frame_file(1, "png")), 3, 5, 1, 2, 3));
+    loadFails();
+    EXPECT_EQ(log.count_starting("Refused " + dir.path() + "graphics\\alian\\walk_6_0001.png: a picture of 3 x 5"), 1);
+}
+
+// Loaded a second time, a strip reads its files afresh; under the leak checker this also shows that
+// the first frame store is let go.
+TEST_F(StripTest, LoadingAgainReadsTheFilesAfreshIntoOneStore)
+{
+    for (int n = 1; n <= 3; n++) write_tga_frame(n);
+    CGraphicStrip strip, mirror;
     strip.set_name("graphics\\alian\\walk_6_00");
-    EXPECT_FALSE(strip.load());
-    EXPECT_EQ(strip.frames, nullptr);
-    EXPECT_EQ(strip.frameCount, 0u);
+    mirror.make_mirror(&strip);
+    ASSERT_TRUE(strip.load());
+    write_tga_frame(4);
+    ASSERT_TRUE(write_bytes(dir.file(frame_file(1)), make_flat_tga(6, 4, 0xF8, 0, 0)));
+    ASSERT_TRUE(strip.load());
+    EXPECT_EQ(strip.frameCount, 4u);
+    uint8_t flip;
+    EXPECT_EQ(strip.get_frame(1, &flip)[0], rgb565(0xF8, 0, 0));
+    EXPECT_EQ(strip.get_frame(4, &flip)[0], frame_colour(4));
+    // A mirror owns no frames: loading it loads its source.
+    strip.free_frames();
+    ASSERT_TRUE(mirror.load());
+    EXPECT_EQ(mirror.frames, nullptr);
+    ASSERT_NE(strip.frames, nullptr);
+    EXPECT_EQ(mirror.get_frame(4, &flip), strip.frames + 3 * 6 * 4);
+
+    // The same for decoded frames.
+    for (int n = 1; n <= 2; n++) ASSERT_TRUE(write_flat_png(dir.file(frame_file(n, "png")), 8, 5, 0xFF, 0xFF, 0xFF));
+    ASSERT_TRUE(strip.load());
+    ASSERT_TRUE(strip.load());
+    EXPECT_EQ(strip.frameCount, 2u);
+    EXPECT_EQ(strip.width, 8u);
+    EXPECT_EQ(strip.get_frame(2, &flip)[39], 0xFFFF);
 }
 
 TEST_F(StripTest, MirrorsHandOutTheirSourcesFramesFlipped)

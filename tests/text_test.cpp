@@ -131,6 +131,37 @@ TEST(Text, LineHeightFollowsTheCellHeightAskedFor)
     EXPECT_LE(lastInkRow(a), 4 * 12 + 2);
 }
 
+TEST(Text, LinesSitExactlyTheCellHeightApart)
+{
+    // The heights and styles the game prints with, and the default text style's.
+    struct Style {
+        int height;
+        uint8_t italic, bold, plain;
+    };
+    for (const Style st : {Style{12, 0, 1, 0}, Style{15, 0, 1, 1}, Style{16, 0, 1, 0}, Style{18, 1, 0, 1},
+                           Style{25, 0, 0, 1}}) {
+        const int w = 120, h = 4 * st.height;
+        std::vector<uint16_t> px(size_t(w) * size_t(h), kGround);
+        TextStyle.set_font(st.height, "Arial", st.italic, 0, st.bold, st.plain);
+        TextStyle.set_text_colour(0xFFFFFF);
+        Rect r{0, 0, w, h};
+        ASSERT_TRUE(TextStyle.render_text(px.data(), w, h, &r, "H\nH\nH", 1));
+        // The top row of each line's body; the three lines are alike, so they are one pitch apart.
+        std::vector<int> tops;
+        bool inBody = false;
+        for (int y = 0; y < h; y++) {
+            bool body = false;
+            for (int x = 0; x < w; x++) body |= px[size_t(y) * size_t(w) + size_t(x)] == 0xFFFF;
+            if (body && !inBody) tops.push_back(y);
+            inBody = body;
+        }
+        ASSERT_EQ(tops.size(), 3u) << st.height;
+        EXPECT_EQ(tops[1] - tops[0], st.height);
+        EXPECT_EQ(tops[2] - tops[1], st.height);
+        EXPECT_EQ(font_line_height(TextStyle.font_handle()), st.height);
+    }
+}
+
 TEST(Text, PrintingOverALoadedPictureKeepsItsPixelsElsewhere)
 {
     TempFolder dir;

@@ -69,6 +69,22 @@ TEST(Strings, FindLastAndReplaceAll)
     EXPECT_STREQ(unchanged, "nothing here");
 }
 
+TEST(Strings, ReplaceAllKeepsAStoryOfTheFieldsFullLength)
+{
+    // A story field holds 2000 characters; breaks in the middle and in the last two characters.
+    const std::string a(1000, 'a'), b(996, 'b');
+    char story[2001];
+    copy_text(story, sizeof story, (a + "\\n" + b + "\\N").c_str());
+    ASSERT_EQ(std::strlen(story), 2000u);
+    replace_all("\\n", "\r\n", story);
+    EXPECT_EQ(std::string(story), a + "\r\n" + b + "\r\n");
+
+    // A replacement that grows the text is cut at the buffer it lives in.
+    char small[8] = "a\\nb\\n";
+    replace_all_n("\\n", "---", small, sizeof small);
+    EXPECT_STREQ(small, "a---b--");
+}
+
 TEST(Strings, WideConversionsRoundTrip)
 {
     wchar16* w = nullptr;

@@ -156,27 +156,31 @@ static void upper_copy(char* dst, size_t size, const char* src)
     dst[i] = '\0';
 }
 
-void replace_all(const char* search, const char* replacement, char* text)
+void replace_all_n(const char* search, const char* replacement, char* text, size_t text_size)
 {
+    if (text_size == 0) return;
     char upper_search[200];
     upper_copy(upper_search, sizeof upper_search, search);
-    size_t slen = std::strlen(upper_search);
+    const size_t slen = std::strlen(upper_search);
     if (slen == 0) return;
-    char upper_text[2000];
-    char result[2000];
+    std::string upper_text;
     for (;;) {
-        upper_copy(upper_text, sizeof upper_text, text);
-        const char* hit = std::strstr(upper_text, upper_search);
-        if (!hit) return;
-        size_t at = size_t(hit - upper_text);
-        size_t tlen = std::strlen(upper_text);
-        // Build before + replacement + after, cut at the working buffer's size.
+        // The whole text is searched, so an occurrence in its last characters is found too.
+        upper_text.assign(text);
+        for (char& c : upper_text) c = char(std::toupper(static_cast<unsigned char>(c)));
+        const size_t at = upper_text.find(upper_search);
+        if (at == std::string::npos) return;
         std::string built(text, at);
         built += replacement;
-        built.append(text + at + slen, tlen - at - slen);
-        copy_text(result, sizeof result, built.c_str());
-        std::strcpy(text, result);
+        built.append(text + at + slen);
+        // A longer replacement may not grow the text past its buffer.
+        copy_text(text, text_size, built.c_str());
     }
+}
+
+void replace_all(const char* search, const char* replacement, char* text)
+{
+    replace_all_n(search, replacement, text, kReplaceTextSize);
 }
 
 int get_field_n(const char* text, int n, char separator, char* out, size_t out_size)

@@ -32,8 +32,13 @@ public:
 void module_folder(wchar16* buf, int size);
 bool file_exists(const char* path);
 
-// Replaces every case-insensitive occurrence of search in text (at most 1999 characters).
+// The buffer replace_all works on: a text of up to 2000 characters (a level's story) and its terminator.
+constexpr size_t kReplaceTextSize = 2001;
+// Replaces every case-insensitive occurrence of search (up to 199 characters) in text, whose buffer
+// holds kReplaceTextSize bytes; a result longer than that is cut.
 void replace_all(const char* search, const char* replacement, char* text);
+// Like replace_all, for a text in a buffer of text_size bytes.
+void replace_all_n(const char* search, const char* replacement, char* text, size_t text_size);
 // Writes field n (from 1) of text into out; 1 when a separator follows it, else 0.
 int get_field(const char* text, int n, char separator, char* out);
 // Like get_field, but never writes more than out_size - 1 characters (the rest is cut).

@@ -49,7 +49,8 @@ bool write_bytes(const std::string& path, const std::vector<uint8_t>& bytes)
     fs::create_directories(fs::path(path).parent_path(), ec);
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    // An empty file has no data pointer to hand over.
+    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return std::fclose(f) == 0 && ok;
 }
 

@@ -9,7 +9,16 @@
 #include <mutex>
 
 static std::mutex g_font_lock;  // FreeType is not safe to share between threads
-static std::map<std::pair<int, int>, TTF_Font*> g_fonts;
+// Fonts by face and size, opened on first use and closed when the generator ends.
+struct OpenFonts {
+    std::map<std::pair<int, int>, TTF_Font*> byFaceAndSize;
+    ~OpenFonts()
+    {
+        for (auto& entry : byFaceAndSize)
+            if (entry.second) TTF_CloseFont(entry.second);
+    }
+};
+static OpenFonts g_fonts;
 
 static const char* face_file(Face f)
 {
@@ -28,8 +37,8 @@ static const char* face_file(Face f)
 static TTF_Font* font_for(Face f, int size)
 {
     auto key = std::make_pair(int(f), size);
-    auto it = g_fonts.find(key);
-    if (it != g_fonts.end()) return it->second;
+    auto it = g_fonts.byFaceAndSize.find(key);
+    if (it != g_fonts.byFaceAndSize.end()) return it->second;
     static const char* dirs[] = {"/usr/share/fonts/truetype/liberation2/", "/usr/share/fonts/truetype/liberation/"};
     TTF_Font* font = nullptr;
     for (const char* d : dirs) {
@@ -39,7 +48,7 @@ static TTF_Font* font_for(Face f, int size)
     }
     if (!font) std::fprintf(stderr, "contentgen: cannot open font %s\n", face_file(f));
     else TTF_SetFontHinting(font, TTF_HINTING_LIGHT);
-    g_fonts[key] = font;
+    g_fonts.byFaceAndSize[key] = font;
     return font;
 }
 
