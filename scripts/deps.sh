@@ -5,8 +5,9 @@ set -euo pipefail
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev
                 libfontconfig-dev fonts-liberation2 libminizip-dev zlib1g-dev libgtest-dev libbenchmark-dev)
-# The tests also run a real window under Xvfb, photograph it, and write archives with Info-ZIP.
-TEST_PACKAGES=(xvfb xauth imagemagick zip)
+# The tests also run a real window under Xvfb, photograph it, and write archives with Info-ZIP; the fuzz
+# corpus replay needs clang with its sanitizer and libFuzzer runtimes, and llvm-symbolizer for its reports.
+TEST_PACKAGES=(xvfb xauth imagemagick zip clang libclang-rt-dev llvm)
 
 want=("${BUILD_PACKAGES[@]}")
 if [ "${1:-build}" = "test" ]; then want+=("${TEST_PACKAGES[@]}"); fi

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Vorlaine with its tests (installing what is missing) and runs every test.
+# Builds Vorlaine with its tests (installing what is missing) and runs every test, then replays the kept
+# fuzz corpora through their targets (a clang build in build-fuzz).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
@@ -8,3 +9,4 @@ cmake --build build
 # One X server for the windowed tests; every other test runs headless.
 jobs=$(nproc)
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build --output-on-failure -j "$jobs" "$@"
+scripts/fuzz_replay.sh build-fuzz
