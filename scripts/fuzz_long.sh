@@ -48,6 +48,7 @@ for name in "${targets[@]}"; do
     [ -f "$dict" ] && dict_arg=("-dict=$dict")
     echo "== $name: up to $runs runs or ${seconds}s (log: $dir/fuzz.log)"
     t0=$(date +%s)
+    touch "$dir/started"
     # New inputs go to the first folder (the working corpus); the kept corpus is only read.
     set +e
     "$bin" -runs="$runs" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 -print_final_stats=1 \
@@ -60,7 +61,8 @@ for name in "${targets[@]}"; do
     cov=$(echo "$last" | sed -n 's/.* cov: \([0-9]*\).*/\1/p')
     ft=$(echo "$last" | sed -n 's/.* ft: \([0-9]*\).*/\1/p')
     files=$(find "$dir/corpus" -type f | wc -l)
-    findings=$(find "$dir/findings" -type f \( -name 'crash-*' -o -name 'leak-*' -o -name 'oom-*' -o -name 'timeout-*' \) | sort | tr '\n' ' ')
+    # Only this run's: findings of earlier runs stay in the folder for reference.
+    findings=$(find "$dir/findings" -type f -newer "$dir/started" \( -name 'crash-*' -o -name 'leak-*' -o -name 'oom-*' -o -name 'timeout-*' \) | sort | tr '\n' ' ')
     [ $rc -eq 0 ] && [ -z "$findings" ] || status=1
     line=$(printf '%-18s execs %-10s cov %-6s ft %-7s corpus %-6s %5ss  exit %-3s findings: %s' \
         "$name" "${execs:-?}" "${cov:-?}" "${ft:-?}" "$files" $(($(date +%s) - t0)) "$rc" "${findings:-none}")
