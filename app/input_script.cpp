@@ -7,6 +7,8 @@
 #include "platform/keys.h"
 #include "util/log.h"
 
+static constexpr long kLastScriptFrame = 1000000000L;
+
 static bool key_code_by_name(const std::string& name, uint32_t* code)
 {
     static const struct { const char* name; uint32_t code; } kNames[] = {
@@ -35,8 +37,9 @@ bool InputScript::parse_line(const std::string& raw, std::string* reason)
         *reason = "no frame number";
         return false;
     }
-    if (frame < 1) {
-        *reason = "frame numbers start at 1";
+    // The same range as --frames; a tap's release frame (one later) must still be a frame number.
+    if (frame < 1 || frame > kLastScriptFrame) {
+        *reason = "frame numbers run from 1 to 1000000000";
         return false;
     }
     if (!(in >> verb)) {

@@ -1,52 +1,24 @@
-// Fuzzes the TGA reader: header sizes, short files, and reads into buffers of a given size.
-#include <unistd.h>
+// Fuzzes TGA pictures as the game reads them: by data name through load_picture_file, and as strip frames.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
 #include <vector>
-#include "graphics/picture.h"
-#include "graphics/tga_reader.h"
-#include "platform/debug_output_file.h"
+#include "fuzz/support/fuzz_folder.h"
+#include "fuzz/support/fuzz_pictures.h"
 
-namespace {
-
-const std::string& input_path()
+extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    static const std::string path = [] {
-        debug_output_open("/dev/null");  // refusals are expected here by the thousand
-        return "/tmp/vorlaine-fuzz-tga-" + std::to_string(::getpid()) + ".tga";
-    }();
-    return path;
+    // The input is a picture, the only frame of strip one_ and the second frame of strip two_.
+    const std::vector<uint8_t> first = fuzz_small_tga(4, 4);
+    fuzz_write_file(fuzz_file("graphics/two_01.tga"), first.data(), first.size());
+    fuzz_input_file("graphics/x.tga", {"graphics/one_01.tga", "graphics/two_02.tga"});
+    return 0;
 }
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::string& path = input_path();
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return 0;
-    std::fwrite(data, 1, size, f);
-    std::fclose(f);
-
-    uint16_t* pixels = nullptr;
-    int w = 0, h = 0;
-    if (read_tga(path.c_str(), &w, &h, &pixels)) free_pixels(pixels);
-
-    // Into a caller's buffer, which holds 32 x 32 pixels.
-    std::vector<uint16_t> buffer(32 * 32);
-    uint16_t* into = buffer.data();
-    int bw = 32, bh = 32;
-    read_tga(path.c_str(), &bw, &bh, &into);
-    if (into != buffer.data()) std::abort();
-
-    // As a strip frame of the size its header gives, when that size is small enough to try.
-    int fw = 0, fh = 0;
-    if (read_tga_size(path.c_str(), &fw, &fh) && fw > 0 && fh > 0 && int64_t(fw) * fh <= 256 * 256) {
-        std::vector<uint16_t> frame(size_t(fw) * size_t(fh));
-        read_tga_frame(path.c_str(), fw, fh, frame.data());
-    }
-    std::remove(path.c_str());
+    static const std::string path = fuzz_file("graphics/x.tga");
+    if (!fuzz_write_file(path, data, size)) return 0;
+    fuzz_load_picture("graphics\\x.tga");
+    fuzz_load_strip("graphics\\one_", 1);
+    fuzz_load_strip("graphics\\two_", 2);
     return 0;
 }

@@ -25,11 +25,16 @@ void convert_bitmap(const DecodedImage& image, int width, int height, uint16_t* 
     }
 }
 
+static_assert(kDecodeMaxSide == kMaxPictureSide, "the decoder refuses what the loader would");
+
 // Decodes a full path; image.width/height are the decoded size, width/height what the picture keeps.
 bool decode_image(const char* path, DecodedImage* image, int* width, int* height)
 {
     if (!image_decode_rgb24(path, image)) {
-        log_error("Error decompressing %s.", path);
+        if (image->width > kMaxPictureSide || image->height > kMaxPictureSide)
+            log_msg("Refused %s: a picture of %d x %d is not readable.", path, image->width, image->height);
+        else
+            log_error("Error decompressing %s.", path);
         return false;
     }
     *width = converted_width(image->width);

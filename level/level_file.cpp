@@ -1,4 +1,4 @@
-// The level file's name, the shared scan loop and the cut-to-fit copy of text arguments.
+// The level file's name, the shared scan loop, positions kept in reach and the cut-to-fit copy of text arguments.
 #include "level/level_file.h"
 
 #include <cstdio>
@@ -36,6 +36,16 @@ bool scan_level_file(int levelNumber, const ScriptKeyword* keywords, int keyword
         }
     }
     return true;
+}
+
+int32_t coordinate_word(CTextParse& parser, int n, const char* keyword)
+{
+    const int32_t value = parser.int_word(n);
+    if (value >= -kScriptCoordinateLimit && value <= kScriptCoordinateLimit)
+        return value;
+    const int32_t clamped = value < 0 ? -kScriptCoordinateLimit : kScriptCoordinateLimit;
+    log_msg("%s: position %d is out of reach, using %d.", keyword, static_cast<int>(value), static_cast<int>(clamped));
+    return clamped;
 }
 
 void store_text(char* field, size_t fieldSize, const char* text, const char* keyword)

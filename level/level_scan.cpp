@@ -60,16 +60,16 @@ void apply_sprite_line(LevelScript& s, std::vector<SpriteTemplate>& created, CTe
     case K_FILENAME: store_text(t.pictureName, p.word(2), name); break;
     case K_ANIMATION_ACTIVE: t.animationInterval = p.int_word(2); break;
     case K_CORDINATES:
-        t.x = p.int_word(2);
-        t.y = p.int_word(3);
+        t.x = coordinate_word(p, 2, name);
+        t.y = coordinate_word(p, 3, name);
         break;
     case K_SCALE: t.scale = p.int_word(2); break;
     case K_SET_SORT: t.sortKey = p.int_word(2); break;
     case K_ORIENTATION: t.orientation = orientation_from_word(p.word(2), t.orientation); break;
     case K_SET_CANNON:
         store_text(t.cannonName, p.word(2), name);
-        t.cannonValue1 = p.int_word(3);
-        t.cannonValue2 = p.int_word(4);
+        t.cannonValue1 = coordinate_word(p, 3, name);  // the second emplacement's position
+        t.cannonValue2 = coordinate_word(p, 4, name);
         t.isCannon = 1;
         break;
     case K_SPRITE_CREATE: created.push_back(t); break;
@@ -94,10 +94,10 @@ bool read_hard_boxes(const LevelScript& script, std::vector<HardBoxLine>& boxes)
         return false;
     return scan_level_file(script.levelNumber, kHardBoxKeywords, kHardBoxKeywordCount, [&boxes](CTextParse& p, int) {
         HardBoxLine box;
-        box.rect.left = p.int_word(2);
-        box.rect.top = p.int_word(3);
-        box.rect.right = p.int_word(4);
-        box.rect.bottom = p.int_word(5);
+        box.rect.left = coordinate_word(p, 2, kHardBoxKeywords[0].name);
+        box.rect.top = coordinate_word(p, 3, kHardBoxKeywords[0].name);
+        box.rect.right = coordinate_word(p, 4, kHardBoxKeywords[0].name);
+        box.rect.bottom = coordinate_word(p, 5, kHardBoxKeywords[0].name);
         box.value = p.int_word(6);
         boxes.push_back(box);
     });

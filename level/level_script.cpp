@@ -70,14 +70,14 @@ void apply_setting(LevelScript& s, CTextParse& p, int keyword)
         s.hasStory = 1;
         break;
     case K_LEVEL_NAME: store_text(s.levelName, p.word(2), name); break;
-    case K_FIELD_START: s.fieldStart = p.int_word(2); break;
-    case K_FIELD_END: s.fieldEnd = p.int_word(2); break;
+    case K_FIELD_START: s.fieldStart = coordinate_word(p, 2, name); break;
+    case K_FIELD_END: s.fieldEnd = coordinate_word(p, 2, name); break;
     case K_SCALE_MOD: s.scaleMod = p.float_word(2); break;
     case K_RECT_PLAYFIELD:
-        s.playfieldRect.left = p.int_word(2);
-        s.playfieldRect.top = p.int_word(3);
-        s.playfieldRect.right = p.int_word(4);
-        s.playfieldRect.bottom = p.int_word(5);
+        s.playfieldRect.left = coordinate_word(p, 2, name);
+        s.playfieldRect.top = coordinate_word(p, 3, name);
+        s.playfieldRect.right = coordinate_word(p, 4, name);
+        s.playfieldRect.bottom = coordinate_word(p, 5, name);
         break;
     case K_KILLS_REQUIRED: s.killsRequired = p.int_word(2); break;
     case K_CREATURES_TO_SPAWN: s.creaturesToSpawn = p.int_word(2); break;
@@ -95,8 +95,8 @@ void apply_setting(LevelScript& s, CTextParse& p, int keyword)
         s.dragonFlyMax = p.int_word(4);
         break;
     case K_START_POSITION:
-        s.startX = p.int_word(2);
-        s.startY = p.int_word(3);
+        s.startX = coordinate_word(p, 2, name);
+        s.startY = coordinate_word(p, 3, name);
         s.hasStartPosition = 1;
         break;
     default: break;

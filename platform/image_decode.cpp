@@ -2,6 +2,7 @@
 #include "platform/image_decode.h"
 #include <SDL.h>
 #include <SDL_image.h>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -18,6 +19,58 @@ bool ensure_decoder()
     }
     return ready;
 }
+bool read_exact(SDL_RWops* rw, uint8_t* out, size_t n) { return SDL_RWread(rw, out, 1, n) == n; }
+
+int be16(const uint8_t* p) { return int(p[0]) << 8 | int(p[1]); }
+
+int be32_side(const uint8_t* p)
+{
+    const uint32_t v = uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | uint32_t(p[3]);
+    return v > uint32_t(INT32_MAX) ? INT32_MAX : int(v);
+}
+
+// The size a PNG's IHDR or a JPEG's first frame header announces, read from the start of the file;
+// false when neither is there.
+bool announced_size(SDL_RWops* rw, int* width, int* height)
+{
+    static const uint8_t kPngStart[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    uint8_t head[24];
+    if (!read_exact(rw, head, 2)) return false;
+    if (head[0] == kPngStart[0]) {
+        if (!read_exact(rw, head + 2, 22) || std::memcmp(head, kPngStart, 8) != 0 ||
+            std::memcmp(head + 12, "IHDR", 4) != 0)
+            return false;
+        *width = be32_side(head + 16);
+        *height = be32_side(head + 20);
+        return true;
+    }
+    if (head[0] != 0xFF || head[1] != 0xD8) return false;
+    // Walk the JPEG's markers as the decoder does: stray bytes before a marker and 0xFF fills are skipped.
+    for (;;) {
+        uint8_t marker = 0;
+        do {
+            if (!read_exact(rw, &marker, 1)) return false;
+        } while (marker != 0xFF);
+        do {
+            if (!read_exact(rw, &marker, 1)) return false;
+        } while (marker == 0xFF);
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;  // no length follows
+        if (marker == 0xD9 || marker == 0xDA) return false;                  // image end or scan: no frame
+        uint8_t segment[7];
+        if (!read_exact(rw, segment, 2)) return false;
+        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (frame) {
+            // Length, precision, height, width.
+            if (!read_exact(rw, segment + 2, 5)) return false;
+            *height = be16(segment + 3);
+            *width = be16(segment + 5);
+            return true;
+        }
+        const int length = be16(segment);
+        if (length > 2 && SDL_RWseek(rw, length - 2, RW_SEEK_CUR) < 0) return false;
+    }
+}
+
 }  // namespace
 
 bool image_decode_rgb24(const char* path, DecodedImage* out)
@@ -27,6 +80,17 @@ bool image_decode_rgb24(const char* path, DecodedImage* out)
     std::string real = sys_resolve_path(path);
     SDL_RWops* rw = SDL_RWFromFile(real.c_str(), "rb");
     if (!rw) return false;
+    // The decoder allocates the whole picture from the header's size before it reads a pixel, so a few
+    // hostile bytes could ask for gigabytes: look at the header first.
+    int announcedWidth = 0, announcedHeight = 0;
+    const bool known = announced_size(rw, &announcedWidth, &announcedHeight);
+    if (known && (announcedWidth > kDecodeMaxSide || announcedHeight > kDecodeMaxSide)) {
+        SDL_RWclose(rw);
+        out->width = announcedWidth;
+        out->height = announcedHeight;
+        return false;
+    }
+    SDL_RWseek(rw, 0, RW_SEEK_SET);
     // Only what the handheld's library read: PNG and JPEG, told apart by their content.
     SDL_Surface* decoded = nullptr;
     if (IMG_isPNG(rw))

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include "app/app_state.h"
 #include "platform/files.h"
 #include "util/log.h"
@@ -44,8 +45,9 @@ bool entry_name_is_safe(const char* name)
 
 namespace {
 
-// Extracts the archive's current entry; UNZ_OK when it counts as done.
-int extract_current_entry(unzFile zip)
+// Extracts the archive's current entry; UNZ_OK when it counts as done. archive is the real path of the
+// archive being read.
+int extract_current_entry(unzFile zip, const std::string& archive)
 {
     char name[kEntryNameSize];
     unz_file_info info;
@@ -82,6 +84,12 @@ int extract_current_entry(unzFile zip)
                 : std::snprintf(target, sizeof target, "%s\\%s", g_extractFolder, name);
     if (n < 0 || n >= static_cast<int>(sizeof target)) {
         log_msg("Refused archive entry %s: its target path is too long.", name);
+        return UNZ_OK;
+    }
+    // A creature archive is unpacked into its own folder: an entry of its own name would truncate the
+    // archive under the reader (and its failed copy would then delete it).
+    if (sys_resolve_path(target) == archive) {
+        log_msg("Refused archive entry %s: it would overwrite the archive being read.", name);
         return UNZ_OK;
     }
 
@@ -131,13 +139,13 @@ int extract_current_entry(unzFile zip)
     return err;
 }
 
-void extract_all_entries(unzFile zip)
+void extract_all_entries(unzFile zip, const std::string& archive)
 {
     unz_global_info global = {};
     int err = unzGetGlobalInfo(zip, &global);
     if (err != UNZ_OK) log_msg("error %d with zipfile in unzGetGlobalInfo \n", err);
     for (uLong i = 0; i < global.number_entry; i++) {
-        if (extract_current_entry(zip) != UNZ_OK) break;
+        if (extract_current_entry(zip, archive) != UNZ_OK) break;
         if (i + 1 < global.number_entry) {
             err = unzGoToNextFile(zip);
             if (err != UNZ_OK) {
@@ -177,11 +185,11 @@ bool unzip_file(const char* archive, const char* entry)
     }
     bool ok = false;
     if (entry[0] == '\0') {
-        extract_all_entries(zip);
+        extract_all_entries(zip, real);
     } else if (unzLocateFile(zip, entry, 2) != UNZ_OK) {  // 2: without regard to case
         log_msg("file %s not found in the zipfile", entry);
     } else {
-        ok = extract_current_entry(zip) == UNZ_OK;
+        ok = extract_current_entry(zip, real) == UNZ_OK;
     }
     if (unzClose(zip) != UNZ_OK) log_msg("Error closing file..");
     return ok;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Vorlaine with its tests (installing what is missing) and runs every test, then the web build's
-# browser test (VORLAINE_WEB_TEST=0 leaves that out).
+# Builds Vorlaine with its tests (installing what is missing) and runs every test, replays the kept fuzz
+# corpora through their targets (a clang build in build-fuzz), then runs the web build's browser test
+# (VORLAINE_WEB_TEST=0 leaves that out).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
@@ -9,6 +10,7 @@ cmake --build build
 # One X server for the windowed tests; every other test runs headless.
 jobs=$(nproc)
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build --output-on-failure -j "$jobs" "$@"
+scripts/fuzz_replay.sh build-fuzz
 
 if [ "${VORLAINE_WEB_TEST:-1}" = "0" ]; then
     echo "web test: skipped (VORLAINE_WEB_TEST=0)"

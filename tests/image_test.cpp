@@ -1,5 +1,7 @@
 // Image loading: the TGA reader and its size checks, PNG/JPEG decoding with the width rule, archived pictures.
 #include <gtest/gtest.h>
+#include <zlib.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 #include "graphics/picture.h"
@@ -58,6 +60,34 @@ std::vector<uint8_t> columns_rgb(int width, int height)
             rgb.push_back(b);
         }
     return rgb;
+}
+
+void put_be(std::vector<uint8_t>& bytes, size_t at, uint32_t v, int count)
+{
+    for (int i = 0; i < count; i++) bytes[at + size_t(i)] = uint8_t(v >> (8 * (count - 1 - i)));
+}
+
+// A real PNG whose header announces another size (its checksum made to match, as a decoder checks it).
+std::vector<uint8_t> png_announcing(const std::string& path, uint32_t width, uint32_t height)
+{
+    std::vector<uint8_t> png = read_bytes(path);
+    put_be(png, 16, width, 4);
+    put_be(png, 20, height, 4);
+    put_be(png, 29, uint32_t(crc32(0, png.data() + 12, 17)), 4);
+    return png;
+}
+
+// A real JPEG whose frame header announces another size, behind a comment.
+std::vector<uint8_t> jpeg_announcing(const std::string& path, uint16_t width, uint16_t height)
+{
+    std::vector<uint8_t> jpg = read_bytes(path);
+    const uint8_t sof[] = {0xFF, 0xC0};
+    const size_t at = size_t(std::search(jpg.begin(), jpg.end(), sof, sof + 2) - jpg.begin());
+    put_be(jpg, at + 5, height, 2);
+    put_be(jpg, at + 7, width, 2);
+    const std::vector<uint8_t> comment = {0xFF, 0xFE, 0x00, 0x06, 'h', 'i', '!', '!'};
+    jpg.insert(jpg.begin() + 2, comment.begin(), comment.end());
+    return jpg;
 }
 
 }  // namespace
@@ -231,4 +261,30 @@ TEST_F(ImageTest, FramesOfAKnownSize)
     EXPECT_FALSE(decode_into(bigger.data(), (dir.path() + "g.png").c_str(), 20, 10));
     EXPECT_TRUE(decode_into(bigger.data(), (dir.path() + "g.png").c_str(), 24, 10));
     EXPECT_EQ(bigger[0], 0x001F);
+}
+
+// The decoder allocates a picture from its header's size before reading a pixel; a few bytes announcing
+// 60000 x 60000 would ask for gigabytes. They are refused from the header, as an absurd TGA is.
+TEST_F(ImageTest, AbsurdPngAndJpegSizesAreRefusedBeforeDecoding)
+{
+    ASSERT_TRUE(write_flat_png(dir.file("real.png"), 8, 4, 1, 2, 3));
+    ASSERT_TRUE(write_jpg(dir.file("real.jpg"), 16, 16, std::vector<uint8_t>(16 * 16 * 3, 0x40)));
+    ASSERT_TRUE(write_bytes(dir.file("huge.png"), png_announcing(dir.file("real.png"), 60000, 60000)));
+    ASSERT_TRUE(write_bytes(dir.file("wide.png"), png_announcing(dir.file("real.png"), 0x80000000u, 4)));
+    ASSERT_TRUE(write_bytes(dir.file("huge.jpg"), jpeg_announcing(dir.file("real.jpg"), 65000, 65000)));
+    ASSERT_TRUE(write_bytes(dir.file("tall.jpg"), jpeg_announcing(dir.file("real.jpg"), 16, 4501)));
+    for (const char* name : {"huge.png", "wide.png", "huge.jpg", "tall.jpg"}) {
+        EXPECT_FALSE(load(name)) << name;
+        EXPECT_EQ(pixels, nullptr);
+    }
+    EXPECT_TRUE(log.contains("Refused " + dir.path() + "huge.png: a picture of 60000 x 60000 is not readable."));
+    EXPECT_TRUE(log.contains("Refused " + dir.path() + "wide.png: a picture of 2147483647 x 4 is not readable."));
+    EXPECT_TRUE(log.contains("Refused " + dir.path() + "huge.jpg: a picture of 65000 x 65000 is not readable."));
+    EXPECT_TRUE(log.contains("Refused " + dir.path() + "tall.jpg: a picture of 16 x 4501 is not readable."));
+    EXPECT_EQ(log.count_starting("Error decompressing"), 0);
+
+    // The same files at their own sizes, and a JPEG whose size lies behind a comment, still load.
+    ASSERT_TRUE(write_bytes(dir.file("fine.jpg"), jpeg_announcing(dir.file("real.jpg"), 16, 16)));
+    for (const char* name : {"real.png", "real.jpg", "fine.jpg"}) EXPECT_TRUE(load(name)) << name;
+    EXPECT_EQ(w, 16);
 }

@@ -1,10 +1,12 @@
-// Buttons, the stylus, edge consumption, and the scripted input format.
+// Buttons, the stylus, edge consumption, and the scripted input format (parsed lines and real script files).
 #include <gtest/gtest.h>
 #include <cstring>
 #include "app/input.h"
 #include "app/input_script.h"
 #include "platform/events.h"
 #include "platform/keys.h"
+#include "support/log_capture.h"
+#include "support/temp_folder.h"
 
 static InputState fresh()
 {
@@ -100,4 +102,25 @@ TEST(Events, ConsecutiveStylusMovesMerge)
     EXPECT_EQ(got.type, MSG_KEYDOWN);
     post_quit_message(0);
     EXPECT_FALSE(events_get(&got));
+}
+
+// A frame number past the last one a run can reach is skipped whole: a tap there would release on a frame
+// that cannot be counted to.
+TEST(InputScript, FrameNumbersPastTheLastAreSkipped)
+{
+    TempFolder folder;
+    const std::string path = folder.file("input.txt");
+    ASSERT_TRUE(write_text(path, "9223372036854775807 tap 1 1\n"
+                                 "1000000001 quit\n"
+                                 "99999999999999999999 quit\n"
+                                 "1000000000 tap 5 5\n"));
+    LogCapture log;
+    InputScript script;
+    ASSERT_TRUE(script.load(path));
+    ASSERT_EQ(script.events().size(), 2u);
+    EXPECT_EQ(script.events()[0].frame, 1000000000L);
+    EXPECT_EQ(script.events()[1].frame, 1000000001L);  // the last tap still releases
+    EXPECT_EQ(log.count_starting("Input script " + path + " line 1 skipped: frame numbers run from 1 to"), 1);
+    EXPECT_EQ(log.count_starting("Input script " + path + " line 2 skipped: frame numbers run from 1 to"), 1);
+    EXPECT_EQ(log.count_starting("Input script " + path + " line 3 skipped:"), 1);
 }

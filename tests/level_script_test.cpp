@@ -5,8 +5,10 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "level/level_file.h"
 #include "level/level_scan.h"
 #include "level/level_script.h"
+#include "support/log_capture.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -347,4 +349,50 @@ TEST(LevelScript, OrientationWordsAndSortKeyLimits)
     t.sortKey = -1;
     t.y = INT32_MAX - 3;
     EXPECT_EQ(sprite_sort_key(t, 100), INT32_MAX);
+}
+
+// Positions that no playfield comes near are taken as the nearest end of the reachable range, each with
+// a log line: near INT_MAX they would not survive the sprites' float positions or their drawing.
+TEST(LevelScript, PositionsOutOfReachAreClamped)
+{
+    ScriptFolder f;
+    f.write_level(11, "rect_playfield|2147483647|-2147483648|99999999999|-1000001\n"
+                      "set_field_start|5000000\n"
+                      "set_field_end|-5000000\n"
+                      "set_start_position|1000000|-1000000\n"
+                      "add_hardbox|-2147483648|0|2147483647|10|1\n"
+                      "cordinates|2147483647|-2147483648\n"
+                      "set_cannon|graphics\\cannon\\c_|3000000|-7\n");
+    LogCapture log;
+    LevelScript s;
+    reset_level_script(s);
+    ASSERT_TRUE(load_level_settings(s, 11));
+    EXPECT_EQ(s.playfieldRect.left, kScriptCoordinateLimit);
+    EXPECT_EQ(s.playfieldRect.top, -kScriptCoordinateLimit);
+    EXPECT_EQ(s.playfieldRect.right, kScriptCoordinateLimit);
+    EXPECT_EQ(s.playfieldRect.bottom, -kScriptCoordinateLimit);
+    EXPECT_EQ(s.fieldStart, kScriptCoordinateLimit);
+    EXPECT_EQ(s.fieldEnd, -kScriptCoordinateLimit);
+    EXPECT_EQ(s.startX, 1000000);  // the ends themselves are in reach
+    EXPECT_EQ(s.startY, -1000000);
+
+    std::vector<HardBoxLine> boxes;
+    ASSERT_TRUE(read_hard_boxes(s, boxes));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].rect.left, -kScriptCoordinateLimit);
+    EXPECT_EQ(boxes[0].rect.right, kScriptCoordinateLimit);
+    EXPECT_EQ(boxes[0].value, 1);
+
+    std::vector<SpriteTemplate> sprites;
+    ASSERT_TRUE(read_sprites(s, sprites));
+    EXPECT_EQ(s.sprite.x, kScriptCoordinateLimit);
+    EXPECT_EQ(s.sprite.y, -kScriptCoordinateLimit);
+    EXPECT_EQ(s.sprite.cannonValue1, kScriptCoordinateLimit);
+    EXPECT_EQ(s.sprite.cannonValue2, -7);
+
+    EXPECT_TRUE(log.contains("rect_playfield: position 2147483647 is out of reach, using 1000000."));
+    EXPECT_TRUE(log.contains("set_field_end: position -5000000 is out of reach, using -1000000."));
+    EXPECT_TRUE(log.contains("add_hardbox: position -2147483648 is out of reach, using -1000000."));
+    EXPECT_TRUE(log.contains("cordinates: position -2147483648 is out of reach, using -1000000."));
+    EXPECT_EQ(log.count_starting("set_start_position:"), 0);
 }

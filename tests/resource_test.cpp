@@ -186,3 +186,20 @@ TEST_F(ResourceTest, ExtractReportsLooseAndPackedFilesApart)
     EXPECT_EQ(r.extracted, 0);
     EXPECT_FALSE(r.extract("graphics\\a_0003.tga"));
 }
+
+// A creature archive is unpacked into the folder it lies in: an entry of its own name (in any case) must
+// not truncate it under the reader, which would break every later entry and delete the archive.
+TEST_F(ResourceTest, ExtractAllNeverWritesOverTheArchiveItReads)
+{
+    const std::string archive = dir.file("graphics/ant/ant.zip");
+    fs::create_directories(dir.file("graphics/ant"));
+    ASSERT_TRUE(write_zip(archive, {{"ANT.ZIP", bytes_of("not an archive")},
+                                    {"ant_walk_0001.tga", big_bytes()}}));
+    const std::vector<uint8_t> before = read_bytes(archive);
+    ResourceFile r;
+    copy_text(r.target_folder, sizeof r.target_folder, "graphics\\ant");
+    r.extract_all((dir.path() + "graphics\\ant\\ant.zip").c_str());
+    EXPECT_EQ(read_bytes(archive), before);
+    EXPECT_EQ(read_bytes(dir.file("graphics/ant/ant_walk_0001.tga")), big_bytes());
+    EXPECT_TRUE(log.contains("Refused archive entry ANT.ZIP: it would overwrite the archive being read."));
+}

@@ -6,7 +6,11 @@ void seed_random(unsigned seed) { std::srand(seed); }
 
 int random_below(int n) { return std::rand() % n; }
 
-int random_range(int lo, int hi) { return lo + std::rand() % (hi - lo); }
+int random_range(int lo, int hi)
+{
+    // The width of the range in 64 bits: from a very negative lo to a very positive hi it passes INT_MAX.
+    return int(lo + std::rand() % (static_cast<long long>(hi) - lo));
+}
 
 bool is_even(int v) { return v % 2 == 0; }
 
