@@ -22,7 +22,7 @@ const char* command_line_help()
            "  --uncapped             no vsync or sleep; only the 500 frames a second cap\n"
            "  --answer yes|no        how headless message boxes are answered (default no)\n"
            "  --display rgb565|grey2 16-bit colour, or the 2-bit grey panel's four levels\n"
-           "  --level N              start level N (1 to 12) directly\n"
+           "  --level N              start level N (1 to 12) directly, without its story\n"
            "  --autoplay             a built-in player steers through menus and levels\n"
            "  --watch                restart the running level when its script is saved; a script with\n"
            "                         errors shows its first error and the level plays on\n"

@@ -124,7 +124,9 @@ void start_level_directly(int levelNumber)
     load_career(LevelProgress.career);
     LevelProgress.career.levelUnlocked[0] = 1;
     if (!load_level(levelNumber)) return;
-    begin_loaded_level(levelNumber, 176, 297);
+    // Straight into the level: its story belongs to the way there through the level select.
+    Loader.set_position(176, 297);
+    start_level(levelNumber);
 }
 
 void start_level(int levelNumber)

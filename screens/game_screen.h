@@ -15,7 +15,8 @@ bool load_level(int levelNumber);
 // The loaded level's story first when it has one (the loading indicator waits at 120, 160), otherwise the
 // level at once with the indicator at (loaderX, loaderY).
 void begin_loaded_level(int levelNumber, int loaderX, int loaderY);
-// A level started from the command line, as the level select starts it: fresh spells, the career read.
+// A level started from the command line: fresh spells and the career read, as the level select starts it,
+// but straight into play (a story before the level is left out).
 void start_level_directly(int levelNumber);
 
 // Ids of the pieces the game screen keeps for itself (0 when there is no level).
