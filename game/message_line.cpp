@@ -10,6 +10,10 @@ constexpr int kPanelWidth = 240;
 constexpr int kPanelHeight = 60;
 constexpr int32_t kPanelColour = 10565;  // a dark slate blue in 5-6-5
 constexpr uint32_t kTextColour = 0xC8C8C8;
+// At rest the panel lies below the spell bar, whose counts reach a few rows into its empty top margin. On
+// the way down and back up its text crosses the icons and counts, so there it is drawn above them.
+constexpr int32_t kRestingSortKey = 700;
+constexpr int32_t kSlidingSortKey = 2000;
 }  // namespace
 
 CMessageLine::CMessageLine()
@@ -19,14 +23,14 @@ CMessageLine::CMessageLine()
     useScratch = 0;
     hitTestable = 0;
     pixelTest = 0;  // drawn opaque: its fill is also its top-left pixel, which would key the panel away
-    sortKey = 2000;
+    sortKey = kSlidingSortKey;
 }
 
 void CMessageLine::place(int hidden, int shown)
 {
     hiddenY = hidden;
     shownY = shown;
-    set_sort_key(700);
+    set_sort_key(kRestingSortKey);
 }
 
 void CMessageLine::show_text(const char* text, uint32_t ms)
@@ -35,11 +39,17 @@ void CMessageLine::show_text(const char* text, uint32_t ms)
     pendingDuration = ms;
     if (sliding) {
         // The panel on screen goes back up at once; this text comes down after it.
-        phase = MESSAGE_SLIDING_OUT;
+        slide_out();
         pending = 1;
         return;
     }
     start();
+}
+
+void CMessageLine::slide_out()
+{
+    phase = MESSAGE_SLIDING_OUT;
+    set_sort_key(kSlidingSortKey);
 }
 
 void CMessageLine::start()
@@ -48,6 +58,7 @@ void CMessageLine::start()
     phase = MESSAGE_SLIDING_IN;
     currentY = float(hiddenY);
     set_position(5, hiddenY);
+    set_sort_key(kSlidingSortKey);
     if (create_picture(kPanelWidth, kPanelHeight, kPanelColour)) {
         TextStyle.set_font(15, "Arial", 0, 0, 1, 1);
         TextStyle.set_text_colour(kTextColour);
@@ -72,10 +83,11 @@ void CMessageLine::draw()
             currentY = float(shownY);
             phase = MESSAGE_HOLDING;
             holdTimer.set_interval(holdTime);
+            set_sort_key(kRestingSortKey);
         }
         break;
     case MESSAGE_HOLDING:
-        if (holdTimer.ready()) phase = MESSAGE_SLIDING_OUT;
+        if (holdTimer.ready()) slide_out();
         break;
     default:
         currentY -= step;

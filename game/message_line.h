@@ -36,4 +36,6 @@ public:
 
 private:
     void start();
+    // Back up: the panel goes above the spell bar again, its text crossing the icons.
+    void slide_out();
 };

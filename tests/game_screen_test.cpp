@@ -106,6 +106,19 @@ protected:
             game_frame();
         }
     }
+    // The game's own pictures and font: level 1 with every spell on the bar, counts of three digits.
+    void start_level_one_with_four_spells(CMessageLine** line, CSpellBar** bar)
+    {
+        ASSERT_TRUE(copy_game_folder(dir.path()));
+        ASSERT_TRUE(load_level(1));
+        reset_spell_table();
+        for (int32_t s = SPELL_FIREBALL; s <= SPELL_INCINERATE; s++) SpellTable[s].usesLeft = 100 + s;
+        start_level(1);
+        *line = dynamic_cast<CMessageLine*>(GameList.find_thing(WellKnownIds[SLOT_MESSAGE_LINE]));
+        *bar = dynamic_cast<CSpellBar*>(GameList.find_thing(LevelProgress.spellBarId));
+        ASSERT_NE(*line, nullptr);
+        ASSERT_NE(*bar, nullptr);
+    }
     bool quit_posted()
     {
         Message m;
@@ -288,20 +301,31 @@ TEST_F(GameScreenTest, TheLevelsAmbientSoundsPlayOnceTheLevelIsBuilt)
     EXPECT_TRUE(log.contains(wind));
 }
 
+// The pixels of the message panel's text that are on screen but not as written (something drawn over them);
+// the count of text pixels on screen goes to *shown.
+int covered_text_pixels(const CMessageLine& line, int* shown)
+{
+    constexpr uint16_t kPanel = 10565;
+    int covered = 0;
+    *shown = 0;
+    for (int r = 0; r < line.height; r++)
+        for (int c = 0; c + line.x < 240; c++) {
+            const uint16_t p = line.picture[r * line.width + c];
+            const int y = line.y + r;
+            if (p == kPanel || y < 0 || y >= 320) continue;
+            ++*shown;
+            covered += AppState.backBuffer[y * 240 + line.x + c] != p;
+        }
+    return covered;
+}
+
 TEST_F(GameScreenTest, AHeldMessageIsClearOfAllFourSpellIconsAndTheirCounts)
 {
-    // The game's own pictures and font: level 1 with every spell on the bar, counts of three digits.
     if (!path_exists(std::string(VORLAINE_GAME_DIR) + "/logic/levels/level1.txt"))
         GTEST_SKIP() << "no generated content in " << VORLAINE_GAME_DIR;
-    ASSERT_TRUE(copy_game_folder(dir.path()));
-    ASSERT_TRUE(load_level(1));
-    reset_spell_table();
-    for (int32_t s = SPELL_FIREBALL; s <= SPELL_INCINERATE; s++) SpellTable[s].usesLeft = 100 + s;
-    start_level(1);
-    auto* line = dynamic_cast<CMessageLine*>(GameList.find_thing(WellKnownIds[SLOT_MESSAGE_LINE]));
-    auto* bar = dynamic_cast<CSpellBar*>(GameList.find_thing(LevelProgress.spellBarId));
-    ASSERT_NE(line, nullptr);
-    ASSERT_NE(bar, nullptr);
+    CMessageLine* line = nullptr;
+    CSpellBar* bar = nullptr;
+    ASSERT_NO_FATAL_FAILURE(start_level_one_with_four_spells(&line, &bar));
     const std::string intro = LevelProgress.script.introText;
     const std::vector<std::string> texts = {"Found Lightning. (10 uses)", "Found Super fireball. (5 uses)",
                                             "The time gate has appeared", intro};
@@ -313,18 +337,15 @@ TEST_F(GameScreenTest, AHeldMessageIsClearOfAllFourSpellIconsAndTheirCounts)
         ASSERT_EQ(line->phase, MESSAGE_HOLDING) << texts[i];
         ASSERT_EQ(line->y, 53);
         // Every pixel of the text is on screen as written: nothing is drawn over it.
-        int textPixels = 0, covered = 0, textTop = 60, textBottom = -1;
+        int textPixels = 0, textTop = 60, textBottom = -1;
         for (int r = 0; r < line->height; r++)
-            for (int c = 0; c + line->x < 240; c++) {
-                const uint16_t p = line->picture[r * line->width + c];
-                if (p == kPanel) continue;
-                textPixels++;
-                textTop = std::min(textTop, r);
-                textBottom = std::max(textBottom, r);
-                covered += AppState.backBuffer[(line->y + r) * 240 + line->x + c] != p;
-            }
+            for (int c = 0; c + line->x < 240; c++)
+                if (line->picture[r * line->width + c] != kPanel) {
+                    textTop = std::min(textTop, r);
+                    textBottom = std::max(textBottom, r);
+                }
+        EXPECT_EQ(covered_text_pixels(*line, &textPixels), 0) << texts[i];
         EXPECT_GT(textPixels, 100) << texts[i];
-        EXPECT_EQ(covered, 0) << texts[i];
 
         // Nothing of the spell bar lies in the text's rows.
         uint16_t* const back = AppState.backBuffer;
@@ -348,6 +369,35 @@ TEST_F(GameScreenTest, AHeldMessageIsClearOfAllFourSpellIconsAndTheirCounts)
         EXPECT_LT(barBottom, line->y + textTop) << texts[i] << ": text rows " << line->y + textTop << ".."
                                                 << line->y + textBottom;
     }
+}
+
+// On its way down and back up the panel's text crosses the icons and their counts: it is drawn above them
+// there, and goes below the bar only where it rests, clear of it.
+TEST_F(GameScreenTest, ASlidingMessageIsDrawnAboveTheSpellIconsAndTheirCounts)
+{
+    if (!path_exists(std::string(VORLAINE_GAME_DIR) + "/logic/levels/level1.txt"))
+        GTEST_SKIP() << "no generated content in " << VORLAINE_GAME_DIR;
+    CMessageLine* line = nullptr;
+    CSpellBar* bar = nullptr;
+    ASSERT_NO_FATAL_FAILURE(start_level_one_with_four_spells(&line, &bar));
+    for (int f = 0; f < 400 && line->sliding; f++) advance();  // the level's own opening lines go first
+    ASSERT_FALSE(line->sliding);
+    show_message("Found Incinerate. (1 use)", 1000);
+    int slidingFrames = 0, crossing = 0;
+    for (int f = 0; f < 300; f++) {
+        advance();
+        if (!line->sliding) break;
+        if (line->phase == MESSAGE_HOLDING) continue;
+        int shown = 0;
+        const int covered = covered_text_pixels(*line, &shown);
+        slidingFrames++;
+        // The counts stand at rows 39 to 65: frames where the text passes them are the ones that matter.
+        if (shown > 0 && line->y + 5 < 66) crossing++;
+        EXPECT_EQ(covered, 0) << "y " << line->y << ", phase " << line->phase;
+    }
+    EXPECT_FALSE(line->sliding);
+    EXPECT_GT(slidingFrames, 20);
+    EXPECT_GT(crossing, 5);
 }
 
 }  // namespace
