@@ -1,5 +1,6 @@
 // Start-up choices for the platform layer: which backend, and how the clock and boxes behave.
 #pragma once
+#include <cstdint>
 #include <string>
 
 enum class DisplayMode { Rgb565, Grey2 };
@@ -14,6 +15,7 @@ struct PlatformConfig {
     DisplayMode display = DisplayMode::Rgb565;
     std::string audioDriver;  // empty: SDL's choice ("dummy" when headless)
     std::string audioFile;    // disk driver output, when a test records the sound
+    uint32_t audioBufferBytes = 0;  // each buffer of the sound ring; 0: the device's default
 };
 
 // Chooses the backend once; false when the window system cannot start.
