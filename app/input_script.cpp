@@ -6,17 +6,22 @@
 #include "platform/files.h"
 #include "platform/keys.h"
 #include "util/log.h"
+#include "util/text_lines.h"
+
+static const struct {
+    const char* name;
+    uint32_t code;
+} kButtonNames[] = {
+    {"up", KEY_UP}, {"down", KEY_DOWN}, {"left", KEY_LEFT}, {"right", KEY_RIGHT},
+    {"a", KEY_A}, {"b", KEY_B}, {"c", KEY_C}, {"start", KEY_START},
+    {"extra1", KEY_EXTRA1}, {"extra2", KEY_EXTRA2},
+};
 
 static bool key_code_by_name(const std::string& name, uint32_t* code)
 {
-    static const struct { const char* name; uint32_t code; } kNames[] = {
-        {"up", KEY_UP}, {"down", KEY_DOWN}, {"left", KEY_LEFT}, {"right", KEY_RIGHT},
-        {"a", KEY_A}, {"b", KEY_B}, {"c", KEY_C}, {"start", KEY_START},
-        {"extra1", KEY_EXTRA1}, {"extra2", KEY_EXTRA2},
-    };
     std::string lower = name;
     for (char& c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
-    for (const auto& k : kNames)
+    for (const auto& k : kButtonNames)
         if (lower == k.name) {
             *code = k.code;
             return true;
@@ -94,33 +99,13 @@ bool InputScript::parse_line(const std::string& raw, std::string* reason)
 
 bool InputScript::load(const std::string& path)
 {
-    FILE* f = std::fopen(path.c_str(), "r");
-    if (!f) {
+    const TextRead read = read_text_lines(path, "Input script", [this](const TextLine& line, std::string* reason) {
+        return parse_line(line.text, reason);
+    });
+    if (read == TextRead::NotOpened) {
         log_msg("Couldn't open input script %s.", path.c_str());
         return false;
     }
-    char buf[512];
-    int number = 0;
-    std::string line;
-    while (std::fgets(buf, sizeof buf, f)) {
-        line += buf;
-        if (!line.empty() && line.back() != '\n' && !std::feof(f)) {
-            if (line.size() > 4096) {  // an absurd line: drop it whole
-                log_msg("Input script %s line %d is too long; skipped.", path.c_str(), number + 1);
-                int c;
-                while ((c = std::fgetc(f)) != EOF && c != '\n') {}
-                line.clear();
-                number++;
-            }
-            continue;
-        }
-        number++;
-        std::string reason;
-        if (!parse_line(line, &reason))
-            log_msg("Input script %s line %d skipped: %s.", path.c_str(), number, reason.c_str());
-        line.clear();
-    }
-    std::fclose(f);
     std::stable_sort(events_.begin(), events_.end(),
                      [](const ScriptedEvent& a, const ScriptedEvent& b) { return a.frame < b.frame; });
     next_ = 0;
