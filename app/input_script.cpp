@@ -70,7 +70,7 @@ bool InputScript::parse_line(const std::string& raw, std::string* reason)
         add(frame, dir == "down" ? MSG_KEYDOWN : MSG_KEYUP, code, 0);
         return true;
     }
-    if (verb == "tap" || verb == "press" || verb == "drag" || verb == "release") {
+    if (verb == "tap" || verb == "press" || verb == "drag" || verb == "move" || verb == "release") {
         int x, y;
         if (!(in >> x >> y) || x < 0 || y < 0 || x >= 240 || y >= 320) {
             *reason = "expected a point inside 240 x 320";
@@ -84,6 +84,8 @@ bool InputScript::parse_line(const std::string& raw, std::string* reason)
             add(frame, MSG_LBUTTONDOWN, 1, p);
         } else if (verb == "drag") {
             add(frame, MSG_MOUSEMOVE, 1, p);
+        } else if (verb == "move") {
+            add(frame, MSG_MOUSEMOVE, 0, p);
         } else {
             add(frame, MSG_LBUTTONUP, 0, p);
         }
@@ -91,6 +93,29 @@ bool InputScript::parse_line(const std::string& raw, std::string* reason)
     }
     if (verb == "quit") {
         add(frame, MSG_DESTROY, 0, 0);
+        return true;
+    }
+    // What the window system says besides input: recorded runs carry it.
+    if (verb == "activate") {
+        long state;
+        if (!(in >> state) || state < 0 || state > 0x1FFFF) {
+            *reason = "expected: activate STATE (0, 1 or 2, plus 65536 when minimised)";
+            return false;
+        }
+        add(frame, MSG_ACTIVATE, uint32_t(state), 0);
+        return true;
+    }
+    if (verb == "focus") {
+        std::string how;
+        if (!(in >> how) || (how != "gained" && how != "lost")) {
+            *reason = "expected: focus gained|lost";
+            return false;
+        }
+        add(frame, how == "gained" ? MSG_SETFOCUS : MSG_KILLFOCUS, 0, 0);
+        return true;
+    }
+    if (verb == "paint") {
+        add(frame, MSG_PAINT, 0, 0);
         return true;
     }
     *reason = "unknown event '" + verb + "'";
@@ -110,6 +135,31 @@ bool InputScript::load(const std::string& path)
                      [](const ScriptedEvent& a, const ScriptedEvent& b) { return a.frame < b.frame; });
     next_ = 0;
     return true;
+}
+
+bool format_event(const Message& msg, std::string* out)
+{
+    const uint32_t x = msg.lParam & 0xFFFF, y = msg.lParam >> 16;
+    const std::string point = std::to_string(x) + " " + std::to_string(y);
+    switch (msg.type) {
+    case MSG_KEYDOWN:
+    case MSG_KEYUP:
+        for (const auto& k : kButtonNames)
+            if (k.code == msg.wParam) {
+                *out = std::string("key ") + (msg.type == MSG_KEYDOWN ? "down " : "up ") + k.name;
+                return true;
+            }
+        return false;
+    case MSG_MOUSEMOVE: *out = (msg.wParam ? "drag " : "move ") + point; return true;
+    case MSG_LBUTTONDOWN: *out = "press " + point; return true;
+    case MSG_LBUTTONUP: *out = "release " + point; return true;
+    case MSG_ACTIVATE: *out = "activate " + std::to_string(msg.wParam); return true;
+    case MSG_SETFOCUS: *out = "focus gained"; return true;
+    case MSG_KILLFOCUS: *out = "focus lost"; return true;
+    case MSG_PAINT: *out = "paint"; return true;
+    case MSG_DESTROY: *out = "quit"; return true;
+    default: return false;
+    }
 }
 
 void InputScript::post_for_frame(long frame)
