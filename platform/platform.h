@@ -9,7 +9,8 @@ struct PlatformConfig {
     bool headless = false;
     int fixedStepMs = 0;      // 0: real clock
     std::string logFile;      // empty: standard error
-    int scale = 0;            // 0: largest whole factor up to 3 that fits the desktop
+    int scale = 0;            // 0: as the last run left it, else the largest whole factor up to 3 that fits
+    int fullscreen = -1;      // 1 fullscreen, 0 a window, -1 as the last run left it
     bool uncapped = false;
     bool answerYes = false;   // headless message boxes
     DisplayMode display = DisplayMode::Rgb565;

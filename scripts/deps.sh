@@ -5,9 +5,10 @@ set -euo pipefail
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev
                 libfontconfig-dev fonts-liberation2 libminizip-dev zlib1g-dev libgtest-dev libbenchmark-dev)
-# The tests also run a real window under Xvfb, photograph it, and write archives with Info-ZIP; the install
-# and package tests build the Debian package and check it (lintian, the desktop entry, the metainfo).
-TEST_PACKAGES=(xvfb xauth imagemagick zip dpkg-dev desktop-file-utils appstream lintian file)
+# The tests also run a real window under Xvfb, type into it (xdotool), photograph it, and write archives
+# with Info-ZIP; the install and package tests build the Debian package and check it (lintian, the desktop
+# entry, the metainfo).
+TEST_PACKAGES=(xvfb xauth xdotool imagemagick zip dpkg-dev desktop-file-utils appstream lintian file)
 
 want=("${BUILD_PACKAGES[@]}")
 if [ "${1:-build}" = "test" ]; then want+=("${TEST_PACKAGES[@]}"); fi

@@ -12,6 +12,9 @@
 TEST(Window, PresentedRedFillsTheWindow)
 {
     if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display (the test command runs one under Xvfb)";
+    // The window keeps its settings when it closes: in this test's home, never the real one.
+    TempFolder home;
+    home.make_home();
     PlatformConfig config;
     config.scale = 2;
     config.uncapped = true;
