@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/events.h"
 #include "platform/files.h"
+#include "platform/message_box.h"
 #include "platform/user_folders.h"
 #include "util/log.h"
 
@@ -20,9 +21,20 @@ long g_frame = 0;
 RecordingWriter g_writer;
 Recording g_replay;
 size_t g_next_event = 0;
+size_t g_next_answer = 0;
 std::string g_replay_folder;  // the replay's own career lives here
 
 void record_message(const Message& msg) { g_writer.message(g_frame, msg); }
+
+void record_answer(int answer) { g_writer.answer(g_frame, answer); }
+
+// The recorded answers in order: a box in the replay is answered as it was in the recorded run.
+bool replay_answer(int* answer)
+{
+    if (g_next_answer >= g_replay.answers.size()) return false;
+    *answer = int(g_replay.answers[g_next_answer++].message.wParam);
+    return true;
+}
 
 // The career file as the game is about to read it; false when there is none.
 bool read_career(std::vector<uint8_t>* bytes)
@@ -57,6 +69,7 @@ bool start_replay(std::string* error)
     sys_files_pin(AppState.programDir, kCareerFileName, g_replay_folder);
     clock_replay();
     events_take_window_input(false);
+    message_box_replay(replay_answer);
     log_msg("Replay: %zu frames%s.", g_replay.clocks.size(),
             g_replay.cutOff ? " (the recording's last line was cut off and is left out)" : "");
     return true;
@@ -96,6 +109,7 @@ bool recorded_run_start(const LaunchOptions& options, std::string* error)
     }
     clock_read_once_per_frame();
     events_watch(record_message);
+    message_box_watch(record_answer);
     log_msg("Recording the run to %s.", options.recordFile.c_str());
     return true;
 }
@@ -120,6 +134,7 @@ void recorded_run_end()
 {
     if (g_role == Role::Record) {
         events_watch(nullptr);
+        message_box_watch(nullptr);
         g_writer.close();
     }
     if (!g_replay_folder.empty()) sys_remove_tree(g_replay_folder);

@@ -118,6 +118,23 @@ bool parse_recording_line(const std::string& line, int number, Recording* rec, s
         rec->clocks.push_back({uint32_t(tick), counter});
         return true;
     }
+    if (w.size() >= 2 && w[1] == "answer") {
+        const std::string word = w.size() == 3 ? w[2] : "";
+        const int answer = word == "yes" ? ANSWER_YES : word == "no" ? ANSWER_NO : word == "ok" ? ANSWER_OK : 0;
+        if (!answer) {
+            *reason = "expected: FRAME answer yes|no|ok";
+            return false;
+        }
+        if (n != frames) {
+            *reason = "an answer of frame " + std::to_string(n) + " in frame " + std::to_string(frames);
+            return false;
+        }
+        ScriptedEvent a;
+        a.frame = long(n);
+        a.message.wParam = uint32_t(answer);
+        rec->answers.push_back(a);
+        return true;
+    }
     InputScript script;
     if (!script.parse_line(line, reason)) return false;
     // "tap" makes two messages on two frames: a recording holds each message as it came.
@@ -207,6 +224,12 @@ void RecordingWriter::message(long frame, const Message& msg)
 {
     std::string text;
     if (file_ && format_event(msg, &text)) std::fprintf(file_, "%ld %s\n", frame, text.c_str());
+}
+
+void RecordingWriter::answer(long frame, int answer)
+{
+    const char* word = answer == ANSWER_YES ? "yes" : answer == ANSWER_NO ? "no" : "ok";
+    if (file_) std::fprintf(file_, "%ld answer %s\n", frame, word);
 }
 
 void RecordingWriter::close()

@@ -7,6 +7,7 @@
 //   1 clock 5123456 5123456789     frame 1 read tick 5123456 ms and counter 5123456789 (microseconds)
 //   1 key down left                frame 1's messages in the --input format, in the order they came
 //   2 clock 5123472 5123472100
+//   2 answer yes                   how a message box was answered in frame 2 (yes, no or ok)
 //
 // Every frame from 1 on has its clock line, and a frame's messages follow its clock line.
 #pragma once
@@ -16,6 +17,7 @@
 #include <vector>
 #include "app/input_script.h"
 #include "platform/clock.h"
+#include "platform/message_box.h"
 
 constexpr int kRecordingVersion = 1;
 constexpr size_t kMaxRecordedCareer = 1024;
@@ -28,6 +30,7 @@ struct Recording {
     std::vector<uint8_t> career;      // the career file's bytes when hasCareer
     std::vector<ClockReading> clocks;  // frame n read clocks[n - 1]
     std::vector<ScriptedEvent> events;  // in the order they came
+    std::vector<ScriptedEvent> answers;  // message box answers: the frame, and the answer in wParam
     bool cutOff = false;              // the last line was cut off while written and is left out
 };
 
@@ -43,6 +46,7 @@ public:
     bool open(const std::string& path, unsigned seed, int level, const std::vector<uint8_t>* career);
     void frame(long number, const ClockReading& clock);
     void message(long frame, const Message& msg);
+    void answer(long frame, int answer);
     void close();
     bool is_open() const { return file_ != nullptr; }
 

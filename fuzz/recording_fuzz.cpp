@@ -49,17 +49,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     RecordingWriter w;
     if (!w.open(path("out"), rec.seed, rec.level, rec.hasCareer ? &rec.career : nullptr)) return 0;
-    size_t next = 0;
+    size_t next = 0, next_answer = 0;
     for (size_t i = 0; i < rec.clocks.size(); i++) {
         w.frame(long(i + 1), rec.clocks[i]);
         for (; next < rec.events.size() && rec.events[next].frame == long(i + 1); next++)
             w.message(rec.events[next].frame, rec.events[next].message);
+        for (; next_answer < rec.answers.size() && rec.answers[next_answer].frame == long(i + 1); next_answer++)
+            w.answer(rec.answers[next_answer].frame, int(rec.answers[next_answer].message.wParam));
     }
     w.close();
     Recording again;
     if (!read_recording(path("out"), &again, &error)) std::abort();
     if (again.seed != rec.seed || again.level != rec.level || again.career != rec.career ||
-        again.clocks.size() != rec.clocks.size() || again.events.size() != rec.events.size())
+        again.clocks.size() != rec.clocks.size() || again.events.size() != rec.events.size() ||
+        again.answers.size() != rec.answers.size())
         std::abort();
     for (size_t i = 0; i < rec.events.size(); i++) {
         const Message& a = rec.events[i].message;

@@ -23,11 +23,7 @@ public:
     int message_box(const char* text, const char* caption, int style) override
     {
         int answer = (style == MB_YES_NO) ? (answer_yes_ ? ANSWER_YES : ANSWER_NO) : ANSWER_OK;
-        // The text usually ends with the log line's CR LF; keep the box on one line.
-        std::string body = text;
-        while (!body.empty() && (body.back() == '\n' || body.back() == '\r')) body.pop_back();
-        log_msg("Message box \"%s\": %.200s -> %s", caption, body.c_str(),
-                answer == ANSWER_YES ? "Yes" : answer == ANSWER_NO ? "No" : "OK");
+        log_message_box(text, caption, answer);
         return answer;
     }
     void raise() override {}

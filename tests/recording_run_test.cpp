@@ -104,6 +104,25 @@ TEST_F(RecordingRun, AReplayedWinSavesItsCareerApartFromThePlayers)
     EXPECT_FALSE(path_exists(dir.player_file("career.dat")));
 }
 
+TEST_F(RecordingRun, AMessageBoxIsAnsweredAsItWasInTheRecordedRun)
+{
+    // Title, options, HARD: the difficulty box, answered yes, clears the career.
+    ASSERT_TRUE(write_text(dir.file("input.txt"), "20 tap 191 223\n40 tap 185 228\n"));
+    const std::string rec = dir.file("box.rec");
+    RunResult live = run({"--fixed-step", "40", "--seed", "2", "--input", dir.file("input.txt"), "--frames", "60",
+                          "--answer", "yes", "--record", rec, "--log", dir.file("live.log")});
+    ASSERT_EQ(live.exitCode, 0) << live.output;
+    EXPECT_NE(read_text(rec).find(" answer yes\n"), std::string::npos) << read_text(rec);
+    const auto career = read_bytes(dir.player_file("career.dat"));
+    ASSERT_EQ(career.size(), 64u);
+    std::remove(dir.player_file("career.dat").c_str());
+    // Without --answer a headless box says no; the replay answers yes, as the player did.
+    RunResult replay = run({"--replay", rec, "--log", dir.file("replay.log")});
+    ASSERT_EQ(replay.exitCode, 0) << replay.output;
+    EXPECT_EQ(game_lines(dir.file("live.log")), game_lines(dir.file("replay.log")));
+    EXPECT_NE(read_text(dir.file("replay.log")).find("-> Yes"), std::string::npos);
+}
+
 TEST_F(RecordingRun, NewerAndDamagedRecordingsAreRefusedWithExitCodeTwo)
 {
     ASSERT_TRUE(write_text(dir.file("newer.rec"), "vorlaine recording 9\nseed 1\n1 clock 1 1\n"));

@@ -39,6 +39,8 @@ TEST_F(RecordingTest, WhatIsWrittenReadsBackFrameForFrame)
         w.frame(1, {4294967000u, 18446744073709551000ull});
         w.frame(2, {4294967295u, 18446744073709551615ull});
         for (const Message& m : messages) w.message(2, m);
+        w.answer(2, ANSWER_YES);
+        w.answer(2, ANSWER_OK);
         w.frame(3, {5, 18446744073709551615ull});  // the tick wraps; the counter never goes back
         w.message(3, {MSG_QUIT, 0, 0});            // a message no script holds is left out
     }
@@ -60,6 +62,10 @@ TEST_F(RecordingTest, WhatIsWrittenReadsBackFrameForFrame)
         EXPECT_EQ(rec.events[i].message.wParam, messages[i].wParam) << i;
         EXPECT_EQ(rec.events[i].message.lParam, messages[i].lParam) << i;
     }
+    ASSERT_EQ(rec.answers.size(), 2u);
+    EXPECT_EQ(rec.answers[0].frame, 2);
+    EXPECT_EQ(rec.answers[0].message.wParam, uint32_t(ANSWER_YES));
+    EXPECT_EQ(rec.answers[1].message.wParam, uint32_t(ANSWER_OK));
     EXPECT_FALSE(rec.cutOff);
 
     RecordingWriter none;
@@ -86,6 +92,8 @@ TEST_F(RecordingTest, NewerOrDamagedRecordingsAreRefusedWithTheReason)
     EXPECT_EQ(refusal(head + "1 key down left\n"), " line 4: a message before frame 1's clock");
     EXPECT_EQ(refusal(head + "1 clock 10 10000\n2 key up left\n"), " line 5: a message of frame 2 in frame 1");
     EXPECT_EQ(refusal(head + "1 clock 10 10000\n1 tap 3 4\n"), " line 5: expected one message");
+    EXPECT_EQ(refusal(head + "1 clock 10 10000\n1 answer maybe\n"), " line 5: expected: FRAME answer yes|no|ok");
+    EXPECT_EQ(refusal(head + "1 clock 10 10000\n2 answer no\n"), " line 5: an answer of frame 2 in frame 1");
     EXPECT_EQ(refusal(head + "1 clock 10 10000\nseed 6\n"), " line 5: expected a frame number");
     EXPECT_EQ(refusal("vorlaine recording 1\ncareer 3c0\n"), " line 2: expected seed N, level N or career HEX|none");
     EXPECT_EQ(refusal("vorlaine recording 1\nseed 99999999999\n"), " line 2: expected seed N, level N or career HEX|none");
