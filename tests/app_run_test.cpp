@@ -51,6 +51,22 @@ TEST(AppRun, HelpListsEveryOptionAndBadOptionsExitTwo)
     }
 }
 
+TEST(AppRun, WriteControlsWritesTheDefaultsForThePlayerToEdit)
+{
+    TempFolder dir;
+    dir.make_home();
+    RunResult first = run_game({"--write-controls"});
+    EXPECT_EQ(first.exitCode, 0) << first.output;
+    EXPECT_NE(first.output.find("Wrote the default controls to " + dir.config_file("controls.conf")), std::string::npos)
+        << first.output;
+    EXPECT_NE(read_text(dir.config_file("controls.conf")).find("\n[keyboard]\nup = Up\n"), std::string::npos);
+    // The player's own file is kept beside the new one.
+    ASSERT_TRUE(write_text(dir.config_file("controls.conf"), "[keyboard]\nleft = Q\n"));
+    RunResult again = run_game({"--write-controls"});
+    EXPECT_EQ(again.exitCode, 0) << again.output;
+    EXPECT_EQ(read_text(dir.config_file("controls.conf.old")), "[keyboard]\nleft = Q\n");
+}
+
 TEST(AppRun, SecondStartBringsTheFirstToTheFront)
 {
     TempFolder dir;
