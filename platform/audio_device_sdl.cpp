@@ -95,8 +95,7 @@ public:
     void close() override
     {
         if (!device_) return;
-        // Waits for a callback in progress (which may be waiting for the mixer lock: the caller must not hold
-        // it); none runs after this.
+        // Waits for a callback in progress; none runs after this.
         SDL_CloseAudioDevice(device_);
         device_ = 0;
         std::lock_guard<std::mutex> guard(queue_mutex_);
@@ -115,8 +114,8 @@ public:
             start = !started_ && count_ == kRingBuffers;
             if (start) started_ = true;
         }
-        // This is the only SDL call made under the mixer lock, and it comes while the device is still
-        // paused: no callback can be holding SDL's device lock and waiting for the mixer lock then.
+        // SDL's device lock is taken here under the mixer lock; that cannot deadlock, as the callback holding
+        // the device lock only ever tries the mixer lock.
         if (start) SDL_PauseAudioDevice(device_, 0);
         return true;
     }
