@@ -13,6 +13,9 @@ std::string overlay_write_path(const std::string& mapped);
 // The real folders whose files together make up a folder path: the player's copy first, then the data
 // folder's (one folder outside the data folder or without an overlay).
 std::vector<std::string> overlay_folder_layers(const std::string& mapped);
+// Names in the data folder's top level that start with name are read, written and removed only in folder
+// (ending in '/'): a replayed run keeps its own career there and leaves the player's alone.
+void overlay_pin(const std::string& dataFolder, const std::string& name, const std::string& folder);
 // True for the name of a whiteout file, which is no data file of its own.
 bool overlay_is_whiteout_name(const std::string& name);
 // The folder to make for a folder path.

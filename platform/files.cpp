@@ -18,6 +18,11 @@ void sys_files_overlay(const std::string& dataFolder, const std::string& writeFo
     overlay_set(dataFolder, writeFolder);
 }
 
+void sys_files_pin(const std::string& dataFolder, const char* name, const std::string& folder)
+{
+    overlay_pin(dataFolder, name, folder);
+}
+
 bool sys_files_take_over(const char* path)
 {
     return overlay_take_over(map_separators(path));
