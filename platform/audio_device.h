@@ -10,6 +10,9 @@
 // sound, mixed into the next buffer refilled and queued behind the others, is due at the device within
 // about 30 ms.
 constexpr uint32_t kDefaultBufferFrames = 128;
+// Where only the main loop reports (once a frame, about every 17 ms in a browser, longer when the page is
+// busy), the ring must outlast several frames: 512 frames a buffer, about 115 ms queued.
+constexpr uint32_t kMainLoopBufferFrames = 512;
 
 // Starts SDL's audio with the named driver ("" for SDL's own choice, "dummy", or "disk" recording into
 // file) and returns the wave-output device over it, its ring buffers bufferBytes long (0: the default).

@@ -95,7 +95,8 @@ public:
 
     uint32_t buffer_bytes(int channels) const override
     {
-        return buffer_bytes_ ? buffer_bytes_ : kDefaultBufferFrames * uint32_t(channels);
+        if (buffer_bytes_) return buffer_bytes_;
+        return (g_reports_from_main_loop ? kMainLoopBufferFrames : kDefaultBufferFrames) * uint32_t(channels);
     }
 
     void close() override

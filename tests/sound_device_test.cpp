@@ -102,7 +102,7 @@ TEST_F(SoundDeviceTest, MainLoopReportsKeepTheRingTurningWithoutAThread)
 {
     sys_audio_report_from_main_loop(true);
     start("disk");
-    const auto samples = tone(4410);  // a fifth of a second: it fits the primed ring
+    const auto samples = tone(2205);  // a tenth of a second: it fits the primed ring
     CWave wave;
     auto bytes = wave_u8(1, samples);
     ASSERT_TRUE(wave.load_memory(bytes.data(), bytes.size()));
