@@ -34,9 +34,10 @@ public:
 
     void close_window() override { canvas_->close_window(); }
 
-    void present(const uint16_t* pixels) override
+    void present(const uint16_t* pixels, bool waitForDisplay) override
     {
-        canvas_->present(pixels);
+        // Uncapped (init above): the canvas backend never waits here, whatever the frame asks.
+        canvas_->present(pixels, waitForDisplay);
         // The page (and its tests) can tell the game has drawn: how many frames so far.
         EM_ASM({ Module.vorlainePresented = $0; }, ++presented_);
     }
