@@ -4,8 +4,8 @@
 #include <cstring>
 #include "platform/audio_device.h"
 #include "platform/file_paths.h"
+#include "platform/player_files.h"
 #include "platform/user_folders.h"
-#include "platform/saved_files.h"
 
 using namespace files;
 
@@ -52,7 +52,7 @@ bool sys_audio_volume_save(uint32_t volume)
         std::remove(temp.c_str());
         return false;
     }
-    sys_file_saved(path.c_str());
+    sys_player_files_changed();
     return true;
 }
 
