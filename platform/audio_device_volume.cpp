@@ -5,7 +5,6 @@
 #include "platform/audio_device.h"
 #include "platform/file_paths.h"
 #include "platform/user_folders.h"
-#include "platform/saved_files.h"
 
 using namespace files;
 
@@ -44,9 +43,7 @@ bool sys_audio_volume_save(uint32_t volume)
     std::snprintf(text, sizeof text,
                   "# Vorlaine sound output: master volume word, right channel high, left low\nvolume=%08X\n",
                   unsigned(volume));
-    if (!files::write_text_file(folder + "audio.conf", text)) return false;
-    sys_file_saved((folder + "audio.conf").c_str());
-    return true;
+    return files::write_text_file(folder + "audio.conf", text);
 }
 
 void sys_audio_apply_volume(uint8_t* samples, int length, int channels, uint32_t volume)

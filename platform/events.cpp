@@ -1,6 +1,5 @@
 // The message queue: the window system's events and posted messages, one handed out per frame.
 #include "platform/events.h"
-#include <cstring>
 #include <deque>
 #include "platform/backend.h"
 #include "platform/quit_signals.h"
@@ -41,7 +40,7 @@ static void collect()
 {
     pump_window_system();
     if (int sig = quit_signal_take()) {
-        log_msg("Signal %d (%s) asks the game to quit.", sig, sigabbrev_np(sig));
+        log_msg("Signal %d (%s) asks the game to quit.", sig, quit_signal_name(sig));
         Message m;
         m.type = MSG_DESTROY;
         if (g_watcher) g_watcher(m);

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include "platform/file_paths.h"
+#include "platform/player_files.h"
 
 using namespace files;
 
@@ -123,6 +124,8 @@ std::string overlay_read_path(const std::string& mapped)
 
 std::string overlay_write_path(const std::string& mapped)
 {
+    // Whoever asks for a place to write is about to change the player's folder.
+    sys_player_files_changed();
     std::string rel;
     if (pinned(mapped, &rel)) return rel;
     if (!split(mapped, &rel)) return resolve_case(mapped);
@@ -144,12 +147,14 @@ bool overlay_is_whiteout_name(const std::string& name) { return name.compare(0, 
 
 std::string overlay_folder_path(const std::string& mapped)
 {
+    sys_player_files_changed();
     std::string rel;
     return split(mapped, &rel) ? g_upper + rel : mapped;
 }
 
 bool overlay_remove(const std::string& mapped)
 {
+    sys_player_files_changed();
     std::string rel;
     if (pinned(mapped, &rel)) return ::unlink(rel.c_str()) == 0;
     if (!split(mapped, &rel)) return ::unlink(resolve_case(mapped).c_str()) == 0;

@@ -4,7 +4,8 @@
 #include <vector>
 
 // Paths given here are mapped (separators only). Outside the data folder, or with no overlay, each
-// answers with the path itself (its case looked up).
+// answers with the path itself (its case looked up). Handing out a path to write or make, and removing,
+// mark the player's files changed (platform/player_files.h).
 void overlay_set(const std::string& dataFolder, const std::string& writeFolder);
 // The real path to read: the written copy, else the data folder's file unless a whiteout hides it.
 std::string overlay_read_path(const std::string& mapped);

@@ -1,5 +1,6 @@
 // Data paths on the system: separators mapped, case looked up, plain file operations on real paths.
 #include "platform/file_paths.h"
+#include "platform/player_files.h"
 #include <dirent.h>
 #include <fcntl.h>
 #include <strings.h>
@@ -141,6 +142,8 @@ bool write_text_file(const std::string& path, const std::string& text)
         std::remove(temp.c_str());
         return false;
     }
+    // Settings are the player's files too: a browser stores them.
+    sys_player_files_changed();
     return true;
 }
 

@@ -4,12 +4,10 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <climits>
 #include <cstring>
 #include <string>
 #include "platform/file_overlay.h"
 #include "platform/file_paths.h"
-#include "platform/saved_files.h"
 
 using namespace files;
 
@@ -80,22 +78,10 @@ bool sys_rename(const char* from, const char* to)
     if (::rename(src.c_str(), dst.c_str()) != 0) return false;
     size_t slash = dst.rfind('/');
     sync_path(slash == std::string::npos ? std::string(".") : dst.substr(0, slash + 1), O_RDONLY | O_DIRECTORY);
-    sys_file_saved(dst.c_str());
     return true;
 }
 
 bool sys_make_dirs(const char* path)
 {
     return make_folders(overlay_folder_path(map_separators(path)), 0755);
-}
-
-std::string sys_executable_folder()
-{
-    char buf[PATH_MAX];
-    ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return "./";
-    buf[n] = '\0';
-    std::string p(buf);
-    size_t slash = p.rfind('/');
-    return slash == std::string::npos ? std::string("./") : p.substr(0, slash + 1);
 }
