@@ -54,7 +54,8 @@ TEST_F(RecordingRun, RealClockRunReplaysHeadlessWithTheSameFramesAndLogLines)
                           "--screenshot", "200:" + dir.file("live-200.png"), "--screenshot",
                           "450:" + dir.file("live-450.png"), "--log", dir.file("live.log")});
     ASSERT_EQ(live.exitCode, 0) << live.output;
-    // The clock was the real one: frames of different lengths, read once each.
+    // The clock was the real one, read once each frame: headless frames run at the 2 ms cap, so most lengths are
+    // alike, but never all of them as under a fixed step.
     std::istringstream in(read_text(rec));
     std::set<unsigned long long> lengths;
     unsigned long long last = 0;
@@ -71,7 +72,7 @@ TEST_F(RecordingRun, RealClockRunReplaysHeadlessWithTheSameFramesAndLogLines)
     }
     EXPECT_EQ(clocks, 450);
     EXPECT_EQ(keys, 10);
-    EXPECT_GT(lengths.size(), 10u);
+    EXPECT_GT(lengths.size(), 1u);
 
     // The player's career changes after the recording; the replay plays with the one the run found.
     const std::vector<uint8_t> later = {60, 0, 0, 0, 1, 2, 3};
