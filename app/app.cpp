@@ -9,6 +9,7 @@
 #include "app/input.h"
 #include "app/input_script.h"
 #include "app/main_window.h"
+#include "app/recorded_run.h"
 #include "check/data_check.h"
 #include "game/autoplayer.h"
 #include "game/autoplayer_menus.h"
@@ -18,6 +19,7 @@
 #include "graphics/display.h"
 #include "level/loader.h"
 #include "platform/clock.h"
+#include "platform/controls.h"
 #include "platform/debug_output.h"
 #include "platform/debug_output_file.h"
 #include "platform/files.h"
@@ -165,13 +167,26 @@ static void take_screenshots(long frame)
             log_msg("Couldn't write screenshot %s.", s.path.c_str());
 }
 
+// --write-controls: the default controls as a file the player can edit.
+static int write_controls_command()
+{
+    std::string path, kept;
+    if (!sys_controls_write_defaults(&path, &kept)) {
+        std::fprintf(stderr, "vorlaine: cannot write the controls file %s\n", path.c_str());
+        return 1;
+    }
+    if (!kept.empty()) std::printf("Kept the earlier controls as %s\n", kept.c_str());
+    std::printf("Wrote the default controls to %s\n", path.c_str());
+    return 0;
+}
+
 static long g_frame = 0;
 
 // One pass of the main loop; false when the game ends.
 static bool main_loop_step()
 {
     const long frame = ++g_frame;
-    clock_begin_frame();
+    if (!recorded_run_begin_frame(frame)) return false;
     g_script.post_for_frame(frame);
     // The menu half taps through the screens around the levels; the level half plays them.
     if (g_options.autoplay && !autoplay_menus_step()) autoplay_frame();
@@ -197,6 +212,7 @@ static bool main_loop_step()
 static void end_run()
 {
     g_frameSums.close();
+    recorded_run_end();
     shutdown();
     sound_shutdown();
     platform_shutdown();
@@ -221,6 +237,11 @@ int vorlaine_main(int argc, char** argv)
     if (g_options.checkData)
         return check_data_command(g_options.checkDir.empty() ? g_options.dataDir : g_options.checkDir,
                                   g_options.logFile);
+    if (g_options.writeControls) return write_controls_command();
+    if (!recorded_run_read(g_options, &error)) {
+        std::fprintf(stderr, "vorlaine: cannot replay %s\n", error.c_str());
+        return 2;
+    }
     compute_program_folder();
     // The data folder may be read-only; everything the game writes goes to the player's folder.
     const std::string writeFolder = open_game_folders(AppState.programDir);
@@ -253,6 +274,12 @@ int vorlaine_main(int argc, char** argv)
     }
     if (g_options.frameSumsEvery > 0 && !g_frameSums.open(g_options.frameSumsFile, g_options.frameSumsEvery)) {
         std::fprintf(stderr, "vorlaine: cannot write frame checksums to %s\n", g_options.frameSumsFile.c_str());
+        sound_shutdown();
+        platform_shutdown();
+        return 2;
+    }
+    if (!recorded_run_start(g_options, &error)) {
+        std::fprintf(stderr, "vorlaine: %s\n", error.c_str());
         sound_shutdown();
         platform_shutdown();
         return 2;

@@ -19,16 +19,26 @@ const char* command_line_help()
            "  --screenshot F:FILE    write frame F as a PNG to FILE (repeatable)\n"
            "  --frame-sums N:FILE    write a checksum of every Nth frame's picture to FILE\n"
            "  --log FILE             write the debug log to FILE instead of standard error\n"
-           "  --scale N              window scale factor 1 to 8 (default: largest up to 3 that fits)\n"
+           "  --scale N              window scale factor 1 to 8 (default: as the last run left it, else the\n"
+           "                         largest up to 3 that fits)\n"
+           "  --fullscreen yes|no    start fullscreen or in a window (default: as the last run left it)\n"
            "  --uncapped             no vsync or sleep; only the 500 frames a second cap\n"
            "  --answer yes|no        how headless message boxes are answered (default no)\n"
            "  --display rgb565|grey2 16-bit colour, or the 2-bit grey panel's four levels\n"
+           "  --audio-buffer BYTES   length of each of the six sound buffers, 64 to 65536, even (default: 128\n"
+           "                         frames, 256 bytes in stereo; 1600 is the handheld's timing)\n"
            "  --level N              start level N (1 to 12) directly, without its story\n"
            "  --autoplay             a built-in player steers through menus and levels\n"
            "  --watch                restart the running level when its script is saved; a script with\n"
            "                         errors shows its first error and the level plays on\n"
            "  --check-data [DIR]     check every level script and every file the game names in DIR (default:\n"
-           "                         the --data folder), print FILE:LINE: error|warning: lines, exit 1 on errors\n";
+           "                         the --data folder), print FILE:LINE: error|warning: lines, exit 1 on errors\n"
+           "  --write-controls       write the default controls, commented, to controls.conf in the settings\n"
+           "                         folder (an existing file is kept as controls.conf.old) and exit\n"
+           "  --record FILE          record the run (seed, career, every input event and every frame's clock\n"
+           "                         reading) to FILE\n"
+           "  --replay FILE          play a recorded run back frame for frame on its recorded clock (with\n"
+           "                         --headless as fast as it goes)\n";
 }
 
 // 64 bits wide everywhere: a seed reaches 4294967295, beyond a 32-bit long (as in a browser's wasm32).
@@ -84,6 +94,8 @@ bool parse_command_line(int argc, char** argv, LaunchOptions* out, std::string* 
             o.autoplay = true;
         } else if (!std::strcmp(a, "--watch")) {
             o.watch = true;
+        } else if (!std::strcmp(a, "--write-controls")) {
+            o.writeControls = true;
         } else if (!std::strcmp(a, "--check-data")) {
             o.checkData = true;
             // The folder is optional: a following word that is no option names it.
@@ -128,6 +140,20 @@ bool parse_command_line(int argc, char** argv, LaunchOptions* out, std::string* 
             if (!(v = value_of(i, a))) return false;
             if (!parse_long(v, 1, 8, &n)) return bad_value(a, v);
             o.platform.scale = int(n);
+        } else if (!std::strcmp(a, "--fullscreen")) {
+            if (!(v = value_of(i, a))) return false;
+            if (!std::strcmp(v, "yes")) o.platform.fullscreen = 1;
+            else if (!std::strcmp(v, "no")) o.platform.fullscreen = 0;
+            else return bad_value(a, v);
+        } else if (!std::strcmp(a, "--audio-buffer")) {
+            if (!(v = value_of(i, a))) return false;
+            // An odd length would swap left and right at every buffer of a stereo stream.
+            if (!parse_long(v, 64, 65536, &n) || n % 2 != 0) return bad_value(a, v);
+            o.platform.audioBufferBytes = uint32_t(n);
+        } else if (!std::strcmp(a, "--record") || !std::strcmp(a, "--replay")) {
+            if (!(v = value_of(i, a))) return false;
+            if (!*v) return bad_value(a, v);
+            (!std::strcmp(a, "--record") ? o.recordFile : o.replayFile) = v;
         } else if (!std::strcmp(a, "--answer")) {
             if (!(v = value_of(i, a))) return false;
             if (!std::strcmp(v, "yes")) o.platform.answerYes = true;
@@ -146,6 +172,26 @@ bool parse_command_line(int argc, char** argv, LaunchOptions* out, std::string* 
             *error = std::string("unknown option '") + a + "'";
             return false;
         }
+    }
+    // A replay brings its own input, seed, level and clock.
+    if (!o.replayFile.empty()) {
+        const char* clash = !o.recordFile.empty()        ? "--record"
+                            : !o.inputFile.empty()       ? "--input"
+                            : o.autoplay                 ? "--autoplay"
+                            : o.seedGiven                ? "--seed"
+                            : o.level > 0                ? "--level"
+                            : o.platform.fixedStepMs > 0 ? "--fixed-step"
+                            : o.watch                    ? "--watch"
+                                                         : nullptr;
+        if (clash) {
+            *error = std::string("--replay plays the recorded input, seed, level and clock; it does not go with ") + clash;
+            return false;
+        }
+    }
+    // Script edits are not part of a recording, so a run that reloads them cannot be replayed.
+    if (!o.recordFile.empty() && o.watch) {
+        *error = "--record does not go with --watch";
+        return false;
     }
     *out = o;
     return true;

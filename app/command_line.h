@@ -24,6 +24,9 @@ struct LaunchOptions {
     bool autoplay = false;
     bool watch = false;        // restart the running level when its script changes
     bool checkData = false;    // check the data folder and exit
+    bool writeControls = false;  // write the default controls file and exit
+    std::string recordFile;    // record the run here
+    std::string replayFile;    // play this recorded run back
     std::string checkDir;      // the folder to check; empty: the --data folder or the executable's
     bool showHelp = false;
     bool showVersion = false;

@@ -6,19 +6,24 @@
 #include "platform/files.h"
 #include "platform/keys.h"
 #include "util/log.h"
+#include "util/text_lines.h"
+
+static const struct {
+    const char* name;
+    uint32_t code;
+} kButtonNames[] = {
+    {"up", KEY_UP}, {"down", KEY_DOWN}, {"left", KEY_LEFT}, {"right", KEY_RIGHT},
+    {"a", KEY_A}, {"b", KEY_B}, {"c", KEY_C}, {"start", KEY_START},
+    {"extra1", KEY_EXTRA1}, {"extra2", KEY_EXTRA2},
+};
 
 static constexpr long kLastScriptFrame = 1000000000L;
 
 static bool key_code_by_name(const std::string& name, uint32_t* code)
 {
-    static const struct { const char* name; uint32_t code; } kNames[] = {
-        {"up", KEY_UP}, {"down", KEY_DOWN}, {"left", KEY_LEFT}, {"right", KEY_RIGHT},
-        {"a", KEY_A}, {"b", KEY_B}, {"c", KEY_C}, {"start", KEY_START},
-        {"extra1", KEY_EXTRA1}, {"extra2", KEY_EXTRA2},
-    };
     std::string lower = name;
     for (char& c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
-    for (const auto& k : kNames)
+    for (const auto& k : kButtonNames)
         if (lower == k.name) {
             *code = k.code;
             return true;
@@ -68,7 +73,7 @@ bool InputScript::parse_line(const std::string& raw, std::string* reason)
         add(frame, dir == "down" ? MSG_KEYDOWN : MSG_KEYUP, code, 0);
         return true;
     }
-    if (verb == "tap" || verb == "press" || verb == "drag" || verb == "release") {
+    if (verb == "tap" || verb == "press" || verb == "drag" || verb == "move" || verb == "release") {
         int x, y;
         if (!(in >> x >> y) || x < 0 || y < 0 || x >= 240 || y >= 320) {
             *reason = "expected a point inside 240 x 320";
@@ -82,6 +87,8 @@ bool InputScript::parse_line(const std::string& raw, std::string* reason)
             add(frame, MSG_LBUTTONDOWN, 1, p);
         } else if (verb == "drag") {
             add(frame, MSG_MOUSEMOVE, 1, p);
+        } else if (verb == "move") {
+            add(frame, MSG_MOUSEMOVE, 0, p);
         } else {
             add(frame, MSG_LBUTTONUP, 0, p);
         }
@@ -91,43 +98,71 @@ bool InputScript::parse_line(const std::string& raw, std::string* reason)
         add(frame, MSG_DESTROY, 0, 0);
         return true;
     }
+    // What the window system says besides input: recorded runs carry it.
+    if (verb == "activate") {
+        long state;
+        if (!(in >> state) || state < 0 || state > 0x1FFFF) {
+            *reason = "expected: activate STATE (0, 1 or 2, plus 65536 when minimised)";
+            return false;
+        }
+        add(frame, MSG_ACTIVATE, uint32_t(state), 0);
+        return true;
+    }
+    if (verb == "focus") {
+        std::string how;
+        if (!(in >> how) || (how != "gained" && how != "lost")) {
+            *reason = "expected: focus gained|lost";
+            return false;
+        }
+        add(frame, how == "gained" ? MSG_SETFOCUS : MSG_KILLFOCUS, 0, 0);
+        return true;
+    }
+    if (verb == "paint") {
+        add(frame, MSG_PAINT, 0, 0);
+        return true;
+    }
     *reason = "unknown event '" + verb + "'";
     return false;
 }
 
 bool InputScript::load(const std::string& path)
 {
-    FILE* f = std::fopen(path.c_str(), "r");
-    if (!f) {
+    const TextRead read = read_text_lines(path, "Input script", [this](const TextLine& line, std::string* reason) {
+        return parse_line(line.text, reason);
+    });
+    if (read == TextRead::NotOpened) {
         log_msg("Couldn't open input script %s.", path.c_str());
         return false;
     }
-    char buf[512];
-    int number = 0;
-    std::string line;
-    while (std::fgets(buf, sizeof buf, f)) {
-        line += buf;
-        if (!line.empty() && line.back() != '\n' && !std::feof(f)) {
-            if (line.size() > 4096) {  // an absurd line: drop it whole
-                log_msg("Input script %s line %d is too long; skipped.", path.c_str(), number + 1);
-                int c;
-                while ((c = std::fgetc(f)) != EOF && c != '\n') {}
-                line.clear();
-                number++;
-            }
-            continue;
-        }
-        number++;
-        std::string reason;
-        if (!parse_line(line, &reason))
-            log_msg("Input script %s line %d skipped: %s.", path.c_str(), number, reason.c_str());
-        line.clear();
-    }
-    std::fclose(f);
     std::stable_sort(events_.begin(), events_.end(),
                      [](const ScriptedEvent& a, const ScriptedEvent& b) { return a.frame < b.frame; });
     next_ = 0;
     return true;
+}
+
+bool format_event(const Message& msg, std::string* out)
+{
+    const uint32_t x = msg.lParam & 0xFFFF, y = msg.lParam >> 16;
+    const std::string point = std::to_string(x) + " " + std::to_string(y);
+    switch (msg.type) {
+    case MSG_KEYDOWN:
+    case MSG_KEYUP:
+        for (const auto& k : kButtonNames)
+            if (k.code == msg.wParam) {
+                *out = std::string("key ") + (msg.type == MSG_KEYDOWN ? "down " : "up ") + k.name;
+                return true;
+            }
+        return false;
+    case MSG_MOUSEMOVE: *out = (msg.wParam ? "drag " : "move ") + point; return true;
+    case MSG_LBUTTONDOWN: *out = "press " + point; return true;
+    case MSG_LBUTTONUP: *out = "release " + point; return true;
+    case MSG_ACTIVATE: *out = "activate " + std::to_string(msg.wParam); return true;
+    case MSG_SETFOCUS: *out = "focus gained"; return true;
+    case MSG_KILLFOCUS: *out = "focus lost"; return true;
+    case MSG_PAINT: *out = "paint"; return true;
+    case MSG_DESTROY: *out = "quit"; return true;
+    default: return false;
+    }
 }
 
 void InputScript::post_for_frame(long frame)

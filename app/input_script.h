@@ -23,3 +23,7 @@ private:
     std::vector<ScriptedEvent> events_;
     size_t next_ = 0;
 };
+
+// The event words of a message as a script line has them after its frame number ("key down left",
+// "press 120 200", "focus lost", ...); false for a message no script line can hold.
+bool format_event(const Message& msg, std::string* out);

@@ -86,7 +86,7 @@ BENCHMARK(BM_MixerFillBuffer)->Arg(1)->Arg(4)->Arg(16);
 
 void BM_Baseline_CopyBuffer(benchmark::State& state)
 {
-    std::vector<uint8_t> src(kRingBufferBytes, 100), dst(kRingBufferBytes);
+    std::vector<uint8_t> src(kHandheldBufferBytes, 100), dst(kHandheldBufferBytes);
     for (auto _ : state) {
         std::memcpy(dst.data(), src.data(), dst.size());
         benchmark::DoNotOptimize(dst.data());

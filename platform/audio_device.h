@@ -6,12 +6,20 @@
 #include "sound/wave_format.h"
 #include "sound/wave_out.h"
 
+// Each ring buffer holds this many frames unless a length is asked for: 128 frames (5.8 ms), so that a new
+// sound, mixed into the next buffer refilled and queued behind the others, is due at the device within
+// about 30 ms.
+constexpr uint32_t kDefaultBufferFrames = 128;
+// Where only the main loop reports (once a frame, about every 17 ms in a browser, longer when the page is
+// busy), the ring must outlast several frames: 512 frames a buffer, about 115 ms queued.
+constexpr uint32_t kMainLoopBufferFrames = 512;
+
 // Starts SDL's audio with the named driver ("" for SDL's own choice, "dummy", or "disk" recording into
-// file) and returns the wave-output device over it. Its master volume is read back from the per-user
-// settings file. Never null: without any audio output the device simply refuses to open, and *ready
-// (when given) says so.
+// file) and returns the wave-output device over it, its ring buffers bufferBytes long (0: the default).
+// Its master volume is read back from the per-user settings file. Never null: without any audio output
+// the device simply refuses to open, and *ready (when given) says so.
 std::unique_ptr<CWaveOut> sys_audio_create_device(const std::string& driver, const std::string& file,
-                                                  bool* ready = nullptr);
+                                                  uint32_t bufferBytes = 0, bool* ready = nullptr);
 
 // Devices opened after this call report finished buffers only when the main loop asks (sys_audio_poll), not
 // from a thread of their own: a browser page plays without threads. Chosen once, before the first sound.

@@ -2,24 +2,33 @@
 #include <SDL.h>
 #include <algorithm>
 #include <atomic>
-#include <condition_variable>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
-#include <thread>
 #include "platform/audio_device.h"
+#include "platform/audio_monitor.h"
 #include "platform/debug_output.h"
 
 namespace {
 
-// SDL's own buffer: 256 frames (about 12 ms), small beside the ring so latency stays near the ring's own.
-constexpr Uint16 kDeviceFrames = 256;
+// SDL's own buffer: 128 frames (5.8 ms), or two ring buffers when those are shorter. Every sound waits for
+// it on top of the ring, so it stays small.
+constexpr uint32_t kMaxDeviceFrames = 128;
+constexpr uint32_t kMinDeviceFrames = 16;
 
 // Where a browser has no threads to spare, the main loop reports finished buffers (sys_audio_poll).
 bool g_reports_from_main_loop = false;
 class CSdlWaveOut;
 CSdlWaveOut* g_polled_device = nullptr;
+
+uint32_t device_frames_for(uint32_t bufferBytes, int channels)
+{
+    const uint32_t buffer_frames = bufferBytes / uint32_t(channels);
+    uint32_t frames = kMaxDeviceFrames;
+    while (frames > kMinDeviceFrames && frames > 2 * buffer_frames) frames /= 2;
+    return frames;
+}
 
 void note(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 void note(const char* fmt, ...)
@@ -35,7 +44,10 @@ void note(const char* fmt, ...)
 
 class CSdlWaveOut final : public CWaveOut {
 public:
-    CSdlWaveOut(bool audio_ready, uint32_t volume) : audio_ready_(audio_ready), volume_(volume) {}
+    CSdlWaveOut(bool audio_ready, uint32_t volume, uint32_t buffer_bytes)
+        : audio_ready_(audio_ready), buffer_bytes_(buffer_bytes), volume_(volume)
+    {
+    }
 
     ~CSdlWaveOut() override
     {
@@ -50,17 +62,18 @@ public:
         want.freq = int(kMixRate);
         want.format = AUDIO_U8;
         want.channels = Uint8(channels);
-        want.samples = kDeviceFrames;
+        want.samples = Uint16(device_frames_for(buffer_bytes(channels), channels));
         want.callback = &CSdlWaveOut::feed_thunk;
         want.userdata = this;
         channels_ = channels;
         done_ = done;
         {
             std::lock_guard<std::mutex> guard(queue_mutex_);
-            head_ = count_ = finished_count_ = 0;
-            stopping_ = false;
+            head_ = count_ = 0;
+            started_ = false;
+            unreported_count_ = 0;
         }
-        // No format changes allowed: SDL converts to whatever the hardware wants.
+        // No format changes allowed: SDL converts to whatever the hardware wants. The device opens paused.
         device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
         if (!device_) {
             note("Audio device refused %d channel(s): %s", channels, SDL_GetError());
@@ -73,12 +86,17 @@ public:
             }
             if (!device_) return false;
         }
-        if (g_reports_from_main_loop)
-            g_polled_device = this;
-        else
-            completer_ = std::thread([this] { report_finished(); });
-        SDL_PauseAudioDevice(device_, 0);
+        if (g_reports_from_main_loop) g_polled_device = this;
+        audio_monitor_opened(want.samples, buffer_bytes(channels), channels);
+        note("Sound output: %u-byte buffers, device buffer %u frames (%s driver).", unsigned(buffer_bytes(channels)),
+             unsigned(want.samples), SDL_GetCurrentAudioDriver() ? SDL_GetCurrentAudioDriver() : "no");
         return true;
+    }
+
+    uint32_t buffer_bytes(int channels) const override
+    {
+        if (buffer_bytes_) return buffer_bytes_;
+        return (g_reports_from_main_loop ? kMainLoopBufferFrames : kDefaultBufferFrames) * uint32_t(channels);
     }
 
     void close() override
@@ -88,23 +106,41 @@ public:
         SDL_CloseAudioDevice(device_);
         device_ = 0;
         if (g_polled_device == this) g_polled_device = nullptr;
+        std::lock_guard<std::mutex> guard(queue_mutex_);
+        head_ = count_ = 0;
+        unreported_count_ = 0;
+    }
+
+    // The main loop's turn to report what the device consumed since the last frame (a browser's page, where
+    // the callback runs between frames). The main loop may wait for the mixer.
+    void report_polled()
+    {
+        int finished[kRingBuffers];
+        int n = 0;
         {
             std::lock_guard<std::mutex> guard(queue_mutex_);
-            stopping_ = true;
+            n = unreported_count_;
+            for (int i = 0; i < n; i++) finished[i] = unreported_[i];
+            unreported_count_ = 0;
         }
-        finished_ready_.notify_one();
-        // A report in progress finishes first; it finds the mixer closed (the caller closed it before).
-        if (completer_.joinable()) completer_.join();
-        std::lock_guard<std::mutex> guard(queue_mutex_);
-        head_ = count_ = finished_count_ = 0;
+        for (int i = 0; i < n; i++) done_(finished[i], true);
     }
 
     bool write(int index, const uint8_t* data, uint32_t size) override
     {
-        std::lock_guard<std::mutex> guard(queue_mutex_);
-        if (!device_ || stopping_ || count_ == kRingBuffers) return false;
-        queue_[(head_ + count_) % kRingBuffers] = Queued{index, data, size, 0};
-        count_++;
+        bool start = false;
+        {
+            std::lock_guard<std::mutex> guard(queue_mutex_);
+            if (!device_ || count_ == kRingBuffers) return false;
+            queue_[(head_ + count_) % kRingBuffers] = Queued{index, data, size, 0};
+            count_++;
+            // Start once the primed ring is all queued, so the first requests find it full.
+            start = !started_ && count_ == kRingBuffers;
+            if (start) started_ = true;
+        }
+        // SDL's device lock is taken here under the mixer lock; that cannot deadlock, as the callback holding
+        // the device lock only ever tries the mixer lock.
+        if (start) SDL_PauseAudioDevice(device_, 0);
         return true;
     }
 
@@ -122,14 +158,6 @@ public:
         return WAVE_OK;
     }
 
-    // The main loop's turn to report what the device consumed since the last frame.
-    void report_polled()
-    {
-        int finished[kRingBuffers];
-        const int n = take_finished(finished);
-        for (int i = 0; i < n; i++) done_(finished[i]);
-    }
-
 private:
     struct Queued {
         int index;
@@ -143,65 +171,47 @@ private:
         static_cast<CSdlWaveOut*>(self)->feed(stream, len);
     }
 
-    // SDL's audio thread: copy from the queued buffers, pad with silence, and hand the finished ones to the
-    // reporting thread. SDL holds its device lock around this, so the mixer lock must never be taken here:
-    // the playing thread takes the two the other way round when it opens and starts the device.
+    // SDL's audio thread is the device's completion thread, as a wave-out driver's callback was: it copies
+    // from the queued buffers and reports each one it finishes, and the report refills and queues the buffer
+    // before it at once, so the refill never waits for another thread to be scheduled. It never waits for
+    // the mixer either: a report the busy mixer refuses is made again at the next request, and the queue runs
+    // short only when the mixer stays busy for longer than the queued buffers last.
     void feed(Uint8* stream, int len)
     {
-        bool any_finished = false;
         int pos = 0;
-        {
-            std::lock_guard<std::mutex> guard(queue_mutex_);
-            while (pos < len && count_ > 0) {
-                Queued& q = queue_[head_];
-                const uint32_t n = std::min(uint32_t(len - pos), q.size - q.offset);
-                std::memcpy(stream + pos, q.data + q.offset, n);
-                q.offset += n;
-                pos += int(n);
-                if (q.offset == q.size) {
-                    if (finished_count_ < kRingBuffers) finished_[finished_count_++] = q.index;
-                    any_finished = true;
-                    head_ = (head_ + 1) % kRingBuffers;
-                    count_--;
+        for (;;) {
+            {
+                std::lock_guard<std::mutex> guard(queue_mutex_);
+                while (pos < len && count_ > 0) {
+                    Queued& q = queue_[head_];
+                    const uint32_t take = std::min(uint32_t(len - pos), q.size - q.offset);
+                    std::memcpy(stream + pos, q.data + q.offset, take);
+                    q.offset += take;
+                    pos += int(take);
+                    if (q.offset == q.size) {
+                        if (unreported_count_ < kRingBuffers) unreported_[unreported_count_++] = q.index;
+                        head_ = (head_ + 1) % kRingBuffers;
+                        count_--;
+                    }
                 }
             }
+            // In a browser the main loop reports (report_polled).
+            if (g_reports_from_main_loop) break;
+            // Reporting refills and writes, which takes the queue lock again: report without holding it.
+            int reported = 0;
+            while (reported < unreported_count_ && done_(unreported_[reported], false)) reported++;
+            for (int i = reported; i < unreported_count_; i++) unreported_[i - reported] = unreported_[i];
+            unreported_count_ -= reported;
+            // A request longer than what was queued goes on with what the reports just queued.
+            if (pos == len || reported == 0) break;
         }
+        audio_monitor_fed(stream, pos, len);
         if (pos < len) std::memset(stream + pos, 128, size_t(len - pos));
         sys_audio_apply_volume(stream, len, channels_, volume_.load());
-        if (any_finished) finished_ready_.notify_one();
-    }
-
-    // The device's completion thread, as a wave-out driver has one: reports each consumed buffer in order.
-    void report_finished()
-    {
-        std::unique_lock<std::mutex> lock(queue_mutex_);
-        for (;;) {
-            finished_ready_.wait(lock, [this] { return stopping_ || finished_count_ > 0; });
-            if (stopping_) return;
-            int finished[kRingBuffers];
-            const int n = take_finished_locked(finished);
-            lock.unlock();
-            // Refilling writes buffers, which takes the queue lock again: report without holding it.
-            for (int i = 0; i < n; i++) done_(finished[i]);
-            lock.lock();
-        }
-    }
-
-    int take_finished_locked(int* out)
-    {
-        const int n = finished_count_;
-        for (int i = 0; i < n; i++) out[i] = finished_[i];
-        finished_count_ = 0;
-        return n;
-    }
-
-    int take_finished(int* out)
-    {
-        std::lock_guard<std::mutex> guard(queue_mutex_);
-        return take_finished_locked(out);
     }
 
     const bool audio_ready_;
+    const uint32_t buffer_bytes_;  // 0: the default length
     SDL_AudioDeviceID device_ = 0;
     int channels_ = 0;
     WaveOutDoneFn done_ = nullptr;
@@ -209,11 +219,11 @@ private:
     Queued queue_[kRingBuffers] = {};
     int head_ = 0;
     int count_ = 0;
-    int finished_[kRingBuffers] = {};  // consumed, not yet reported
-    int finished_count_ = 0;
-    bool stopping_ = false;
-    std::condition_variable finished_ready_;
-    std::thread completer_;
+    bool started_ = false;  // unpaused: the device plays from the queue
+    // Consumed buffers the mixer has not taken the report of yet, oldest first; only the device thread
+    // touches them while the device is open.
+    int unreported_[kRingBuffers] = {};
+    int unreported_count_ = 0;
     std::atomic<uint32_t> volume_;
 };
 
@@ -241,7 +251,8 @@ void sys_audio_poll()
     if (g_polled_device) g_polled_device->report_polled();
 }
 
-std::unique_ptr<CWaveOut> sys_audio_create_device(const std::string& driver, const std::string& file, bool* audio_ready)
+std::unique_ptr<CWaveOut> sys_audio_create_device(const std::string& driver, const std::string& file,
+                                                  uint32_t buffer_bytes, bool* audio_ready)
 {
     if (!file.empty()) SDL_setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
     bool ready = start_audio(driver.c_str());
@@ -255,5 +266,5 @@ std::unique_ptr<CWaveOut> sys_audio_create_device(const std::string& driver, con
     uint32_t volume = 0xFFFFFFFFu;
     sys_audio_volume_load(&volume);
     if (audio_ready) *audio_ready = ready;
-    return std::make_unique<CSdlWaveOut>(ready, volume);
+    return std::make_unique<CSdlWaveOut>(ready, volume, buffer_bytes);
 }

@@ -5,7 +5,6 @@
 #include "platform/audio_device.h"
 #include "platform/file_paths.h"
 #include "platform/user_folders.h"
-#include "platform/saved_files.h"
 
 using namespace files;
 
@@ -40,20 +39,11 @@ bool sys_audio_volume_save(uint32_t volume)
 {
     const std::string folder = sys_user_config_folder();
     if (folder.empty() || !make_folders(folder, 0755)) return false;
-    const std::string path = folder + "audio.conf";
-    const std::string temp = path + ".new";
-    FILE* f = std::fopen(temp.c_str(), "w");
-    if (!f) return false;
-    bool ok = std::fprintf(f, "# Vorlaine sound output: master volume word, right channel high, left low\n"
-                              "volume=%08X\n", unsigned(volume)) > 0;
-    ok = (std::fclose(f) == 0) && ok;
-    // Replace in one step, so a crash never leaves half a file behind.
-    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    sys_file_saved(path.c_str());
-    return true;
+    char text[128];
+    std::snprintf(text, sizeof text,
+                  "# Vorlaine sound output: master volume word, right channel high, left low\nvolume=%08X\n",
+                  unsigned(volume));
+    return files::write_text_file(folder + "audio.conf", text);
 }
 
 void sys_audio_apply_volume(uint8_t* samples, int length, int channels, uint32_t volume)

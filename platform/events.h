@@ -34,3 +34,10 @@ void events_post(const Message& msg);
 void post_quit_message(int code);
 // Blocks until the window system has something to say (used while the game is suspended).
 void events_wait();
+
+// Told of every message as it enters the queue from the window system or events_post (recording a run).
+using MessageWatcher = void (*)(const Message& msg);
+void events_watch(MessageWatcher watcher);
+// Off: the window system's messages are dropped, except that closing the window still ends the run (a
+// replay brings its own).
+void events_take_window_input(bool on);

@@ -9,12 +9,16 @@
 #include <cstdio>
 #include <cstring>
 #include "platform/file_paths.h"
+#include "platform/player_files.h"
 
 using namespace files;
 
 namespace {
 std::string g_data;   // mapped, ends in '/'; empty: no overlay
 std::string g_upper;  // where the game writes, ends in '/'
+std::string g_pin_data;    // the data folder the pin is relative to, ends in '/'; empty: no pin
+std::string g_pin_name;    // names starting with this ...
+std::string g_pin_folder;  // ... live only here, ends in '/'
 
 std::string with_slash(std::string p)
 {
@@ -81,6 +85,23 @@ bool write_whiteout(const std::string& rel, const std::string& lower)
 }
 }  // namespace
 
+// A pinned name's own place; false for every other path.
+static bool pinned(const std::string& mapped, std::string* real)
+{
+    if (g_pin_data.empty() || mapped.compare(0, g_pin_data.size(), g_pin_data) != 0) return false;
+    const std::string rel = mapped.substr(g_pin_data.size());
+    if (rel.compare(0, g_pin_name.size(), g_pin_name) != 0 || rel.find('/') != std::string::npos) return false;
+    *real = g_pin_folder + rel;
+    return true;
+}
+
+void overlay_pin(const std::string& dataFolder, const std::string& name, const std::string& folder)
+{
+    g_pin_data = with_slash(map_separators(dataFolder.c_str()));
+    g_pin_name = name;
+    g_pin_folder = with_slash(folder);
+}
+
 void overlay_set(const std::string& dataFolder, const std::string& writeFolder)
 {
     g_data = with_slash(map_separators(dataFolder.c_str()));
@@ -92,6 +113,7 @@ void overlay_set(const std::string& dataFolder, const std::string& writeFolder)
 std::string overlay_read_path(const std::string& mapped)
 {
     std::string rel;
+    if (pinned(mapped, &rel)) return rel;
     if (!split(mapped, &rel)) return resolve_case(mapped);
     std::string upper = resolve_case(g_upper + rel);
     if (path_exists(upper)) return upper;
@@ -102,7 +124,10 @@ std::string overlay_read_path(const std::string& mapped)
 
 std::string overlay_write_path(const std::string& mapped)
 {
+    // Whoever asks for a place to write is about to change the player's folder.
+    sys_player_files_changed();
     std::string rel;
+    if (pinned(mapped, &rel)) return rel;
     if (!split(mapped, &rel)) return resolve_case(mapped);
     std::string target = resolve_case(g_upper + rel);
     size_t slash = target.rfind('/');
@@ -122,13 +147,16 @@ bool overlay_is_whiteout_name(const std::string& name) { return name.compare(0, 
 
 std::string overlay_folder_path(const std::string& mapped)
 {
+    sys_player_files_changed();
     std::string rel;
     return split(mapped, &rel) ? g_upper + rel : mapped;
 }
 
 bool overlay_remove(const std::string& mapped)
 {
+    sys_player_files_changed();
     std::string rel;
+    if (pinned(mapped, &rel)) return ::unlink(rel.c_str()) == 0;
     if (!split(mapped, &rel)) return ::unlink(resolve_case(mapped).c_str()) == 0;
     bool gone = ::unlink(resolve_case(g_upper + rel).c_str()) == 0;
     std::string lower = resolve_case(mapped);
@@ -138,6 +166,7 @@ bool overlay_remove(const std::string& mapped)
 
 bool overlay_writable(const std::string& real)
 {
+    if (!g_pin_folder.empty() && real.compare(0, g_pin_folder.size(), g_pin_folder) == 0) return true;
     return g_data.empty() || real.compare(0, g_upper.size(), g_upper) == 0;
 }
 

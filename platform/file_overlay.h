@@ -4,7 +4,8 @@
 #include <vector>
 
 // Paths given here are mapped (separators only). Outside the data folder, or with no overlay, each
-// answers with the path itself (its case looked up).
+// answers with the path itself (its case looked up). Handing out a path to write or make, and removing,
+// mark the player's files changed (platform/player_files.h).
 void overlay_set(const std::string& dataFolder, const std::string& writeFolder);
 // The real path to read: the written copy, else the data folder's file unless a whiteout hides it.
 std::string overlay_read_path(const std::string& mapped);
@@ -13,6 +14,9 @@ std::string overlay_write_path(const std::string& mapped);
 // The real folders whose files together make up a folder path: the player's copy first, then the data
 // folder's (one folder outside the data folder or without an overlay).
 std::vector<std::string> overlay_folder_layers(const std::string& mapped);
+// Names in the data folder's top level that start with name are read, written and removed only in folder
+// (ending in '/'): a replayed run keeps its own career there and leaves the player's alone.
+void overlay_pin(const std::string& dataFolder, const std::string& name, const std::string& folder);
 // True for the name of a whiteout file, which is no data file of its own.
 bool overlay_is_whiteout_name(const std::string& name);
 // The folder to make for a folder path.

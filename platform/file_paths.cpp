@@ -1,5 +1,6 @@
 // Data paths on the system: separators mapped, case looked up, plain file operations on real paths.
 #include "platform/file_paths.h"
+#include "platform/player_files.h"
 #include <dirent.h>
 #include <fcntl.h>
 #include <strings.h>
@@ -126,6 +127,23 @@ bool copy_file(const std::string& from, const std::string& to)
         ::unlink(temp.c_str());
         return false;
     }
+    return true;
+}
+
+bool write_text_file(const std::string& path, const std::string& text)
+{
+    const std::string temp = path + ".new";
+    FILE* f = std::fopen(temp.c_str(), "w");
+    if (!f) return false;
+    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    ok = std::fclose(f) == 0 && ok;
+    // Replace in one step, so a crash never leaves half a file behind.
+    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    // Settings are the player's files too: a browser stores them.
+    sys_player_files_changed();
     return true;
 }
 

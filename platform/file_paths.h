@@ -17,4 +17,8 @@ bool make_folders(const std::string& path, unsigned mode);
 // Copies a whole file through a temporary beside the target, so the target is either old or complete.
 bool copy_file(const std::string& from, const std::string& to);
 
+// Writes a small text file (settings) through a temporary beside it: the old file stays until the new one is
+// complete.
+bool write_text_file(const std::string& path, const std::string& text);
+
 }  // namespace files

@@ -4,18 +4,21 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <climits>
 #include <cstring>
 #include <string>
 #include "platform/file_overlay.h"
 #include "platform/file_paths.h"
-#include "platform/saved_files.h"
 
 using namespace files;
 
 void sys_files_overlay(const std::string& dataFolder, const std::string& writeFolder)
 {
     overlay_set(dataFolder, writeFolder);
+}
+
+void sys_files_pin(const std::string& dataFolder, const char* name, const std::string& folder)
+{
+    overlay_pin(dataFolder, name, folder);
 }
 
 bool sys_files_take_over(const char* path)
@@ -75,22 +78,10 @@ bool sys_rename(const char* from, const char* to)
     if (::rename(src.c_str(), dst.c_str()) != 0) return false;
     size_t slash = dst.rfind('/');
     sync_path(slash == std::string::npos ? std::string(".") : dst.substr(0, slash + 1), O_RDONLY | O_DIRECTORY);
-    sys_file_saved(dst.c_str());
     return true;
 }
 
 bool sys_make_dirs(const char* path)
 {
     return make_folders(overlay_folder_path(map_separators(path)), 0755);
-}
-
-std::string sys_executable_folder()
-{
-    char buf[PATH_MAX];
-    ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return "./";
-    buf[n] = '\0';
-    std::string p(buf);
-    size_t slash = p.rfind('/');
-    return slash == std::string::npos ? std::string("./") : p.substr(0, slash + 1);
 }

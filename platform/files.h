@@ -8,6 +8,9 @@
 // whatever the game writes, renames or makes goes to writeFolder, and a data-folder file it deletes is
 // remembered there as gone. An empty writeFolder, or the data folder itself, turns the overlay off.
 void sys_files_overlay(const std::string& dataFolder, const std::string& writeFolder);
+// Names in the data folder's top level that start with name live only in folder from now on: read, written
+// and removed there, never in the player's folder or the data folder.
+void sys_files_pin(const std::string& dataFolder, const char* name, const std::string& folder);
 // Copies a data-folder file into the write folder and hides the original, so it is taken over once.
 bool sys_files_take_over(const char* path);
 

@@ -23,11 +23,7 @@ public:
     int message_box(const char* text, const char* caption, int style) override
     {
         int answer = message_box_asks_yes_no(style) ? (answer_yes_ ? ANSWER_YES : ANSWER_NO) : ANSWER_OK;
-        // The text usually ends with the log line's CR LF; keep the box on one line.
-        std::string body = text;
-        while (!body.empty() && (body.back() == '\n' || body.back() == '\r')) body.pop_back();
-        log_msg("Message box \"%s\"%s: %.200s -> %s", caption, message_box_warns(style) ? " (warning)" : "",
-                body.c_str(), answer == ANSWER_YES ? "Yes" : answer == ANSWER_NO ? "No" : "OK");
+        log_message_box(text, caption, style, answer);
         return answer;
     }
     void raise() override {}

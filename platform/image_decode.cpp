@@ -3,7 +3,9 @@
 #include <SDL.h>
 #include <SDL_image.h>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include "platform/files.h"
@@ -19,6 +21,88 @@ bool ensure_decoder()
     }
     return ready;
 }
+// The PNG decoder's reader ignores short reads, so at the end of a cut-off file it finds its last chunk
+// header again in its buffer and reads the same chunk for ever. The file is read through this source
+// instead, which hands out zeros past the end: a zero chunk type, which the decoder refuses.
+struct ZeroTailSource {
+    std::string bytes;
+    size_t at = 0;
+};
+
+Sint64 zero_tail_size(SDL_RWops* rw) { return Sint64(static_cast<ZeroTailSource*>(rw->hidden.unknown.data1)->bytes.size()); }
+
+Sint64 zero_tail_seek(SDL_RWops* rw, Sint64 offset, int whence)
+{
+    auto* src = static_cast<ZeroTailSource*>(rw->hidden.unknown.data1);
+    const Sint64 size = Sint64(src->bytes.size());
+    const Sint64 base = whence == RW_SEEK_SET ? 0 : whence == RW_SEEK_CUR ? Sint64(src->at) : size;
+    if (offset < -base || offset > size - base) return SDL_SetError("seek outside the picture");
+    src->at = size_t(base + offset);
+    return Sint64(src->at);
+}
+
+size_t zero_tail_read(SDL_RWops* rw, void* out, size_t size, size_t count)
+{
+    auto* src = static_cast<ZeroTailSource*>(rw->hidden.unknown.data1);
+    if (size == 0 || count == 0) return 0;
+    if (count > SIZE_MAX / size) count = SIZE_MAX / size;
+    const size_t want = size * count;
+    const size_t have = std::min(want, src->bytes.size() - src->at);
+    std::memcpy(out, src->bytes.data() + src->at, have);
+    std::memset(static_cast<uint8_t*>(out) + have, 0, want - have);
+    src->at += have;
+    return have / size;
+}
+
+size_t zero_tail_write(SDL_RWops*, const void*, size_t, size_t) { return 0; }
+
+int zero_tail_close(SDL_RWops* rw)
+{
+    delete static_cast<ZeroTailSource*>(rw->hidden.unknown.data1);
+    SDL_FreeRW(rw);
+    return 0;
+}
+
+// A picture file larger than this is no picture the game could show.
+constexpr long kMaxPictureFileBytes = 256L << 20;
+
+bool read_whole_file(const std::string& path, std::string* out)
+{
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    long size = -1;
+    if (std::fseek(f, 0, SEEK_END) == 0) size = std::ftell(f);
+    bool ok = size >= 0 && size <= kMaxPictureFileBytes && std::fseek(f, 0, SEEK_SET) == 0;
+    if (ok) {
+        out->resize(size_t(size));
+        ok = std::fread(out->data(), 1, out->size(), f) == out->size();
+    }
+    std::fclose(f);
+    return ok;
+}
+
+SDL_RWops* open_zero_tail(const std::string& path)
+{
+    auto* src = new ZeroTailSource;
+    if (!read_whole_file(path, &src->bytes)) {
+        delete src;
+        return nullptr;
+    }
+    SDL_RWops* rw = SDL_AllocRW();
+    if (!rw) {
+        delete src;
+        return nullptr;
+    }
+    rw->size = zero_tail_size;
+    rw->seek = zero_tail_seek;
+    rw->read = zero_tail_read;
+    rw->write = zero_tail_write;
+    rw->close = zero_tail_close;
+    rw->type = SDL_RWOPS_UNKNOWN;
+    rw->hidden.unknown.data1 = src;
+    return rw;
+}
+
 bool read_exact(SDL_RWops* rw, uint8_t* out, size_t n) { return SDL_RWread(rw, out, 1, n) == n; }
 
 int be16(const uint8_t* p) { return int(p[0]) << 8 | int(p[1]); }
@@ -78,7 +162,7 @@ bool image_decode_rgb24(const char* path, DecodedImage* out)
     *out = DecodedImage{};
     if (!ensure_decoder()) return false;
     std::string real = sys_resolve_path(path);
-    SDL_RWops* rw = SDL_RWFromFile(real.c_str(), "rb");
+    SDL_RWops* rw = open_zero_tail(real);
     if (!rw) return false;
     // The decoder allocates the whole picture from the header's size before it reads a pixel, so a few
     // hostile bytes could ask for gigabytes: look at the header first.

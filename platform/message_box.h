@@ -10,3 +10,11 @@ inline bool message_box_warns(int style) { return (style & 0xF0) == MB_ICON_EXCL
 
 // Blocks until answered; returns one of MessageBoxAnswer.
 int sys_message_box(const char* text, const char* caption, int style);
+// The log line of a box answered without asking anyone (headless, or from a recording).
+void log_message_box(const char* text, const char* caption, int style, int answer);
+
+// A recorded run is told every answer; a replay takes the recorded answers, in order, instead of asking.
+using BoxAnswerWatcher = void (*)(int answer);
+using BoxAnswerSource = bool (*)(int* answer);
+void message_box_watch(BoxAnswerWatcher watcher);
+void message_box_replay(BoxAnswerSource source);

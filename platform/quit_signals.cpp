@@ -42,3 +42,13 @@ int quit_signal_take()
     if (sig) g_asked = 0;
     return sig;
 }
+
+const char* quit_signal_name(int sig)
+{
+    switch (sig) {
+    case SIGINT: return "INT";
+    case SIGTERM: return "TERM";
+    case SIGHUP: return "HUP";
+    default: return "?";
+    }
+}

@@ -8,3 +8,5 @@ void quit_signals_install();
 void quit_signals_restore();
 // The signal that asked to quit since the last call, or 0.
 int quit_signal_take();
+// Its short name ("INT", "TERM", "HUP") for the log; a browser's C library has no sigabbrev_np.
+const char* quit_signal_name(int sig);

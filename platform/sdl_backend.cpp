@@ -6,47 +6,17 @@
 #include <vector>
 #include "platform/backend.h"
 #include "platform/clock.h"
+#include "platform/controls.h"
 #include "platform/keys.h"
 #include "platform/message_box.h"
+#include "platform/screenshots.h"
+#include "platform/window_settings.h"
+#include "util/log.h"
 
 namespace {
 constexpr int kW = 240;
 constexpr int kH = 320;
 constexpr int kStickThreshold = 16000;
-
-uint32_t key_code_for(SDL_Keycode sym)
-{
-    switch (sym) {
-    case SDLK_UP: return KEY_UP;
-    case SDLK_DOWN: return KEY_DOWN;
-    case SDLK_LEFT: return KEY_LEFT;
-    case SDLK_RIGHT: return KEY_RIGHT;
-    case SDLK_z: return KEY_A;
-    case SDLK_x: return KEY_B;
-    case SDLK_c: return KEY_C;
-    case SDLK_RETURN: return KEY_START;
-    case SDLK_SPACE: return KEY_EXTRA1;
-    case SDLK_LSHIFT: return KEY_EXTRA2;
-    default: return 0;
-    }
-}
-
-uint32_t key_code_for_button(uint8_t button)
-{
-    switch (button) {
-    case SDL_CONTROLLER_BUTTON_DPAD_UP: return KEY_UP;
-    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return KEY_DOWN;
-    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return KEY_LEFT;
-    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return KEY_RIGHT;
-    case SDL_CONTROLLER_BUTTON_A: return KEY_B;  // south
-    case SDL_CONTROLLER_BUTTON_B: return KEY_A;  // east
-    case SDL_CONTROLLER_BUTTON_X: return KEY_C;  // west
-    case SDL_CONTROLLER_BUTTON_START: return KEY_START;
-    case SDL_CONTROLLER_BUTTON_LEFTSHOULDER: return KEY_EXTRA1;
-    case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER: return KEY_EXTRA2;
-    default: return 0;
-    }
-}
 
 class SdlBackend : public Backend {
 public:
@@ -59,6 +29,8 @@ public:
         }
         // Controllers are welcome but not needed.
         SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
+        const std::string controls = sys_controls_path();
+        if (controls_.load(controls)) log_msg("Controls read from %s.", controls.c_str());
         return true;
     }
 
@@ -72,16 +44,23 @@ public:
 
     bool open_window() override
     {
-        int scale = config_.scale;
-        if (scale <= 0) {
-            scale = 3;
-            SDL_Rect usable;
-            if (SDL_GetDisplayUsableBounds(0, &usable) == 0)
-                while (scale > 1 && (kW * scale > usable.w || kH * scale > usable.h)) scale--;
+        // The scale and fullscreen the player last left, unless the command line says otherwise.
+        WindowSettings saved;
+        sys_window_settings_load(&saved);
+        int scale = config_.scale > 0 ? config_.scale : saved.scale;
+        SDL_Rect usable;
+        const bool fits_known = SDL_GetDisplayUsableBounds(0, &usable) == 0;
+        if (scale <= 0 || config_.scale <= 0) {
+            if (scale <= 0) scale = 3;
+            while (fits_known && scale > 1 && (kW * scale > usable.w || kH * scale > usable.h)) scale--;
         }
+        fullscreen_ = config_.fullscreen >= 0 ? config_.fullscreen == 1 : saved.fullscreen;
+        windowed_scale_ = scale;
         window_ = SDL_CreateWindow("Vorlaine", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kW * scale, kH * scale,
-                                   SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+                                   SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
+                                       (fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0));
         if (!window_) return false;
+        log_msg("Window %d x %d (scale %d)%s.", kW * scale, kH * scale, scale, fullscreen_ ? ", fullscreen" : "");
         SDL_SetWindowMinimumSize(window_, kW, kH);
         uint32_t flags = SDL_RENDERER_ACCELERATED;
         if (!config_.uncapped) flags |= SDL_RENDERER_PRESENTVSYNC;
@@ -96,12 +75,14 @@ public:
         if (!texture_) return false;
         SDL_DisplayMode mode;
         refresh_hz_ = (SDL_GetCurrentDisplayMode(0, &mode) == 0 && mode.refresh_rate > 0) ? mode.refresh_rate : 60;
-        last_present_ms_ = sys_tick_count();
+        last_present_ms_ = sys_real_tick_count();
         return true;
     }
 
     void close_window() override
     {
+        if (window_ && !sys_window_settings_save({windowed_scale_, fullscreen_}))
+            log_msg("Couldn't keep the window settings in %s.", sys_window_settings_path().c_str());
         if (texture_) SDL_DestroyTexture(texture_);
         if (renderer_) SDL_DestroyRenderer(renderer_);
         if (window_) SDL_DestroyWindow(window_);
@@ -212,10 +193,10 @@ private:
         if (config_.uncapped) return;
         // Where vsync is not honoured, sleep to the display's rate so the game does not burn a core.
         uint32_t frame_ms = uint32_t(1000 / std::max(1, refresh_hz_));
-        uint32_t now = sys_tick_count();
+        uint32_t now = sys_real_tick_count();
         uint32_t spent = now - last_present_ms_;
         if (spent < frame_ms) sys_sleep_ms(frame_ms - spent);
-        last_present_ms_ = sys_tick_count();
+        last_present_ms_ = sys_real_tick_count();
     }
 
     void push(std::deque<Message>& queue, MessageType type, uint32_t w = 0, uint32_t l = 0)
@@ -261,10 +242,14 @@ private:
                 if (!e.key.repeat) toggle_fullscreen();
                 break;
             }
-            if (uint32_t code = key_code_for(e.key.keysym.sym)) push(queue, MSG_KEYDOWN, code);
+            if (e.key.keysym.sym == SDLK_F12) {
+                if (!e.key.repeat) sys_save_screenshot();
+                break;
+            }
+            if (uint32_t code = controls_.key_code(e.key.keysym.sym)) push(queue, MSG_KEYDOWN, code);
             break;
         case SDL_KEYUP:
-            if (uint32_t code = key_code_for(e.key.keysym.sym)) push(queue, MSG_KEYUP, code);
+            if (uint32_t code = controls_.key_code(e.key.keysym.sym)) push(queue, MSG_KEYUP, code);
             break;
         case SDL_MOUSEMOTION:
             if (to_logical(e.motion.x, e.motion.y, &x, &y)) push(queue, MSG_MOUSEMOVE, 0, pack_point(x, y));
@@ -287,10 +272,10 @@ private:
             if (SDL_GameController* c = SDL_GameControllerOpen(e.cdevice.which)) controllers_.push_back(c);
             break;
         case SDL_CONTROLLERBUTTONDOWN:
-            if (uint32_t code = key_code_for_button(e.cbutton.button)) push(queue, MSG_KEYDOWN, code);
+            if (uint32_t code = controls_.pad_code(e.cbutton.button)) push(queue, MSG_KEYDOWN, code);
             break;
         case SDL_CONTROLLERBUTTONUP:
-            if (uint32_t code = key_code_for_button(e.cbutton.button)) push(queue, MSG_KEYUP, code);
+            if (uint32_t code = controls_.pad_code(e.cbutton.button)) push(queue, MSG_KEYUP, code);
             break;
         case SDL_CONTROLLERAXISMOTION:
             if (e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) stick(queue, e.caxis.value, KEY_LEFT, KEY_RIGHT, stick_x_);
@@ -312,6 +297,12 @@ private:
             case SDL_WINDOWEVENT_RESTORED:
                 push(queue, MSG_ACTIVATE, 1);
                 break;
+            case SDL_WINDOWEVENT_RESIZED:
+                // A size the player gave the window comes back next time, as its whole scale; the sizes that
+                // going fullscreen and back bring are not the player's.
+                if (!(SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) && !fullscreen_)
+                    windowed_scale_ = std::max(1, std::min(e.window.data1 / kW, e.window.data2 / kH));
+                break;  // the size change that comes with it repaints
             case SDL_WINDOWEVENT_EXPOSED:
             case SDL_WINDOWEVENT_SIZE_CHANGED:
                 // The window lost its picture (uncovered, resized): show the last frame again now, since a
@@ -332,6 +323,7 @@ private:
     }
 
     PlatformConfig config_;
+    Controls controls_ = Controls::defaults();
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
@@ -343,6 +335,7 @@ private:
     bool vsync_ = false;
     bool vsync_possible_ = false;
     bool fullscreen_ = false;
+    int windowed_scale_ = 1;  // the whole scale of the window when not fullscreen
     bool pen_down_ = false;
     int stick_x_ = 0;
     int stick_y_ = 0;

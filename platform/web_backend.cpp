@@ -5,6 +5,7 @@
 #include "platform/audio_device.h"
 #include "platform/backend.h"
 #include "platform/message_box.h"
+#include "platform/player_files.h"
 #include "util/log.h"
 
 namespace {
@@ -34,9 +35,10 @@ public:
 
     void close_window() override { canvas_->close_window(); }
 
-    void present(const uint16_t* pixels) override
+    void present(const uint16_t* pixels, bool waitForDisplay) override
     {
-        canvas_->present(pixels);
+        // Uncapped (init above): the canvas backend never waits here, whatever the frame asks.
+        canvas_->present(pixels, waitForDisplay);
         // The page (and its tests) can tell the game has drawn: how many frames so far.
         EM_ASM({ Module.vorlainePresented = $0; }, ++presented_);
     }
@@ -79,11 +81,23 @@ private:
         auto* backend = static_cast<WebBackend*>(self);
         // Sound buffers the device finished since the last frame are refilled before the game runs.
         sys_audio_poll();
-        if (backend->step_()) return;
+        if (backend->step_()) {
+            store_player_files();
+            return;
+        }
         emscripten_cancel_main_loop();
         void (*end)() = backend->end_;
         end();  // shuts the platform down, this backend with it
+        store_player_files();
         EM_ASM({ if (Module.vorlaineEnded) Module.vorlaineEnded(); });
+    }
+
+    // Whatever the frame wrote into the player's folders (a saved career, unpacked frames, whiteouts,
+    // extractions) goes to IndexedDB in one store started now, in the same turn as the writes: a reload
+    // right after a save finds it. The page runs one store at a time and one more after it if asked meanwhile.
+    static void store_player_files()
+    {
+        if (sys_player_files_take_changes()) EM_ASM({ if (Module.vorlaineStore) Module.vorlaineStore(); });
     }
 
     std::unique_ptr<Backend> canvas_ = make_sdl_backend();

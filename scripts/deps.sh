@@ -5,11 +5,11 @@ set -euo pipefail
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev
                 libfontconfig-dev fonts-liberation2 libminizip-dev zlib1g-dev libgtest-dev libbenchmark-dev)
-# The tests also run a real window under Xvfb, photograph it, write archives with Info-ZIP, and hold a
+# The tests also run a real window under Xvfb, type into it (xdotool), photograph it, write archives with Info-ZIP, and hold a
 # second start at its connect with strace; the install and package tests build the Debian package and check
 # it (lintian, the desktop entry, the metainfo); the fuzz corpus replay needs clang with its sanitizer and
 # libFuzzer runtimes, and llvm-symbolizer for its reports.
-TEST_PACKAGES=(xvfb xauth imagemagick zip strace dpkg-dev desktop-file-utils appstream lintian file
+TEST_PACKAGES=(xvfb xauth xdotool imagemagick zip strace dpkg-dev desktop-file-utils appstream lintian file
                clang libclang-rt-dev llvm)
 # The browser build: emscripten, Debian's sources of the libraries (dpkg-dev unpacks them), the bundled font;
 # its test serves the page and drives Debian's Chromium from node.

@@ -11,7 +11,9 @@ struct MixerState {
     uint32_t channelCount = 0;
     CWaveOut* device = nullptr;  // set while the device is open
     uint32_t stereo = 0;
-    uint8_t ring[kRingBuffers][kRingBufferBytes] = {};
+    // Six buffers of bufferBytes each, one block; sized when the device opens, never in the callback path.
+    uint8_t* ring = nullptr;
+    uint32_t bufferBytes = 0;
     // Written to the device and not yet reported done: such a buffer is neither rewritten nor re-queued.
     bool held[kRingBuffers] = {};
 };
@@ -59,8 +61,9 @@ static Chunk mixer_next_chunk(MixChannel& ch, uint32_t room, bool may_end)
 static void mixer_fill_buffer(int index, bool priming)
 {
     std::lock_guard<std::recursive_mutex> guard(mixer_lock());
-    uint8_t* buf = g.ring[index];
-    std::memset(buf, kSilence, kRingBufferBytes);
+    const uint32_t size = g.bufferBytes;
+    uint8_t* buf = g.ring + size_t(index) * size;
+    std::memset(buf, kSilence, size);
     const uint32_t d = g.stereo ? 2 : 1;
     // k counts the channels that have written into this buffer, whatever part of it they covered.
     uint32_t k = 0;
@@ -69,27 +72,43 @@ static void mixer_fill_buffer(int index, bool priming)
         if (!ch.data) continue;
         uint32_t filled = 0;
         for (;;) {
-            Chunk c = mixer_next_chunk(ch, kRingBufferBytes - filled, filled == 0 && !priming);
+            Chunk c = mixer_next_chunk(ch, size - filled, filled == 0 && !priming);
             if (c.size == 0) break;
             const uint32_t frames = c.size / (ch.stereo ? 2 : 1);
             filled += mixer_mix_chunk(buf + filled, k, c.start, frames, ch.stereo != 0, d == 2);
-            if (filled >= kRingBufferBytes) break;
+            if (filled >= size) break;
         }
         if (filled) k++;
     }
     if (g.device) {
         g.held[index] = true;
-        if (!g.device->write(index, buf, kRingBufferBytes)) g.held[index] = false;
+        if (!g.device->write(index, buf, size)) g.held[index] = false;
     }
+}
+
+// Sizes the ring for the device's buffer length with this many channels; false when there is no memory.
+static bool mixer_size_ring(const CWaveOut& device, int channels)
+{
+    // A length that is no whole number of frames would swap the channels of a stereo stream at every buffer.
+    const uint32_t frame = uint32_t(channels);
+    uint32_t size = device.buffer_bytes(channels) / frame * frame;
+    if (size == 0) size = kHandheldBufferBytes;
+    if (size == g.bufferBytes) return true;
+    uint8_t* ring = new (std::nothrow) uint8_t[size_t(size) * kRingBuffers];
+    if (!ring) return false;
+    delete[] g.ring;
+    g.ring = ring;
+    g.bufferBytes = size;
+    return true;
 }
 
 static bool mixer_open_device()
 {
     CWaveOut* device = wave_out_device();
     if (!device) return false;
-    if (device->open(2, mixer_on_buffer_done)) {
+    if (mixer_size_ring(*device, 2) && device->open(2, mixer_on_buffer_done)) {
         g.stereo = 1;
-    } else if (device->open(1, mixer_on_buffer_done)) {
+    } else if (mixer_size_ring(*device, 1) && device->open(1, mixer_on_buffer_done)) {
         g.stereo = 0;
     } else {
         return false;
@@ -147,17 +166,19 @@ void mixer_stop_data(const uint8_t* data)
         if (g.channels[i].data == data) mixer_end_channel(g.channels[i]);
 }
 
-void mixer_on_buffer_done(int index)
+bool mixer_on_buffer_done(int index, bool may_wait)
 {
-    if (index < 0 || index >= kRingBuffers) return;
-    std::lock_guard<std::recursive_mutex> guard(mixer_lock());
-    if (!g.device) return;
+    if (index < 0 || index >= kRingBuffers) return true;
+    std::unique_lock<std::recursive_mutex> guard(mixer_lock(), std::defer_lock);
+    if (may_wait) guard.lock();
+    else if (!guard.try_lock()) return false;
+    if (!g.device) return true;
     g.held[index] = false;
     // Refill the buffer before this one, which finished one step earlier, so five stay queued. Right after
     // priming that buffer is still at the device: skip it; it is refilled when its successor comes back.
     const int refill = (index + kRingBuffers - 1) % kRingBuffers;
-    if (g.held[refill]) return;
-    mixer_fill_buffer(refill, false);
+    if (!g.held[refill]) mixer_fill_buffer(refill, false);
+    return true;
 }
 
 void mixer_shutdown()
@@ -176,6 +197,12 @@ void mixer_shutdown()
     }
     // Outside the lock: closing waits for a completion in flight, which may be waiting for the lock.
     if (device) device->close();
+    // The device read the ring until it closed; free it only now (unless a play has opened it again).
+    std::lock_guard<std::recursive_mutex> guard(mixer_lock());
+    if (g.device) return;
+    delete[] g.ring;
+    g.ring = nullptr;
+    g.bufferBytes = 0;
 }
 
 bool mixer_device_open()

@@ -33,8 +33,9 @@ std::recursive_mutex& mixer_lock();
 bool mixer_add_channel(const PlayRequest& request);
 // Ends every channel that plays from data.
 void mixer_stop_data(const uint8_t* data);
-// The device's report that it has consumed buffer `index`; refills the buffer before it in the ring.
-void mixer_on_buffer_done(int index);
+// The device's report that it has consumed buffer `index`; refills the buffer before it in the ring. With
+// may_wait false and the mixer lock held elsewhere it does nothing and returns false.
+bool mixer_on_buffer_done(int index, bool may_wait = true);
 
 // Ends every channel, closes the device and frees the channel table; the next play opens it again.
 void mixer_shutdown();

@@ -15,7 +15,7 @@ bool sound_startup()
     std::string driver = config.audioDriver;
     if (driver.empty() && config.headless) driver = "dummy";
     bool ready = false;
-    g_output = sys_audio_create_device(driver, config.audioFile, &ready).release();
+    g_output = sys_audio_create_device(driver, config.audioFile, config.audioBufferBytes, &ready).release();
     wave_out_select(g_output);
     return ready;
 }

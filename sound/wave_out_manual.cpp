@@ -58,7 +58,7 @@ bool CManualWaveOut::complete_next()
         index = q.index;
         done = done_;
     }
-    done(index);
+    done(index, true);
     return true;
 }
 

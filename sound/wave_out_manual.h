@@ -11,6 +11,7 @@ public:
     bool open(int channels, WaveOutDoneFn done) override;
     void close() override;
     bool write(int index, const uint8_t* data, uint32_t size) override;
+    uint32_t buffer_bytes(int) const override { return bufferBytes; }
     uint32_t get_volume(uint32_t* volume) override;
     uint32_t set_volume(uint32_t volume) override;
 
@@ -27,6 +28,7 @@ public:
     bool refuseStereo = false;
     bool refuseAll = false;
     bool record = true;
+    uint32_t bufferBytes = kHandheldBufferBytes;
     uint32_t volumeResult = WAVE_OK;  // code the volume calls answer with
     // Writes of a buffer that was still queued here: a mixer must never make one.
     int heldRewrites = 0;

@@ -57,18 +57,37 @@ TEST(AppRun, HelpListsEveryOptionAndBadOptionsExitTwo)
     EXPECT_EQ(help.exitCode, 0);
     for (const char* opt : {"--help", "--version", "--data", "--headless", "--fixed-step", "--seed", "--frames", "--input",
                             "--screenshot", "--log", "--scale", "--uncapped", "--answer", "--display", "--level",
-                            "--autoplay", "--frame-sums"})
+                            "--autoplay", "--fullscreen", "--audio-buffer", "--write-controls", "--record", "--replay",
+                            "--frame-sums"})
         EXPECT_NE(help.output.find(opt), std::string::npos) << opt;
 
     for (std::vector<std::string> bad : std::vector<std::vector<std::string>>{
              {"--bogus"}, {"--fixed-step", "0"}, {"--fixed-step", "ten"}, {"--scale"}, {"--answer", "maybe"},
              {"--display", "cga"}, {"--screenshot", "abc"}, {"--level", "13"}, {"--frames", "-1"},
-             {"--frame-sums", "0:sums.txt"}, {"--frame-sums", "10"}, {"--frame-sums", "10:"},
-             {"--headless", "--frame-sums", "10:/no/such/folder/sums.txt"}}) {
+             {"--audio-buffer", "1601"}, {"--audio-buffer", "32"}, {"--fullscreen", "often"}, {"--record", ""},
+             {"--replay", "run.rec", "--seed", "3"}, {"--replay", "run.rec", "--input", "in.txt"},
+             {"--record", "run.rec", "--watch"}, {"--frame-sums", "0:sums.txt"}, {"--frame-sums", "10"},
+             {"--frame-sums", "10:"}, {"--headless", "--frame-sums", "10:/no/such/folder/sums.txt"}}) {
         RunResult r = run_game(bad);
         EXPECT_EQ(r.exitCode, 2) << bad[0];
         EXPECT_NE(r.output.find("vorlaine:"), std::string::npos) << r.output;
     }
+}
+
+TEST(AppRun, WriteControlsWritesTheDefaultsForThePlayerToEdit)
+{
+    TempFolder dir;
+    dir.make_home();
+    RunResult first = run_game({"--write-controls"});
+    EXPECT_EQ(first.exitCode, 0) << first.output;
+    EXPECT_NE(first.output.find("Wrote the default controls to " + dir.config_file("controls.conf")), std::string::npos)
+        << first.output;
+    EXPECT_NE(read_text(dir.config_file("controls.conf")).find("\n[keyboard]\nup = Up\n"), std::string::npos);
+    // The player's own file is kept beside the new one.
+    ASSERT_TRUE(write_text(dir.config_file("controls.conf"), "[keyboard]\nleft = Q\n"));
+    RunResult again = run_game({"--write-controls"});
+    EXPECT_EQ(again.exitCode, 0) << again.output;
+    EXPECT_EQ(read_text(dir.config_file("controls.conf.old")), "[keyboard]\nleft = Q\n");
 }
 
 TEST(AppRun, SecondStartBringsTheFirstToTheFront)

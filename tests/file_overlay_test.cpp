@@ -10,7 +10,9 @@
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "level/career.h"
+#include "platform/audio_device.h"
 #include "platform/files.h"
+#include "platform/player_files.h"
 #include "platform/user_folders.h"
 #include "resources/resource_file.h"
 #include "support/gfx_files.h"
@@ -79,6 +81,42 @@ TEST_F(Overlay, WritesRenamesAndFoldersGoToThePlayersFolder)
     std::fputs(" more", f);
     std::fclose(f);
     EXPECT_EQ(read_text(player + "logic/levels/level1.txt"), "data level more");
+}
+
+// A browser stores the player's folders elsewhere after each frame that changed them: every way the files
+// layer changes them marks it, once, and reading marks nothing.
+TEST_F(Overlay, EveryChangeToThePlayersFilesIsMarkedAndReadingIsNot)
+{
+    const std::string star = data + "graphics\\Misc\\Star.tga";
+    sys_player_files_take_changes();
+    EXPECT_EQ(read_data(data + "logic\\levels\\level1.txt"), "data level");
+    FILE* f = sys_fopen(star.c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    std::fclose(f);
+    EXPECT_TRUE(sys_file_exists(star.c_str()));
+    EXPECT_FALSE(sys_player_files_take_changes()) << "reading marked a change";
+
+    const auto marked_once = [](const auto& change) {
+        change();
+        const bool marked = sys_player_files_take_changes();
+        return marked && !sys_player_files_take_changes();
+    };
+    const auto write = [](const std::string& path, const char* mode) {
+        FILE* out = sys_fopen(path.c_str(), mode);
+        ASSERT_NE(out, nullptr);
+        std::fputs("x", out);
+        std::fclose(out);
+    };
+    EXPECT_TRUE(marked_once([&] { write(data + "career.dat.tmp", "wb"); })) << "a new file";
+    EXPECT_TRUE(marked_once([&] { ASSERT_TRUE(sys_rename((data + "career.dat.tmp").c_str(), (data + "career.dat").c_str())); }))
+        << "a rename";
+    EXPECT_TRUE(marked_once([&] { write(data + "logic\\levels\\level1.txt", "ab"); })) << "a data file changed in place";
+    EXPECT_TRUE(marked_once([&] { ASSERT_TRUE(sys_remove(star.c_str())); })) << "a whiteout";
+    EXPECT_TRUE(marked_once([&] { ASSERT_TRUE(sys_make_dirs((data + "graphics\\ant").c_str())); })) << "a folder";
+    EXPECT_TRUE(marked_once([&] { ASSERT_TRUE(sys_remove((data + "career.dat").c_str())); })) << "a removal";
+    // The settings live in their own folder, written beside the files layer.
+    dir.make_home();
+    EXPECT_TRUE(marked_once([] { ASSERT_TRUE(sys_audio_volume_save(0x80008000u)); })) << "the volume";
 }
 
 TEST_F(Overlay, DeletingADataFileLeavesAWhiteoutThatAWriteOrANewVersionLifts)

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <future>
 #include <string>
 #include <vector>
 #include "graphics/picture.h"
@@ -187,6 +190,39 @@ TEST_F(ImageTest, MissingPictureIsReported)
     EXPECT_FALSE(load("graphics\\gone.tga"));
     EXPECT_TRUE(log.contains("Couldn't locate graphics\\gone.tga."));
     EXPECT_EQ(pixels, nullptr);
+}
+
+TEST_F(ImageTest, CutOffPngsEndInsteadOfReadingTheirLastChunkForEver)
+{
+    // A PNG cut off inside a chunk after its header, as a fuzzer found it: the decoder used to read the
+    // stale chunk again and again.
+    const std::vector<uint8_t> cut = {
+        0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0x00, 0x00, 0x00, 0x0d, 0x49, 0x48, 0x44, 0x52, 0x00, 0x00,
+        0x00, 0x05, 0x00, 0x00, 0x00, 0x04, 0x10, 0x04, 0x00, 0x00, 0x00, 0xbc, 0xaa, 0xe1, 0x88, 0x00, 0x00, 0x00,
+        0x28, 0x67, 0x41, 0x4d, 0x41, 0x78, 0x9c, 0x63, 0x60, 0x60, 0x64, 0x62, 0x66, 0x61, 0x65, 0x63, 0xe7, 0xe0,
+        0xe4, 0xe2, 0xe6, 0xe1, 0xe5, 0xe3, 0x17, 0x10, 0x14, 0x12, 0xc6, 0x26, 0x26, 0xc2, 0x80, 0x45, 0x4c, 0x94,
+        0x01, 0x8b, 0x98, 0x18, 0x00, 0x7e, 0x1c, 0x03, 0x71, 0xd0, 0x46, 0x38, 0x88, 0x00, 0x00};
+    ASSERT_TRUE(write_bytes(dir.file("cut.png"), cut));
+    ASSERT_TRUE(write_flat_png(dir.file("real.png"), 8, 4, 1, 2, 3));
+    const std::vector<uint8_t> real = read_bytes(dir.file("real.png"));
+    // A hang fails the test rather than the whole run.
+    auto loads = std::async(std::launch::async, [&] {
+        std::vector<std::string> loaded;
+        if (load("cut.png")) loaded.push_back("cut.png");
+        // Every cut of a real picture that loses more than its end chunk.
+        for (size_t length = 8; length + 12 < real.size(); length++) {
+            write_bytes(dir.file("part.png"), std::vector<uint8_t>(real.begin(), real.begin() + long(length)));
+            if (load("part.png")) loaded.push_back("part.png of " + std::to_string(length) + " bytes");
+        }
+        return loaded;
+    });
+    if (loads.wait_for(std::chrono::seconds(60)) != std::future_status::ready) {
+        ADD_FAILURE() << "a cut-off PNG is still being read after a minute";
+        std::_Exit(1);
+    }
+    EXPECT_EQ(loads.get(), std::vector<std::string>{});
+    EXPECT_EQ(pixels, nullptr);
+    EXPECT_TRUE(load("real.png"));
 }
 
 TEST_F(ImageTest, TgaClaimingMorePixelsThanItHoldsIsRefused)

@@ -1,6 +1,7 @@
 // The mixer driven by a device that completes buffers on demand: copying, averaging, channel ends and loops.
 #include <gtest/gtest.h>
 #include <numeric>
+#include <thread>
 #include "sound/mixer.h"
 #include "sound/wave.h"
 #include "sound/wave_out_manual.h"
@@ -8,7 +9,7 @@
 
 namespace {
 
-constexpr size_t kBuf = kRingBufferBytes;
+constexpr size_t kBuf = kHandheldBufferBytes;
 
 class MixerTest : public ::testing::Test {
 protected:
@@ -268,6 +269,48 @@ TEST_F(MixerTest, FreedSlotsAreReusedAndUnloadEndsChannels)
     auto out = complete(8);
     size_t tail = out.size() - 2 * kBuf;
     for (size_t i = tail; i < out.size(); i++) ASSERT_EQ(out[i], 128);
+}
+
+TEST_F(MixerTest, RingBuffersTakeTheDevicesLengthInWholeFrames)
+{
+    // 255 bytes is no whole number of stereo frames: the ring uses 254, so left and right never swap.
+    device.bufferBytes = 255;
+    CWave a;
+    load(a, 2, ramp(1000));
+    a.play(false);
+    auto out = complete(6);
+    ASSERT_EQ(out.size(), 6 * 254u);
+    for (size_t i = 0; i < 1000; i++) ASSERT_EQ(out[i], a.data[i]) << i;
+    for (size_t i = 1000; i < out.size(); i++) ASSERT_EQ(out[i], 128) << i;
+    for (int i : device.take_writes()) EXPECT_LT(i, 6);
+    // A sound started now is mixed into the next buffer refilled, five short buffers behind.
+    a.play(false);
+    out = complete(6);
+    size_t start = 0;
+    while (start < out.size() && out[start] == 128) start++;
+    EXPECT_EQ(start, 5 * 254u);
+}
+
+TEST_F(MixerTest, ReportThatMayNotWaitIsRefusedWhileTheMixerIsBusy)
+{
+    CWave a;
+    load(a, 1, ramp(100));
+    a.play(true);
+    complete(1);  // buffer 0 played; buffer 5 (still queued) is not refilled
+    EXPECT_EQ(device.queued(), 5);
+    device.take_writes();
+    bool taken = true;
+    std::thread other([&] {
+        std::lock_guard<std::recursive_mutex> guard(mixer_lock());
+        std::thread device_thread([&] { taken = mixer_on_buffer_done(1, false); });
+        device_thread.join();
+    });
+    other.join();
+    EXPECT_FALSE(taken);
+    EXPECT_TRUE(device.take_writes().empty());
+    // Made again once the mixer is free, the report refills the buffer before it.
+    EXPECT_TRUE(mixer_on_buffer_done(1, false));
+    EXPECT_EQ(device.take_writes(), std::vector<int>{0});
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <thread>
 #include "platform/audio_device.h"
+#include "platform/audio_monitor.h"
 #include "platform/platform.h"
 #include "sound/mixer.h"
 #include "sound/sound_startup.h"
@@ -24,12 +25,13 @@ protected:
         ::setenv("XDG_CONFIG_HOME", folder.file("config").c_str(), 1);
     }
 
-    void start(const char* driver)
+    void start(const char* driver, uint32_t bufferBytes = 0)
     {
         PlatformConfig config;
         config.headless = true;
         config.audioDriver = driver;
         config.audioFile = recording;
+        config.audioBufferBytes = bufferBytes;
         ASSERT_TRUE(platform_init(config));
         ASSERT_TRUE(sound_startup());
     }
@@ -100,7 +102,7 @@ TEST_F(SoundDeviceTest, MainLoopReportsKeepTheRingTurningWithoutAThread)
 {
     sys_audio_report_from_main_loop(true);
     start("disk");
-    const auto samples = tone(4410);  // a fifth of a second: it fits the primed ring
+    const auto samples = tone(2205);  // a tenth of a second: it fits the primed ring
     CWave wave;
     auto bytes = wave_u8(1, samples);
     ASSERT_TRUE(wave.load_memory(bytes.data(), bytes.size()));
@@ -172,6 +174,35 @@ TEST_F(SoundDeviceTest, DummyDriverKeepsTheRingTurning)
     wave.unload();  // while the device thread mixes it
     EXPECT_EQ(mixer_playing_channels(), 0);
     stop();
+}
+
+TEST_F(SoundDeviceTest, BufferLengthIsTheDevicesSettingAndTheHandheldsPlaysTheSame)
+{
+    const struct {
+        uint32_t asked, bytes, deviceFrames;
+    } cases[] = {{0, 256, 128}, {1600, 1600, 128}, {64, 64, 64}};
+    for (const auto& c : cases) {
+        start("disk", c.asked);
+        CWave wave;
+        const auto samples = tone(3000);
+        auto bytes = wave_u8(1, samples);
+        ASSERT_TRUE(wave.load_memory(bytes.data(), bytes.size()));
+        wave.play(false);
+        const AudioDeviceStats s = sys_audio_stats();
+        EXPECT_EQ(s.bufferBytes, c.bytes) << c.asked;
+        EXPECT_EQ(s.deviceFrames, c.deviceFrames) << c.asked;
+        EXPECT_EQ(s.channels, 2);
+        // The primed ring, the tone and a little more, however slowly a loaded machine lets the device run.
+        const size_t enough = 6 * c.bytes + 2 * samples.size() + 2048;
+        for (int i = 0; i < 500 && read_bytes(recording).size() < enough; i++) wait_ms(10);
+        stop();
+        // Whatever the length, the tone comes out whole, on both channels, behind the primed silence.
+        const auto out = read_bytes(recording);
+        size_t at = 0;
+        while (at < out.size() && out[at] == 128) at++;
+        ASSERT_LT(at + 2 * samples.size(), out.size()) << c.asked;
+        for (size_t i = 0; i < samples.size(); i++) ASSERT_EQ(out[at + 2 * i + 1], samples[i]) << c.asked << " " << i;
+    }
 }
 
 }  // namespace

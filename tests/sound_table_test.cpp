@@ -57,7 +57,7 @@ TEST_F(SoundTableTest, ClickPlaysSel1AndRestartsIt)
     EXPECT_EQ(wave_click->playCount, 1u);
     for (int i = 0; i < 6; i++) device.complete_next();
     auto out = device.take_played();
-    const size_t last = out.size() - kRingBufferBytes;
+    const size_t last = out.size() - kHandheldBufferBytes;
     for (size_t f = 0; f < 100; f++) ASSERT_EQ(out[last + 2 * f], uint8_t(1 + f * 3)) << f;
 
     write_sound("sounds/god-h.wav", pattern(7, 100));

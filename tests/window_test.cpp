@@ -21,6 +21,8 @@ protected:
     void SetUp() override
     {
         if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display (the test command runs one under Xvfb)";
+        // The window keeps its settings when it closes: in this test's home, never the real one.
+        dir.make_home();
     }
     void TearDown() override
     {

@@ -2,7 +2,6 @@
 // boxes, and one running copy per browser. Runs before the game's module starts (emcc --pre-js).
 (function () {
   'use strict';
-  var programDir = '/vorlaine/';
   var home = '/home/web_user';
   var dataHome = home + '/.local/share';
   var configHome = home + '/.config';
@@ -12,9 +11,10 @@
   var keysHint = 'Arrows move \u00b7 Z C Shift cast \u00b7 X Space Enter strike \u00b7 tap or click: stylus';
 
   Module.canvas = document.getElementById('canvas');
-  // Extra options from the address: vorlaine.html?args=--level%201 (as on the command line).
+  // Options from the address: vorlaine.html?args=--level%201 (as on the command line). The game finds its
+  // data as an installed copy does: the page lays its files out as an install under /usr (web/web.cmake).
   var extra = new URLSearchParams(location.search).get('args');
-  Module.arguments = ['--data', programDir].concat(extra ? extra.trim().split(/\s+/) : []);
+  Module.arguments = (extra || '').split(/\s+/).filter(function (word) { return word !== ''; });
   Module.preRun = Module.preRun || [];
   Module.vorlaineSyncs = 0;
   Module.print = function (text) { console.log(text); };
@@ -40,57 +40,48 @@
   }
 
   // --- the player's folders ---------------------------------------------------------------------------
-  var syncing = false, syncAgain = false;
-  function store() {
-    if (syncing) { syncAgain = true; return; }
-    syncing = true;
+  // Kept in IndexedDB. The game marks every change (a file written, renamed, removed or hidden by a
+  // whiteout) and its frame asks for a store once per frame that changed something: one store runs at a
+  // time, and one more follows when asked meanwhile, so a thousand unpacked frames make a store or two.
+  var storing = false, storeAgain = false;
+  Module.vorlaineStore = function store() {
+    if (storing) { storeAgain = true; return; }
+    storing = true;
     FS.syncfs(false, function (err) {
-      syncing = false;
+      storing = false;
       if (err) console.log('Could not store the player\'s files: ' + err);
       else Module.vorlaineSyncs++;
-      if (syncAgain) { syncAgain = false; store(); }
+      if (storeAgain) { storeAgain = false; store(); }
     });
-  }
-  function inPlayerDir(path) {
-    return playerDirs.some(function (dir) { return path.indexOf(dir + '/') === 0; });
-  }
-  function copyFile(from, to) {
-    FS.writeFile(to, FS.readFile(from, { encoding: 'binary' }), { encoding: 'binary' });
-  }
-  // Until the game writes into the player's folder itself, what it saves beside its data (career.dat) is
-  // kept there as well and put back beside the data at the next start.
-  function besideData(path) {
-    return path.indexOf(programDir) === 0 && path.indexOf('/', programDir.length) < 0;
-  }
-  Module.vorlaineFileSaved = function (path) {
-    if (besideData(path)) {
-      try { copyFile(path, playerDirs[0] + '/' + path.substring(programDir.length)); }
-      catch (e) { console.log('Could not keep ' + path + ': ' + e); return; }
-    } else if (!inPlayerDir(path)) {
-      return;
-    }
-    store();
   };
   Module.preRun.push(function () {
     ENV.HOME = home;
     ENV.XDG_DATA_HOME = dataHome;
     ENV.XDG_CONFIG_HOME = configHome;
     playerDirs.forEach(function (dir) { FS.mkdirTree(dir); FS.mount(IDBFS, {}, dir); });
-    FS.mkdirTree(programDir);
     addRunDependency('vorlaine-player-files');
     FS.syncfs(true, function (err) {
       if (err) console.log('Could not read the player\'s files: ' + err);
-      FS.readdir(playerDirs[0]).forEach(function (name) {
-        var from = playerDirs[0] + '/' + name;
-        if (name !== '.' && name !== '..' && FS.isFile(FS.stat(from).mode)) copyFile(from, programDir + name);
-      });
       removeRunDependency('vorlaine-player-files');
     });
   });
-  // Whatever the game wrote without saying so (unpacked files) is stored when the page goes away.
-  document.addEventListener('visibilitychange', function () {
-    if (document.visibilityState === 'hidden' && Module.calledRun) store();
-  });
+  // The preloaded data gets the time it was generated, not this visit's, as an installed copy keeps its
+  // files' times: a whiteout kept from an earlier visit (an archive already unpacked) still hides its file,
+  // and data generated anew shows again.
+  function stamp(dir, ms) {
+    FS.readdir(dir).forEach(function (name) {
+      if (name === '.' || name === '..') return;
+      var path = dir + '/' + name;
+      if (FS.isDir(FS.stat(path).mode)) stamp(path, ms);
+      else FS.utime(path, ms, ms);
+    });
+  }
+  var runtimeInitialized = Module.onRuntimeInitialized;
+  Module.onRuntimeInitialized = function () {
+    try { stamp(Module.vorlaineDataFolder, Module.vorlaineDataTime * 1000); }
+    catch (e) { console.log('Could not date the data in ' + Module.vorlaineDataFolder + ': ' + e); }
+    if (runtimeInitialized) runtimeInitialized();
+  };
 
   // --- one running copy per browser ---------------------------------------------------------------------
   var channel = typeof BroadcastChannel === 'function' ? new BroadcastChannel('vorlaine') : null;

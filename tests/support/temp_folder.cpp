@@ -41,6 +41,8 @@ void TempFolder::make_home() const
     ::setenv("XDG_CONFIG_HOME", (path_ + "home/.config").c_str(), 1);
     ::setenv("XDG_CACHE_HOME", (path_ + "home/.cache").c_str(), 1);
     ::setenv("XDG_STATE_HOME", (path_ + "home/.local/state").c_str(), 1);
+    // Screenshots then go where this home's user-dirs.dirs says, else to its Pictures.
+    ::unsetenv("XDG_PICTURES_DIR");
 }
 
 bool write_bytes(const std::string& path, const std::vector<uint8_t>& bytes)
@@ -121,6 +123,7 @@ int spawn_binary(const std::string& binary, const std::vector<std::string>& args
             if (outside_temp("XDG_DATA_HOME")) ::setenv("XDG_DATA_HOME", (throwawayHome + "data").c_str(), 1);
             if (outside_temp("XDG_CONFIG_HOME")) ::setenv("XDG_CONFIG_HOME", (throwawayHome + "config").c_str(), 1);
             if (outside_temp("HOME")) ::setenv("HOME", (throwawayHome + "home").c_str(), 1);
+            if (outside_temp("XDG_PICTURES_DIR")) ::unsetenv("XDG_PICTURES_DIR");
         }
         ::alarm(unsigned(timeoutSeconds));
         ::execv(bin.c_str(), argv.data());

@@ -1,5 +1,6 @@
 // The web build in Debian's headless Chromium: the title matches the native frame, a tap on Play reaches the
-// level select, and a career saved in one visit is there after a reload.
+// level select, the player's folder reaches IndexedDB, and a second visit finds its career and does not unpack
+// the creatures again.
 // Usage: node browser_test.js PAGE_DIR REFERENCE_DIR OUT_DIR   (scripts/web_test.sh prepares all three)
 'use strict';
 const fs = require('fs');
@@ -17,6 +18,10 @@ const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'applic
 // Where the title's and the options screen's buttons are (their pictures' places plus a little).
 const REPLAY_FRAME = 600;  // in scripts/web_test.sh too
 const PLAY = [196, 180], OPTIONS = [170, 220], HARD = [175, 228], BACK = [30, 295];
+// The player's folder as the page mounts it; IndexedDB keeps it in a database of that name.
+const PLAYER = '/home/web_user/.local/share/vorlaine';
+const DATA = '/usr/share/games/vorlaine';
+const UNPACKING = 'Decompressing graphics.';
 
 let passed = 0, failed = 0;
 function check(ok, what) {
@@ -84,6 +89,36 @@ async function waitForFrame(page, reference, timeoutMs) {
   return -1;
 }
 
+// What IndexedDB holds of the player's folder: names (relative) and, for the career, its bytes.
+function storedFiles(page) {
+  return page.evaluate(db => new Promise(resolve => {
+    const open = indexedDB.open(db);
+    open.onerror = () => resolve({ error: String(open.error) });
+    open.onsuccess = () => {
+      const d = open.result;
+      if (!d.objectStoreNames.contains('FILE_DATA')) { d.close(); resolve({ names: [] }); return; }
+      const store = d.transaction('FILE_DATA', 'readonly').objectStore('FILE_DATA');
+      const keys = store.getAllKeys(), career = store.get(db + '/career.dat');
+      career.onsuccess = () => {
+        d.close();
+        const contents = career.result && career.result.contents;
+        resolve({ names: keys.result.map(k => k.substring(db.length + 1)).filter(n => n),
+                  career: contents ? Array.from(contents) : null });
+      };
+    };
+  }), PLAYER);
+}
+
+async function waitForStored(page, wanted, timeoutMs) {
+  const start = Date.now();
+  let files = await storedFiles(page);
+  while (!wanted(files) && Date.now() - start < timeoutMs) {
+    await sleep(100);
+    files = await storedFiles(page);
+  }
+  return files;
+}
+
 async function tap(page, [x, y]) {
   await page.touchscreen.tap(x, y);
   await sleep(600);  // the menus act 200 ms after a tap; a few frames more to draw the next screen
@@ -121,6 +156,16 @@ async function main() {
     console.log(`title frame ${toTitle < 0 ? 'never shown' : (toTitle - opened) + ' ms after opening the page'} ` +
                 `(load event after ${loaded - opened} ms); ${diff.differing} of ${diff.total} pixels differ from the native frame`);
     check(toTitle >= 0 && diff.differing / diff.total < MAX_DIFF_FRACTION, 'the title frame matches the native build\'s');
+    const firstTitleMs = toTitle - opened;
+
+    // The first start unpacks the creature archives into the player's folder and hides each archive by a
+    // whiteout. Those files are written without a save: they reach IndexedDB all the same, soon.
+    const unpacked = await waitForStored(page, f => f.names && f.names.includes('graphics/gmean/.wh.gmean.zip'), 10000);
+    const whiteouts = (unpacked.names || []).filter(n => /\/\.wh\.[^/]*\.zip$/.test(n));
+    const frames = (unpacked.names || []).filter(n => /^graphics\/(ant|snow|zombie|gmean)\/[^/]*\.tga$/.test(n));
+    check(log.filter(l => l === UNPACKING).length === 1 && whiteouts.length === 4 && frames.length > 100,
+          `the first visit unpacks once, and the frames and whiteouts reach IndexedDB without a save ` +
+          `(${frames.length} frames, whiteouts ${whiteouts.join(' ')})`);
     const box = await page.evaluate(() => {
       const r = document.getElementById('canvas').getBoundingClientRect();
       const hint = getComputedStyle(document.getElementById('hint')).display;
@@ -147,25 +192,32 @@ async function main() {
     await tap(page, BACK);
     await tap(page, OPTIONS);
     await tap(page, HARD);
-    const saved = Date.now();
-    while (Date.now() - saved < 5000 && !(await page.evaluate(() => Module.vorlaineSyncs))) await sleep(100);
+    // Reloaded as soon as IndexedDB holds the saved career.
+    const stored = await waitForStored(page, f => f.career && f.career[60] === 2, 5000);
     const optionsBefore = await shot(page, 'web_options_saved.png');
     check(log.includes('Successfully added career.'), 'the options screen saved the career');
 
     // Second visit: the same browser profile, the page loaded again.
     log.length = 0;
+    const reopened = Date.now();
     await page.reload({ waitUntil: 'load' });
-    check(await waitForFrame(page, title, 60000) >= 0, 'the title shows again after a reload');
+    const toTitleAgain = await waitForFrame(page, title, 60000);
+    check(toTitleAgain >= 0, 'the title shows again after a reload');
+    console.log(`title frame ${firstTitleMs} ms after opening the page on the first visit, ` +
+                `${toTitleAgain < 0 ? 'never' : (toTitleAgain - reopened) + ' ms'} on the second`);
+    check(toTitleAgain >= 0 && !log.includes(UNPACKING) && log.some(l => l.startsWith(`Data folder ${DATA}/;`)),
+          'a second visit finds its data as an installed copy does and does not unpack the creatures again');
     await tap(page, OPTIONS);
     const optionsAfter = await shot(page, 'web_options_reloaded.png');
-    const career = await page.evaluate(() => {
+    const career = await page.evaluate((player, data) => {
       const read = p => { try { return Array.from(FS.readFile(p)); } catch (e) { return null; } };
-      return { kept: read('/home/web_user/.local/share/vorlaine/career.dat'), used: read('/vorlaine/career.dat') };
-    });
+      return { kept: read(player + '/career.dat'), besideData: read(data + '/career.dat') };
+    }, PLAYER, DATA);
     const again = await pixelDiff(page, optionsAfter, optionsBefore);
-    check(career.kept && career.kept.length === 64 && career.kept[60] === 2 && !log.includes('No career file exists yet.') &&
-          again.differing / again.total < MAX_DIFF_FRACTION,
-          `the career saved before the reload is still there (difficulty HARD; options screen ${again.differing} pixels apart)`);
+    check(stored.career && career.kept && career.kept.length === 64 && career.kept[60] === 2 && !career.besideData &&
+          !log.includes('No career file exists yet.') && again.differing / again.total < MAX_DIFF_FRACTION,
+          `the career saved before the reload is still there, from the player's folder in IndexedDB ` +
+          `(difficulty HARD; options screen ${again.differing} pixels apart)`);
 
     // A larger window: whole factors, with the key hint below the game.
     await page.setViewport({ width: 800, height: 1000, deviceScaleFactor: 1, hasTouch: true, isMobile: false });

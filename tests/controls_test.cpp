@@ -1,0 +1,149 @@
+// The controls file: SDL key and controller names for the handheld's buttons, bad lines, several keys for one
+// button, and the defaults written for the player to edit.
+#include <gtest/gtest.h>
+#include <SDL.h>
+#include "platform/controls.h"
+#include "platform/keys.h"
+#include "support/log_capture.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+class ControlsTest : public ::testing::Test {
+protected:
+    void SetUp() override { folder.make_home(); }
+
+    // Loads text as the controls file over the defaults.
+    Controls load(const std::string& text)
+    {
+        EXPECT_TRUE(write_text(sys_controls_path(), text));
+        Controls c = Controls::defaults();
+        EXPECT_TRUE(c.load(sys_controls_path()));
+        return c;
+    }
+
+    std::string skipped(int line, const std::string& reason) const
+    {
+        return "Controls file " + sys_controls_path() + " line " + std::to_string(line) + " skipped: " + reason + ".";
+    }
+
+    TempFolder folder;
+    LogCapture log{folder.file("log.txt")};
+};
+
+TEST_F(ControlsTest, MissingFileKeepsTheDefaultKeyMap)
+{
+    EXPECT_EQ(sys_controls_path(), folder.config_file("controls.conf"));
+    Controls c = Controls::defaults();
+    EXPECT_FALSE(c.load(sys_controls_path()));
+    const struct {
+        SDL_Keycode key;
+        uint32_t code;
+    } keys[] = {{SDLK_UP, KEY_UP}, {SDLK_DOWN, KEY_DOWN}, {SDLK_LEFT, KEY_LEFT},     {SDLK_RIGHT, KEY_RIGHT},
+                {SDLK_z, KEY_A},   {SDLK_x, KEY_B},       {SDLK_c, KEY_C},           {SDLK_RETURN, KEY_START},
+                {SDLK_SPACE, KEY_EXTRA1}, {SDLK_LSHIFT, KEY_EXTRA2}};
+    for (const auto& k : keys) EXPECT_EQ(c.key_code(k.key), k.code) << SDL_GetKeyName(k.key);
+    EXPECT_EQ(c.key_code(SDLK_q), 0u);
+    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_A), KEY_B);  // south strikes
+    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_B), KEY_A);  // east casts
+    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_X), KEY_C);
+    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_DPAD_LEFT), KEY_LEFT);
+    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER), KEY_EXTRA2);
+    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_Y), 0u);
+}
+
+TEST_F(ControlsTest, SeveralKeysServeOneButtonAndAKeyMovesFromItsDefault)
+{
+    Controls c = load("[keyboard]\n"
+                      "left = Q, Keypad 4 ,a\n"  // names as SDL has them, any case, blanks around
+                      "b = X, K, Comma\n"
+                      "start = Z\n"               // Z was A's: now it starts
+                      "c =\n"                     // C serves nothing
+                      "[controller]\n"
+                      "b = y, A\n");
+    EXPECT_EQ(c.key_code(SDLK_q), KEY_LEFT);
+    EXPECT_EQ(c.key_code(SDLK_KP_4), KEY_LEFT);
+    EXPECT_EQ(c.key_code(SDLK_a), KEY_LEFT);
+    EXPECT_EQ(c.key_code(SDLK_LEFT), 0u);  // the left arrow was left's default: replaced
+    EXPECT_EQ(c.key_code(SDLK_x), KEY_B);
+    EXPECT_EQ(c.key_code(SDLK_k), KEY_B);
+    EXPECT_EQ(c.key_code(SDLK_COMMA), KEY_B);
+    EXPECT_EQ(c.key_code(SDLK_z), KEY_START);
+    EXPECT_EQ(c.key_code(SDLK_RETURN), 0u);
+    EXPECT_EQ(c.key_code(SDLK_c), 0u);
+    EXPECT_EQ(c.key_code(SDLK_UP), KEY_UP);  // untouched buttons keep their defaults
+    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_Y), KEY_B);
+    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_A), KEY_B);
+    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_DPAD_LEFT), KEY_LEFT);  // the keyboard's left is not the pad's
+    EXPECT_EQ(log.count_starting("Controls file"), 0) << log.text();
+}
+
+TEST_F(ControlsTest, BadLinesAreLoggedWithTheirNumberAndSkipped)
+{
+    Controls c = load("left = Q\n"                       // 1: no section yet
+                      "[keyboard]\n"                     // 2
+                      "# a remark\n"                     // 3
+                      "up = W\n"                         // 4: good
+                      "jump = Space\n"                   // 5
+                      "down = S, Frobnicate\n"           // 6: one bad name spoils the line
+                      "right\n"                          // 7
+                      "a = F12\n"                        // 8
+                      "up = Up\n"                        // 9: up is set already
+                      "c = W\n"                          // 10: W serves up
+                      "c = V,\n"                         // 11
+                      "[mouse]\n"                        // 12
+                      "[controller]\n"                   // 13
+                      "a = south\n"                      // 14
+                      "a = b\n"                          // 15: good
+                      + std::string(5000, 'x') + "\n"    // 16: absurd
+                      "extra1 = rightstick\n");          // 17: good
+    EXPECT_TRUE(log.contains(skipped(1, "no [keyboard] or [controller] line above it")));
+    EXPECT_TRUE(log.contains(skipped(5, "unknown button 'jump' (up, down, left, right, a, b, c, start, extra1, extra2)")));
+    EXPECT_TRUE(log.contains(skipped(6, "unknown key 'Frobnicate'")));
+    EXPECT_TRUE(log.contains(skipped(7, "expected BUTTON = NAME, NAME, ...")));
+    EXPECT_TRUE(log.contains(skipped(8, "F12 takes screenshots and serves no button")));
+    EXPECT_TRUE(log.contains(skipped(9, "up is set on line 4 already")));
+    EXPECT_TRUE(log.contains(skipped(10, "W serves up on line 4 already")));
+    EXPECT_TRUE(log.contains(skipped(11, "an empty name in the list")));
+    EXPECT_TRUE(log.contains(skipped(12, "unknown section [mouse] (there are [keyboard] and [controller])")));
+    EXPECT_TRUE(log.contains(skipped(14, "unknown controller button 'south'")));
+    EXPECT_TRUE(log.contains(skipped(16, "longer than 4096 characters")));
+    EXPECT_EQ(log.count_starting("Controls file"), 11) << log.text();
+    // The rest applies; what the skipped lines named stays as it was.
+    EXPECT_EQ(c.key_code(SDLK_w), KEY_UP);
+    EXPECT_EQ(c.key_code(SDLK_UP), 0u);
+    EXPECT_EQ(c.key_code(SDLK_DOWN), KEY_DOWN);
+    EXPECT_EQ(c.key_code(SDLK_s), 0u);
+    EXPECT_EQ(c.key_code(SDLK_q), 0u);
+    EXPECT_EQ(c.key_code(SDLK_z), KEY_A);
+    EXPECT_EQ(c.key_code(SDLK_F12), 0u);
+    EXPECT_EQ(c.key_code(SDLK_c), KEY_C);
+    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_B), KEY_A);
+    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_RIGHTSTICK), KEY_EXTRA1);
+    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_LEFTSHOULDER), 0u);
+}
+
+TEST_F(ControlsTest, WrittenDefaultsReadBackAsTheDefaultsAndAnEarlierFileIsKept)
+{
+    std::string path, kept;
+    ASSERT_TRUE(write_text(sys_controls_path(), "[keyboard]\nleft = Q\n"));
+    ASSERT_TRUE(sys_controls_write_defaults(&path, &kept));
+    EXPECT_EQ(path, sys_controls_path());
+    EXPECT_EQ(kept, path + ".old");
+    EXPECT_EQ(read_text(kept), "[keyboard]\nleft = Q\n");
+    const std::string text = read_text(path);
+    EXPECT_NE(text.find("\n[keyboard]\n"), std::string::npos);
+    EXPECT_NE(text.find("\nextra2 = Left Shift\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nb = a\n"), std::string::npos) << text;  // the controller's south button
+    Controls c = Controls::defaults();
+    ASSERT_TRUE(c.load(path));
+    EXPECT_EQ(log.count_starting("Controls file"), 0) << log.text();
+    EXPECT_EQ(c.file_text(), text);
+    // Keys named like the file's own separators are written by their aliases and read back.
+    Controls odd = load("[keyboard]\nextra1 = Comma, Equals, Hash\n");
+    EXPECT_NE(odd.file_text().find("\nextra1 = Comma, Equals, Hash\n"), std::string::npos) << odd.file_text();
+    EXPECT_EQ(odd.key_code(SDLK_EQUALS), KEY_EXTRA1);
+    EXPECT_EQ(odd.key_code(SDLK_HASH), KEY_EXTRA1);
+}
+
+}  // namespace

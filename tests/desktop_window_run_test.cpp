@@ -1,0 +1,143 @@
+// The real binary in a window under X, typed into with xdotool: a key remapped in the controls file drives the
+// hero, F12 saves a screenshot in the pictures folder, and the window's scale and fullscreen come back.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <cctype>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include "support/game_process.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+class DesktopWindowRun : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display (the test command runs one under Xvfb)";
+        if (!path_exists(std::string(VORLAINE_GAME_DIR) + "/logic/levels/level2.txt"))
+            GTEST_SKIP() << "no generated content in " << VORLAINE_GAME_DIR;
+        ASSERT_TRUE(copy_game_folder(data));
+        dir.make_home();
+    }
+
+    RunResult run(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), {"--data", data});
+        return run_game(args);
+    }
+
+    // The lines of a file that start with prefix.
+    static std::vector<std::string> lines_starting(const std::string& text, const std::string& prefix)
+    {
+        std::istringstream in(text);
+        std::vector<std::string> out;
+        for (std::string line; std::getline(in, line);)
+            if (line.rfind(prefix, 0) == 0) out.push_back(line);
+        return out;
+    }
+
+    TempFolder dir;
+    const std::string data = dir.file("game/");
+};
+
+TEST_F(DesktopWindowRun, ARemappedKeyDrivesTheHeroAndF12SavesAScreenshot)
+{
+    if (std::system("command -v xdotool >/dev/null") != 0) GTEST_SKIP() << "xdotool is not installed";
+    // Unpack the creatures first, so the recording below replays on the same data.
+    ASSERT_EQ(run({"--headless", "--fixed-step", "20", "--level", "2", "--frames", "3"}).exitCode, 0);
+    ASSERT_TRUE(write_text(dir.config_file("controls.conf"), "[keyboard]\nleft = Q\n"));
+    ASSERT_TRUE(write_text(dir.file("home/.config/user-dirs.dirs"), "# written by xdg-user-dirs\n"
+                                                                     "XDG_PICTURES_DIR=\"$HOME/Shots\"\n"));
+    const std::string log = dir.file("window.log"), rec = dir.file("window.rec");
+    const int pid = spawn_game({"--data", data, "--level", "2", "--scale", "1", "--record", rec, "--log", log},
+                               dir.file("window.out"), 300);
+    ASSERT_GT(pid, 0);
+    ASSERT_TRUE(wait_for_line(log, "Window 240 x 320 (scale 1).")) << read_text(dir.file("window.out"));
+    // Q held for a second, then the left arrow (no longer left's), then F12; all typed as a player types.
+    const std::string keys = "xdotool search --sync --pid " + std::to_string(pid) +
+                             " --name '^Vorlaine$' windowfocus --sync sleep 0.5 keydown q sleep 1 keyup q sleep 0.3 "
+                             "keydown Left sleep 0.5 keyup Left sleep 0.3 key F12";
+    EXPECT_EQ(std::system(keys.c_str()), 0);
+    EXPECT_TRUE(wait_for_line(log, "Screenshot saved to "));
+    ::kill(pid, SIGTERM);  // a close request, as from the window manager
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+
+    const std::string text = read_text(log);
+    EXPECT_EQ(lines_starting(text, "Controls read from ").size(), 1u) << text;
+    // The screenshot: the 240 x 320 frame as a PNG, named by date and time, where user-dirs.dirs says.
+    const auto saved = lines_starting(text, "Screenshot saved to ");
+    ASSERT_EQ(saved.size(), 1u) << text;
+    const std::string shot = saved[0].substr(20, saved[0].size() - 21);
+    EXPECT_EQ(shot.rfind(dir.file("home/Shots/vorlaine/vorlaine-"), 0), 0u) << shot;
+    const auto png = read_bytes(shot);
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(std::string(png.begin() + 1, png.begin() + 4), "PNG");
+    EXPECT_EQ((png[18] << 8) | png[19], 240);
+    EXPECT_EQ((png[22] << 8) | png[23], 320);
+
+    // Q reached the game as the left button, the arrow as nothing at all.
+    const std::string recorded = read_text(rec);
+    const auto key_lines = [&](const std::string& what) {
+        int n = 0;
+        for (const std::string& line : lines_starting(recorded, ""))
+            if (line.find(" key ") != std::string::npos && (what.empty() || line.find(what) != std::string::npos)) n++;
+        return n;
+    };
+    EXPECT_GE(key_lines("key down left"), 1) << recorded;
+    EXPECT_EQ(key_lines("key up left"), 1) << recorded;
+    EXPECT_EQ(key_lines(""), key_lines("key down left") + 1) << recorded;
+
+    // Replayed with and without those key lines, the run ends in other places: the key moved the hero.
+    std::string without;
+    for (const std::string& line : lines_starting(recorded, ""))
+        if (line.find(" key ") == std::string::npos) without += line + "\n";
+    ASSERT_TRUE(write_text(dir.file("without.rec"), without));
+    int last = 0;
+    for (const std::string& line : lines_starting(recorded, ""))
+        if (line.find(" clock ") != std::string::npos) last = std::atoi(line.c_str());
+    ASSERT_GT(last, 60);
+    const std::string at = std::to_string(last) + ":";
+    ASSERT_EQ(run({"--headless", "--replay", rec, "--screenshot", at + dir.file("with.png")}).exitCode, 0);
+    ASSERT_EQ(run({"--headless", "--replay", dir.file("without.rec"), "--screenshot", at + dir.file("still.png")}).exitCode, 0);
+    const auto with = read_bytes(dir.file("with.png")), still = read_bytes(dir.file("still.png"));
+    ASSERT_GT(with.size(), 1000u);
+    ASSERT_GT(still.size(), 1000u);
+    EXPECT_NE(with, still);
+}
+
+TEST_F(DesktopWindowRun, ScaleAndFullscreenComeBackUnlessTheCommandLineSaysOtherwise)
+{
+    const std::string log = dir.file("run.log");
+    const auto window_line = [&](std::vector<std::string> args) {
+        args.insert(args.end(), {"--frames", "20", "--log", log});
+        RunResult r = run(args);
+        EXPECT_EQ(r.exitCode, 0) << r.output;
+        for (const std::string& line : lines_starting(read_text(log), "Window "))
+            if (std::isdigit(static_cast<unsigned char>(line[7]))) return line;
+        return std::string();
+    };
+    EXPECT_EQ(window_line({"--scale", "1", "--fullscreen", "no"}), "Window 240 x 320 (scale 1).");
+    EXPECT_EQ(read_text(dir.config_file("window.conf")),
+              "# Vorlaine's window as the last run left it; --scale and --fullscreen start it otherwise.\n"
+              "scale=1\nfullscreen=no\n");
+    EXPECT_EQ(window_line({}), "Window 240 x 320 (scale 1).");
+    EXPECT_EQ(window_line({"--fullscreen", "yes"}), "Window 240 x 320 (scale 1), fullscreen.");
+    EXPECT_EQ(window_line({}), "Window 240 x 320 (scale 1), fullscreen.");
+    EXPECT_EQ(window_line({"--scale", "2", "--fullscreen", "no"}), "Window 480 x 640 (scale 2).");
+    EXPECT_EQ(window_line({}), "Window 480 x 640 (scale 2).");
+    // A file the player spoilt: its bad lines are logged and the rest holds.
+    ASSERT_TRUE(write_text(dir.config_file("window.conf"), "scale=9\nfullscreen=yes\n"));
+    const std::string spoilt = window_line({});
+    EXPECT_NE(spoilt.find(", fullscreen."), std::string::npos) << spoilt;
+    EXPECT_NE(read_text(log).find("Window settings " + dir.config_file("window.conf") +
+                                  " line 1 skipped: the scale is a whole number from 1 to 8."),
+              std::string::npos)
+        << read_text(log);
+}
+
+}  // namespace

@@ -1,0 +1,143 @@
+// Recorded runs through the real binary: a real-clock run driven by scripted input replays headless with the
+// same frames and log lines; a replayed win keeps the player's career out of it; newer recordings are refused.
+#include <gtest/gtest.h>
+#include <set>
+#include <sstream>
+#include <string>
+#include "support/temp_folder.h"
+
+namespace {
+
+class RecordingRun : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!path_exists(std::string(VORLAINE_GAME_DIR) + "/logic/levels/level2.txt"))
+            GTEST_SKIP() << "no generated content in " << VORLAINE_GAME_DIR;
+        ASSERT_TRUE(copy_game_folder(data));
+        dir.make_home();
+        // The first start unpacks the creatures; a replay repeats a run on the data it had.
+        ASSERT_EQ(run({"--fixed-step", "20", "--level", "2", "--frames", "3"}).exitCode, 0);
+    }
+
+    RunResult run(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), {"--data", data, "--headless"});
+        return run_game(args);
+    }
+
+    // The game's log lines: less the one that says the run is recorded or replayed, and the built-in
+    // player's notes (a replay plays what it did without it).
+    std::string game_lines(const std::string& path)
+    {
+        std::istringstream in(read_text(path));
+        std::string out;
+        for (std::string line; std::getline(in, line);)
+            if (line.rfind("Recording the run to ", 0) != 0 && line.rfind("Replay: ", 0) != 0 &&
+                line.rfind("Autoplay: ", 0) != 0)
+                out += line + "\n";
+        return out;
+    }
+
+    TempFolder dir;
+    const std::string data = dir.file("game/");
+};
+
+TEST_F(RecordingRun, RealClockRunReplaysHeadlessWithTheSameFramesAndLogLines)
+{
+    ASSERT_TRUE(write_text(dir.file("input.txt"), "20 key down left\n90 key up left\n100 key down up\n130 key up up\n"
+                                                  "140 key down b\n141 key up b\n150 key down right\n"
+                                                  "200 tap 120 200\n230 key up right\n260 key down a\n262 key up a\n"
+                                                  "300 press 200 250\n320 drag 40 260\n360 release 40 260\n"));
+    const std::string rec = dir.file("run.rec");
+    RunResult live = run({"--level", "2", "--input", dir.file("input.txt"), "--record", rec, "--frames", "450",
+                          "--screenshot", "200:" + dir.file("live-200.png"), "--screenshot",
+                          "450:" + dir.file("live-450.png"), "--log", dir.file("live.log")});
+    ASSERT_EQ(live.exitCode, 0) << live.output;
+    // The clock was the real one, read once each frame: headless frames run at the 2 ms cap, so most lengths are
+    // alike, but never all of them as under a fixed step.
+    std::istringstream in(read_text(rec));
+    std::set<unsigned long long> lengths;
+    unsigned long long last = 0;
+    int clocks = 0, keys = 0;
+    for (std::string line; std::getline(in, line);) {
+        unsigned long long frame, tick, counter;
+        char word[16];
+        if (std::sscanf(line.c_str(), "%llu %15s %llu %llu", &frame, word, &tick, &counter) == 4 &&
+            std::string(word) == "clock") {
+            if (clocks++) lengths.insert(counter - last);
+            last = counter;
+        }
+        if (line.find(" key ") != std::string::npos) keys++;
+    }
+    EXPECT_EQ(clocks, 450);
+    EXPECT_EQ(keys, 10);
+    EXPECT_GT(lengths.size(), 1u);
+
+    // The player's career changes after the recording; the replay plays with the one the run found.
+    const std::vector<uint8_t> later = {60, 0, 0, 0, 1, 2, 3};
+    ASSERT_TRUE(write_bytes(dir.player_file("career.dat"), later));
+    RunResult replay = run({"--replay", rec, "--screenshot", "200:" + dir.file("replay-200.png"), "--screenshot",
+                            "450:" + dir.file("replay-450.png"), "--log", dir.file("replay.log")});
+    ASSERT_EQ(replay.exitCode, 0) << replay.output;
+    const auto live_end = read_bytes(dir.file("live-450.png"));
+    ASSERT_GT(live_end.size(), 1000u);
+    EXPECT_EQ(read_bytes(dir.file("live-200.png")), read_bytes(dir.file("replay-200.png")));
+    EXPECT_EQ(live_end, read_bytes(dir.file("replay-450.png")));
+    EXPECT_EQ(game_lines(dir.file("live.log")), game_lines(dir.file("replay.log")));
+    EXPECT_NE(read_text(dir.file("replay.log")).find("Replay: 450 frames."), std::string::npos);
+    EXPECT_EQ(read_bytes(dir.player_file("career.dat")), later);
+}
+
+TEST_F(RecordingRun, AReplayedWinSavesItsCareerApartFromThePlayers)
+{
+    const std::string rec = dir.file("win.rec");
+    RunResult live = run({"--fixed-step", "40", "--seed", "1", "--level", "1", "--autoplay", "--frames", "6000",
+                          "--record", rec, "--log", dir.file("live.log")});
+    ASSERT_EQ(live.exitCode, 0) << live.output;
+    ASSERT_NE(read_text(dir.file("live.log")).find("START LEVEL 2.."), std::string::npos) << "the level was not won";
+    ASSERT_TRUE(path_exists(dir.player_file("career.dat")));
+    std::remove(dir.player_file("career.dat").c_str());
+
+    RunResult replay = run({"--replay", rec, "--log", dir.file("replay.log")});
+    ASSERT_EQ(replay.exitCode, 0) << replay.output;
+    EXPECT_EQ(game_lines(dir.file("live.log")), game_lines(dir.file("replay.log")));
+    EXPECT_FALSE(path_exists(dir.player_file("career.dat")));
+}
+
+TEST_F(RecordingRun, AMessageBoxIsAnsweredAsItWasInTheRecordedRun)
+{
+    // Title, options, HARD: the difficulty box, answered yes, clears the career.
+    ASSERT_TRUE(write_text(dir.file("input.txt"), "20 tap 191 223\n40 tap 185 228\n"));
+    const std::string rec = dir.file("box.rec");
+    RunResult live = run({"--fixed-step", "40", "--seed", "2", "--input", dir.file("input.txt"), "--frames", "60",
+                          "--answer", "yes", "--record", rec, "--log", dir.file("live.log")});
+    ASSERT_EQ(live.exitCode, 0) << live.output;
+    EXPECT_NE(read_text(rec).find(" answer yes\n"), std::string::npos) << read_text(rec);
+    const auto career = read_bytes(dir.player_file("career.dat"));
+    ASSERT_EQ(career.size(), 64u);
+    std::remove(dir.player_file("career.dat").c_str());
+    // Without --answer a headless box says no; the replay answers yes, as the player did.
+    RunResult replay = run({"--replay", rec, "--log", dir.file("replay.log")});
+    ASSERT_EQ(replay.exitCode, 0) << replay.output;
+    EXPECT_EQ(game_lines(dir.file("live.log")), game_lines(dir.file("replay.log")));
+    EXPECT_NE(read_text(dir.file("replay.log")).find("-> Yes"), std::string::npos);
+}
+
+TEST_F(RecordingRun, NewerAndDamagedRecordingsAreRefusedWithExitCodeTwo)
+{
+    ASSERT_TRUE(write_text(dir.file("newer.rec"), "vorlaine recording 9\nseed 1\n1 clock 1 1\n"));
+    RunResult newer = run({"--replay", dir.file("newer.rec")});
+    EXPECT_EQ(newer.exitCode, 2);
+    EXPECT_NE(newer.output.find("vorlaine: cannot replay " + dir.file("newer.rec") +
+                                ": it was made by a newer version of the game (recording format 9; this game reads "
+                                "format 1)"),
+              std::string::npos)
+        << newer.output;
+    ASSERT_TRUE(write_text(dir.file("bad.rec"), "vorlaine recording 1\nseed 1\n1 clock 1 1\n1 key sideways\n"));
+    RunResult bad = run({"--replay", dir.file("bad.rec")});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_NE(bad.output.find("bad.rec line 4: expected: key down|up BUTTON"), std::string::npos) << bad.output;
+}
+
+}  // namespace
