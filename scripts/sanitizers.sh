@@ -82,12 +82,14 @@ asan_pass() {
     t=$SECONDS
     local reports="$repo/build-asan/sanitizer-reports"
     xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build-asan --output-on-failure -j "$jobs" \
-        -E '^Window\.' || { no_reports "$reports" "AddressSanitizer/UBSan"; return 1; }
-    # The windowed tests draw through Xvfb's software OpenGL driver (swrast_dri.so), which leaves a few
-    # allocations behind and is unloaded before the leak check, so nothing can name it: they run with every
-    # check but that one.
+        -LE '^display$' -E '^SoundUnderrunTest\.' || { no_reports "$reports" "AddressSanitizer/UBSan"; return 1; }
+    # The underrun test measures whether mixing keeps pace in real time; under the sanitizers it would measure
+    # them, so it runs in the normal build only.
+    # The tests that open windows (label "display") draw through Xvfb's software OpenGL driver, which leaves a
+    # few allocations behind and is unloaded before the leak check, so no suppression can name it: they run
+    # with every check but that one. The whole games below check for leaks headless.
     ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0" xvfb-run -a -s "-screen 0 1280x1024x24" \
-        ctest --test-dir build-asan --output-on-failure -R '^Window\.' ||
+        ctest --test-dir build-asan --output-on-failure -L '^display$' ||
         { no_reports "$reports" "AddressSanitizer/UBSan"; return 1; }
     echo "asan: tests $(elapsed $t)"
     t=$SECONDS
