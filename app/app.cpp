@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 #include "app/app_state.h"
+#include "app/frame_sums.h"
 #include "app/input.h"
 #include "app/input_script.h"
 #include "app/main_window.h"
@@ -39,6 +40,7 @@
 
 static LaunchOptions g_options;
 static InputScript g_script;
+static FrameSums g_frameSums;
 
 const LaunchOptions& launch_options() { return g_options; }
 
@@ -191,6 +193,7 @@ static bool main_loop_step()
     if (g_options.watch) level_watch_frame();
     run_frame();
     take_screenshots(frame);
+    g_frameSums.after_frame(frame);
     if (g_options.frames > 0 && frame >= g_options.frames) return false;
     if (instance_poll_raise()) {
         log_msg("Brought to the front by another start.");
@@ -208,6 +211,7 @@ static bool main_loop_step()
 
 static void end_run()
 {
+    g_frameSums.close();
     recorded_run_end();
     shutdown();
     sound_shutdown();
@@ -264,6 +268,12 @@ int vorlaine_main(int argc, char** argv)
     AppState.volume = int32_t(get_volume());
     if (!g_options.inputFile.empty() && !g_script.load(g_options.inputFile)) {
         std::fprintf(stderr, "vorlaine: cannot read input script %s\n", g_options.inputFile.c_str());
+        sound_shutdown();
+        platform_shutdown();
+        return 2;
+    }
+    if (g_options.frameSumsEvery > 0 && !g_frameSums.open(g_options.frameSumsFile, g_options.frameSumsEvery)) {
+        std::fprintf(stderr, "vorlaine: cannot write frame checksums to %s\n", g_options.frameSumsFile.c_str());
         sound_shutdown();
         platform_shutdown();
         return 2;

@@ -17,6 +17,7 @@ const char* command_line_help()
            "  --frames N             quit after N frames\n"
            "  --input FILE           play the scripted events in FILE (see README)\n"
            "  --screenshot F:FILE    write frame F as a PNG to FILE (repeatable)\n"
+           "  --frame-sums N:FILE    write a checksum of every Nth frame's picture to FILE\n"
            "  --log FILE             write the debug log to FILE instead of standard error\n"
            "  --scale N              window scale factor 1 to 8 (default: as the last run left it, else the\n"
            "                         largest up to 3 that fits)\n"
@@ -49,6 +50,17 @@ static bool parse_long(const char* text, long long lo, long long hi, long long* 
     long long v = std::strtoll(text, &end, 10);
     if (errno != 0 || *end != '\0' || v < lo || v > hi) return false;
     *out = v;
+    return true;
+}
+
+// "N:FILE" with N a frame number (or count) from 1 and a non-empty file name.
+static bool parse_number_and_path(const char* text, long long* number, std::string* path)
+{
+    const char* colon = std::strchr(text, ':');
+    if (!colon || colon[1] == '\0') return false;
+    std::string digits(text, size_t(colon - text));
+    if (!parse_long(digits.c_str(), 1, 1000000000L, number)) return false;
+    *path = colon + 1;
     return true;
 }
 
@@ -114,11 +126,13 @@ bool parse_command_line(int argc, char** argv, LaunchOptions* out, std::string* 
             o.inputFile = v;
         } else if (!std::strcmp(a, "--screenshot")) {
             if (!(v = value_of(i, a))) return false;
-            const char* colon = std::strchr(v, ':');
-            if (!colon || colon[1] == '\0') return bad_value(a, v);
-            std::string frame(v, size_t(colon - v));
-            if (!parse_long(frame.c_str(), 1, 1000000000L, &n)) return bad_value(a, v);
-            o.screenshots.push_back({long(n), colon + 1});
+            std::string path;
+            if (!parse_number_and_path(v, &n, &path)) return bad_value(a, v);
+            o.screenshots.push_back({long(n), path});
+        } else if (!std::strcmp(a, "--frame-sums")) {
+            if (!(v = value_of(i, a))) return false;
+            if (!parse_number_and_path(v, &n, &o.frameSumsFile)) return bad_value(a, v);
+            o.frameSumsEvery = long(n);
         } else if (!std::strcmp(a, "--log")) {
             if (!(v = value_of(i, a))) return false;
             o.logFile = v;

@@ -18,6 +18,8 @@ struct LaunchOptions {
     long frames = 0;           // 0: run until quit
     std::string inputFile;
     std::vector<ScreenshotRequest> screenshots;
+    long frameSumsEvery = 0;   // 0: no frame checksums
+    std::string frameSumsFile;
     int level = 0;             // 0: start at the title
     bool autoplay = false;
     bool watch = false;        // restart the running level when its script changes

@@ -20,3 +20,5 @@ void video_resume();
 void video_raise();
 // Writes the last presented frame as a PNG; false on failure.
 bool video_save_screenshot(const char* path);
+// A 64-bit FNV-1a checksum of the last presented frame's 240 x 320 RGB565 pixels, row after row.
+uint64_t video_frame_checksum();

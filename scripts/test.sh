@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Vorlaine with its tests (installing what is missing) and runs every test, replays the kept fuzz
 # corpora through their targets (a clang build in build-fuzz), then runs the web build's browser test
-# (VORLAINE_WEB_TEST=0 leaves that out).
+# (VORLAINE_WEB_TEST=0 leaves that out), and the sanitizer passes (VORLAINE_SANITIZERS=0 leaves those out).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
@@ -17,4 +17,12 @@ if [ "${VORLAINE_WEB_TEST:-1}" = "0" ]; then
 else
     echo "web test: building the page and driving headless Chromium (VORLAINE_WEB_TEST=0 skips this)"
     scripts/web_test.sh
+fi
+
+# Sanitizer passes: AddressSanitizer + UBSan over every test and two whole games, ThreadSanitizer over the
+# sound tests (scripts/sanitizers.sh; VORLAINE_SANITIZERS=0 leaves them out).
+if [ "${VORLAINE_SANITIZERS:-1}" = "0" ]; then
+    echo "sanitizer passes: skipped (VORLAINE_SANITIZERS=0)"
+else
+    scripts/sanitizers.sh
 fi
