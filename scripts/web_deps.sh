@@ -9,7 +9,9 @@ pins="$here/web/pins.txt"
 export NODE_PATH=/usr/share/nodejs   # emcc's JS optimiser finds acorn and terser there
 
 # The key covers what decides the result: the pins, the recipe below (its flags) and the compiler.
-key="$( { cat "$pins"; sed -n '/^# --- recipe/,$p' "$0"; emcc --version 2>/dev/null | head -1; } | sha256sum | cut -c1-16)"
+# (sed, not head: head would leave emcc writing into a closed pipe, and under pipefail the script would end here
+# without a word whenever emcc lost that race.)
+key="$( { cat "$pins"; sed -n '/^# --- recipe/,$p' "$0"; emcc --version 2>/dev/null | sed -n 1p; } | sha256sum | cut -c1-16)"
 root="${VORLAINE_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vorlaine-web}"
 cache="$root/$key"
 prefix="$cache/prefix"
@@ -45,7 +47,7 @@ while read -r name version; do
     case "$name" in ''|\#*) continue ;; esac
     (cd "$cache/src" && apt-get "${apt_opts[@]}" source -qq "$name=$version" >/dev/null)
     upstream="${version#*:}"; upstream="${upstream%-*}"; upstream="${upstream%+dfsg*}"; upstream="${upstream%.dfsg*}"
-    found=$(find "$cache/src" -maxdepth 1 -mindepth 1 -type d -name "*$upstream*" | head -1)
+    found=$(find "$cache/src" -maxdepth 1 -mindepth 1 -type d -name "*$upstream*" -print -quit)
     [ -n "$found" ] || { echo "web deps: no source folder for $name $version" >&2; exit 1; }
     dir[$name]="$found"
 done < "$pins"
