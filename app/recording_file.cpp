@@ -83,8 +83,10 @@ bool parse_recording_line(const std::string& line, int number, Recording* rec, s
             return true;
         }
         if (w[0] == "career" && w.size() == 2) {
+            // A later career line replaces an earlier one whole, so "none" leaves no bytes behind.
             if (w[1] == "none") {
                 rec->hasCareer = false;
+                rec->career.clear();
                 return true;
             }
             if (parse_hex(w[1], &rec->career)) {

@@ -77,6 +77,22 @@ TEST_F(RecordingTest, WhatIsWrittenReadsBackFrameForFrame)
     EXPECT_EQ(rec.level, 0);
 }
 
+TEST_F(RecordingTest, ALaterCareerLineReplacesTheEarlierOneWhole)
+{
+    // Found by fuzzing: career bytes followed by "career none" kept the bytes, so the run wrote back otherwise.
+    ASSERT_TRUE(write_text(path, "vorlaine recording 1\nseed 42\nlevel 2\ncareer 3c000000aa\ncareer none\n"
+                                 "1 clock 10 0\n"));
+    Recording rec;
+    std::string error;
+    ASSERT_TRUE(read_recording(path, &rec, &error)) << error;
+    EXPECT_FALSE(rec.hasCareer);
+    EXPECT_TRUE(rec.career.empty());
+    ASSERT_TRUE(write_text(path, "vorlaine recording 1\nseed 42\ncareer 3c000000aa\ncareer 01\n1 clock 10 0\n"));
+    ASSERT_TRUE(read_recording(path, &rec, &error)) << error;
+    EXPECT_TRUE(rec.hasCareer);
+    EXPECT_EQ(rec.career, std::vector<uint8_t>{1});
+}
+
 TEST_F(RecordingTest, NewerOrDamagedRecordingsAreRefusedWithTheReason)
 {
     const std::string head = "vorlaine recording 1\nseed 5\ncareer none\n";
