@@ -22,8 +22,13 @@ bool g_reports_from_main_loop = false;
 class CSdlWaveOut;
 CSdlWaveOut* g_polled_device = nullptr;
 
+// A browser's audio node takes powers of two from 256 frames up; with 512-frame ring buffers there, 256 frames
+// is still below two buffers.
+constexpr uint32_t kMainLoopDeviceFrames = 256;
+
 uint32_t device_frames_for(uint32_t bufferBytes, int channels)
 {
+    if (g_reports_from_main_loop) return kMainLoopDeviceFrames;
     const uint32_t buffer_frames = bufferBytes / uint32_t(channels);
     uint32_t frames = kMaxDeviceFrames;
     while (frames > kMinDeviceFrames && frames > 2 * buffer_frames) frames /= 2;

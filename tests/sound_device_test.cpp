@@ -107,6 +107,8 @@ TEST_F(SoundDeviceTest, MainLoopReportsKeepTheRingTurningWithoutAThread)
     auto bytes = wave_u8(1, samples);
     ASSERT_TRUE(wave.load_memory(bytes.data(), bytes.size()));
     wave.play(false);
+    // A browser's audio node refuses fewer than 256 frames.
+    EXPECT_EQ(sys_audio_stats().deviceFrames, 256u);
     // The device plays the primed ring, but until the main loop takes its turn nothing is refilled,
     // so the channel cannot end.
     wait_ms(600);
