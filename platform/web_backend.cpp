@@ -54,13 +54,13 @@ public:
         while (!body.empty() && (body.back() == '\n' || body.back() == '\r')) body.pop_back();
         // Yes/No is asked with the browser's own modal question; a plain box becomes a dialog in the page
         // that does not hold the game. Either way the log keeps a line of it.
+        const bool yes_no = message_box_asks_yes_no(style);
         int answer = EM_ASM_INT({
             return Module.vorlaineMessageBox ? Module.vorlaineMessageBox(UTF8ToString($0), UTF8ToString($1), $2) : 0;
-        }, body.c_str(), caption, style == MB_YES_NO ? 1 : 0);
-        if (style == MB_YES_NO && answer != ANSWER_YES) answer = ANSWER_NO;
-        if (style != MB_YES_NO) answer = ANSWER_OK;
-        log_msg("Message box \"%s\": %.200s -> %s", caption, body.c_str(),
-                answer == ANSWER_YES ? "Yes" : answer == ANSWER_NO ? "No" : "OK");
+        }, body.c_str(), caption, yes_no ? 1 : 0);
+        if (yes_no && answer != ANSWER_YES) answer = ANSWER_NO;
+        if (!yes_no) answer = ANSWER_OK;
+        log_message_box(body.c_str(), caption, style, answer);
         return answer;
     }
 
