@@ -24,7 +24,7 @@ references() {
         --log "$tmp/native.log"
     HOME="$tmp" XDG_DATA_HOME="$tmp/data2" XDG_CONFIG_HOME="$tmp/config2" \
         build/game/vorlaine --headless --fixed-step 20 --seed 5 --data "$tmp/game" --level 1 --autoplay --frames 600 \
-        --screenshot "600:$ref/replay.png" --log "$tmp/native_replay.log"   # REPLAY_FRAME in browser_test.js
+        --screenshot "600:$ref/replay.png" --log "$ref/native_replay.log"   # REPLAY_FRAME in browser_test.js
 }
 
 # The driver's packages exactly as locked, installed once per lock file into the web cache and linked as
