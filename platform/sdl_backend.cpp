@@ -283,13 +283,22 @@ private:
             break;
         case SDL_WINDOWEVENT:
             switch (e.window.event) {
+            // Only a change of focus is told: the game starts active, and the focus a new window (or a page)
+            // gets at some moment of its first frames would otherwise queue messages ahead of the input of
+            // those frames, so the same run would play differently from one start to the next.
             case SDL_WINDOWEVENT_FOCUS_GAINED:
-                push(queue, MSG_ACTIVATE, 1);
-                push(queue, MSG_SETFOCUS);
+                if (!focused_) {
+                    push(queue, MSG_ACTIVATE, 1);
+                    push(queue, MSG_SETFOCUS);
+                }
+                focused_ = true;
                 break;
             case SDL_WINDOWEVENT_FOCUS_LOST:
-                push(queue, MSG_ACTIVATE, 0);
-                push(queue, MSG_KILLFOCUS);
+                if (focused_) {
+                    push(queue, MSG_ACTIVATE, 0);
+                    push(queue, MSG_KILLFOCUS);
+                }
+                focused_ = false;
                 break;
             case SDL_WINDOWEVENT_MINIMIZED:
                 push(queue, MSG_ACTIVATE, 0x10000u);
@@ -335,6 +344,7 @@ private:
     bool vsync_ = false;
     bool vsync_possible_ = false;
     bool fullscreen_ = false;
+    bool focused_ = true;  // as the game starts: active
     int windowed_scale_ = 1;  // the whole scale of the window when not fullscreen
     bool pen_down_ = false;
     int stick_x_ = 0;

@@ -265,6 +265,8 @@ async function main() {
       fs.writeFileSync(path.join(outDir, 'web_replay.png'), png);
       replayDiff = await pixelDiff(replay, png, fs.readFileSync(path.join(refDir, 'replay.png')));
     }
+    // The page's log of the run, beside the native one (reference/native_replay.log), for when they part.
+    fs.writeFileSync(path.join(outDir, 'web_replay.log'), replayLog.join('\n') + '\n');
     check(phone.backing[0] === 2 * W && phone.backing[1] === 2 * H && phone.css[0] === 360 && phone.css[1] === 480,
           `a phone's screen gets the frame across its width, drawn at a whole 2:1 inside (${JSON.stringify(phone)})`);
     check(replayDiff.differing === 0, `seed 5 at 20 ms a frame plays level 1 as the native build: frame ${REPLAY_FRAME} ` +
