@@ -8,28 +8,8 @@
 #include "util/log.h"
 #include "util/text_lines.h"
 
-static const struct {
-    const char* name;
-    uint32_t code;
-} kButtonNames[] = {
-    {"up", KEY_UP}, {"down", KEY_DOWN}, {"left", KEY_LEFT}, {"right", KEY_RIGHT},
-    {"a", KEY_A}, {"b", KEY_B}, {"c", KEY_C}, {"start", KEY_START},
-    {"extra1", KEY_EXTRA1}, {"extra2", KEY_EXTRA2},
-};
-
 static constexpr long kLastScriptFrame = 1000000000L;
 
-static bool key_code_by_name(const std::string& name, uint32_t* code)
-{
-    std::string lower = name;
-    for (char& c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
-    for (const auto& k : kButtonNames)
-        if (lower == k.name) {
-            *code = k.code;
-            return true;
-        }
-    return false;
-}
 
 bool InputScript::parse_line(const std::string& raw, std::string* reason)
 {
@@ -66,7 +46,7 @@ bool InputScript::parse_line(const std::string& raw, std::string* reason)
             *reason = "expected: key down|up BUTTON";
             return false;
         }
-        if (!key_code_by_name(name, &code)) {
+        if (!button_code_by_name(name.c_str(), &code)) {
             *reason = "unknown button '" + name + "'";
             return false;
         }
@@ -147,11 +127,10 @@ bool format_event(const Message& msg, std::string* out)
     switch (msg.type) {
     case MSG_KEYDOWN:
     case MSG_KEYUP:
-        for (const auto& k : kButtonNames)
-            if (k.code == msg.wParam) {
-                *out = std::string("key ") + (msg.type == MSG_KEYDOWN ? "down " : "up ") + k.name;
-                return true;
-            }
+        if (const char* name = button_name(msg.wParam)) {
+            *out = std::string("key ") + (msg.type == MSG_KEYDOWN ? "down " : "up ") + name;
+            return true;
+        }
         return false;
     case MSG_MOUSEMOVE: *out = (msg.wParam ? "drag " : "move ") + point; return true;
     case MSG_LBUTTONDOWN: *out = "press " + point; return true;

@@ -2,19 +2,12 @@
 #include "check/closest_keyword.h"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
 
 #include "level/script_keywords.h"
+#include "util/strings.h"
 
 namespace {
-
-std::string lower(const std::string& text)
-{
-    std::string out = text;
-    for (char& c : out) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
 
 // Insertions, deletions, substitutions and swaps of neighbours.
 int edit_distance(const std::string& a, const std::string& b)
@@ -38,7 +31,7 @@ std::string closest_keyword(const std::string& word)
 {
     // Words longer than any keyword by far are not typing slips; skip the work.
     if (word.empty() || word.size() > 64) return {};
-    const std::string w = lower(word);
+    const std::string w = lower_case(word);
     std::string best;
     int bestDistance = 0;
     for (int i = 0; i < script_keyword_count(); i++) {

@@ -2,7 +2,6 @@
 #include "check/picture_check.h"
 
 #include <cstdio>
-#include <cctype>
 #include <cstring>
 
 #include "app/app_state.h"
@@ -24,13 +23,6 @@ constexpr int kMostFrames = 999;  // frame numbers past this are no strip the ga
 
 std::string full_path(const std::string& name) { return std::string(AppState.programDir) + name; }
 bool exists(const std::string& name) { return file_exists(full_path(name).c_str()); }
-
-bool same_ignoring_case(const char* a, const char* b)
-{
-    for (; *a && *b; a++, b++)
-        if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b))) return false;
-    return *a == *b;
-}
 
 bool is_tga_name(const std::string& name) { return !name.empty() && name.back() == 'a'; }
 

@@ -19,15 +19,9 @@
 #include "level/level_file.h"
 #include "level/script_keywords.h"
 #include "level/text_parse.h"
+#include "util/strings.h"
 
 namespace {
-
-std::string trim(const std::string& text)
-{
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 bool is_word(const std::string& text)
 {
@@ -138,7 +132,7 @@ void ScriptChecker::warning(int line, const char* fmt, ...)
 // A line whose first field is no keyword: a remark, unless it is shaped like a statement.
 void ScriptChecker::classify_unknown(int line, const char* text, const std::string& first)
 {
-    const std::string word = trim(first);
+    const std::string word = trim_blanks(first);
     const bool hasBar = std::strchr(text, '|') != nullptr;
     if (is_word(word) && find_script_keyword(word.c_str())) {
         error(line, "\"%s\" has blanks around it, so the game does not know it and ignores the line", word.c_str());
@@ -157,16 +151,17 @@ void ScriptChecker::classify_unknown(int line, const char* text, const std::stri
     }
     if (hasBar) return;
     // "kills_required_to_continue 10": the keyword with blanks instead of bars.
-    const std::string lead = trim(std::string(text)).substr(0, trim(std::string(text)).find_first_of(" \t"));
+    const std::string whole = trim_blanks(text);
+    const std::string lead = whole.substr(0, whole.find_first_of(" \t"));
     const ScriptKeyword* k = find_script_keyword(lead.c_str());
-    if (k && k->args[0] && lead != trim(std::string(text)))
+    if (k && k->args[0] && lead != whole)
         warning(line, "looks like a \"%s\" statement, but its fields are not separated by \"|\"; the game ignores it",
                 k->name);
 }
 
 void ScriptChecker::check_number(int line, const ScriptKeyword& k, int arg, char kind, const char* word)
 {
-    const std::string value = trim(word);
+    const std::string value = trim_blanks(word);
     if (value.empty()) {
         error(line, "argument %d of \"%s\" is empty; the game reads 0", arg, k.name);
         return;

@@ -1,53 +1,23 @@
 // The player's controls: keyboard keys and game controller buttons by their SDL names, read from controls.conf.
 #include "platform/controls.h"
 #include <SDL.h>
-#include <cctype>
 #include <cstdio>
 #include "platform/file_paths.h"
 #include "platform/keys.h"
 #include "platform/user_folders.h"
 #include "util/log.h"
+#include "util/strings.h"
 #include "util/text_lines.h"
 
 namespace {
 
 constexpr const char* kFileName = "controls.conf";
 
-// The handheld's buttons in file order, with the names the file and the --input format use.
-const struct {
-    const char* name;
-    uint32_t code;
-} kButtons[10] = {
-    {"up", KEY_UP}, {"down", KEY_DOWN}, {"left", KEY_LEFT}, {"right", KEY_RIGHT}, {"a", KEY_A},
-    {"b", KEY_B}, {"c", KEY_C}, {"start", KEY_START}, {"extra1", KEY_EXTRA1}, {"extra2", KEY_EXTRA2},
-};
-
 // Keys whose SDL names are the file's own separators.
 const struct {
     const char* alias;
     SDL_Keycode key;
 } kAliases[] = {{"Comma", SDLK_COMMA}, {"Equals", SDLK_EQUALS}, {"Hash", SDLK_HASH}};
-
-const char* button_name(uint32_t code)
-{
-    for (const auto& b : kButtons)
-        if (b.code == code) return b.name;
-    return "?";
-}
-
-std::string trim(const std::string& s)
-{
-    size_t b = s.find_first_not_of(" \t\r");
-    if (b == std::string::npos) return {};
-    size_t e = s.find_last_not_of(" \t\r");
-    return s.substr(b, e - b + 1);
-}
-
-std::string lower(std::string s)
-{
-    for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
 
 std::string key_name(int32_t key)
 {
@@ -60,7 +30,7 @@ std::string key_name(int32_t key)
 bool input_by_name(bool pad, const std::string& name, int32_t* input, std::string* reason)
 {
     if (pad) {
-        SDL_GameControllerButton b = SDL_GameControllerGetButtonFromString(lower(name).c_str());
+        SDL_GameControllerButton b = SDL_GameControllerGetButtonFromString(lower_case(name).c_str());
         if (b == SDL_CONTROLLER_BUTTON_INVALID) {
             *reason = "unknown controller button '" + name + "'";
             return false;
@@ -70,7 +40,7 @@ bool input_by_name(bool pad, const std::string& name, int32_t* input, std::strin
     }
     SDL_Keycode key = SDLK_UNKNOWN;
     for (const auto& a : kAliases)
-        if (lower(name) == lower(a.alias)) key = a.key;
+        if (same_ignoring_case(name.c_str(), a.alias)) key = a.key;
     if (key == SDLK_UNKNOWN) key = SDL_GetKeyFromName(name.c_str());
     if (key == SDLK_UNKNOWN) {
         *reason = "unknown key '" + name + "'";
@@ -117,10 +87,10 @@ Controls Controls::defaults()
 
 bool Controls::read_line(const std::string& raw, int number, std::string* reason)
 {
-    const std::string line = trim(raw);
+    const std::string line = trim_blanks(raw);
     if (line.empty() || line[0] == '#') return true;
     if (line[0] == '[') {
-        const std::string name = lower(line);
+        const std::string name = lower_case(line);
         if (name == "[keyboard]") section_ = 0;
         else if (name == "[controller]") section_ = 1;
         else {
@@ -139,10 +109,10 @@ bool Controls::read_line(const std::string& raw, int number, std::string* reason
         return false;
     }
     const bool pad = section_ == 1;
-    const std::string button = lower(trim(line.substr(0, eq)));
+    const std::string button = lower_case(trim_blanks(line.substr(0, eq)));
     int index = -1;
     for (int i = 0; i < 10; i++)
-        if (button == kButtons[i].name) index = i;
+        if (button == kButtonNames[i].name) index = i;
     if (index < 0) {
         *reason = "unknown button '" + button + "' (up, down, left, right, a, b, c, start, extra1, extra2)";
         return false;
@@ -153,11 +123,11 @@ bool Controls::read_line(const std::string& raw, int number, std::string* reason
     }
     // The names, all of them known, before anything changes.
     std::vector<int32_t> inputs;
-    const std::string list = trim(line.substr(eq + 1));
+    const std::string list = trim_blanks(line.substr(eq + 1));
     for (size_t at = 0; !list.empty() && at <= list.size();) {
         size_t comma = list.find(',', at);
         if (comma == std::string::npos) comma = list.size();
-        const std::string name = trim(list.substr(at, comma - at));
+        const std::string name = trim_blanks(list.substr(at, comma - at));
         at = comma + 1;
         int32_t input = 0;
         if (name.empty()) {
@@ -173,7 +143,7 @@ bool Controls::read_line(const std::string& raw, int number, std::string* reason
         inputs.push_back(input);
     }
     // The button's defaults in this section go, and so does any default that one of the new inputs had.
-    const uint32_t code = kButtons[index].code;
+    const uint32_t code = kButtonNames[index].code;
     std::vector<ControlBinding> kept;
     for (const ControlBinding& b : bindings_) {
         bool drop = b.pad == pad && b.code == code;
@@ -231,7 +201,7 @@ std::string Controls::file_text() const
         "# fullscreen and F12 saves a screenshot: they serve no button. The left stick always steers.\n";
     for (int pad = 0; pad < 2; pad++) {
         text += pad ? "\n[controller]\n" : "\n[keyboard]\n";
-        for (const auto& button : kButtons) {
+        for (const auto& button : kButtonNames) {
             std::string names;
             for (const ControlBinding& b : bindings_) {
                 if (b.pad != (pad == 1) || b.code != button.code) continue;

@@ -133,6 +133,8 @@ bool copy_file(const std::string& from, const std::string& to)
 bool write_text_file(const std::string& path, const std::string& text)
 {
     const std::string temp = path + ".new";
+    // A leftover from an interrupted write, or a link under that name, is not ours to write through.
+    std::remove(temp.c_str());
     FILE* f = std::fopen(temp.c_str(), "w");
     if (!f) return false;
     bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();

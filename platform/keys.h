@@ -29,3 +29,16 @@ struct KeyList {
 static_assert(sizeof(KeyList) == 96, "the button list is 96 bytes");
 
 KeyList sys_default_keys();
+
+// The handheld's ten buttons in the order the controls file lists them, with the names that file and the
+// --input format use.
+struct ButtonName {
+    const char* name;
+    uint32_t code;
+};
+extern const ButtonName kButtonNames[10];
+
+// The button a name stands for, in any case; false when no button has that name.
+bool button_code_by_name(const char* name, uint32_t* code);
+// The name of a button's key code; null when no button has that code.
+const char* button_name(uint32_t code);

@@ -222,3 +222,23 @@ void copy_text(char* dst, size_t dst_size, const char* src)
     std::memcpy(dst, src, n);
     dst[n] = '\0';
 }
+
+std::string trim_blanks(const std::string& text)
+{
+    const size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+std::string lower_case(std::string text)
+{
+    for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+bool same_ignoring_case(const char* a, const char* b)
+{
+    for (; *a && *b; a++, b++)
+        if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b))) return false;
+    return *a == *b;
+}

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 using wchar16 = char16_t;
 
@@ -48,3 +49,10 @@ int find_last(const char* text, char c);
 
 // Copies src into dst of dst_size bytes, cutting what does not fit; always terminates.
 void copy_text(char* dst, size_t dst_size, const char* src);
+
+// The text without the blanks (spaces, tabs, a CR left from a CR LF line end) at either end.
+std::string trim_blanks(const std::string& text);
+// The text in lower case (ASCII letters only: names and keywords, never a player's words).
+std::string lower_case(std::string text);
+// True when a and b are the same but for the case of their ASCII letters.
+bool same_ignoring_case(const char* a, const char* b);
