@@ -3,7 +3,7 @@
 #include "check/data_check.h"
 
 #include <algorithm>
-#include <cctype>
+#include <cstdlib>
 #include <map>
 #include <set>
 #include <vector>
@@ -35,13 +35,12 @@ std::vector<int> level_files_present()
     std::vector<int> levels;
     for (const std::string& file : sys_list_folder((std::string(AppState.programDir) + folder).c_str())) {
         if (file.size() < 10) continue;
-        std::string lower = file;
-        for (char& c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
+        const std::string lower = lower_case(file);
         const std::string digits = lower.substr(5, lower.size() - 9);
         if (lower.compare(0, 5, "level") != 0 || lower.compare(lower.size() - 4, 4, ".txt") != 0 || digits.empty() ||
             digits.size() > 6 || digits.find_first_not_of("0123456789") != std::string::npos)
             continue;
-        const int n = std::stoi(digits);
+        const int n = std::atoi(digits.c_str());  // six digits at most: no overflow
         if (n >= 1 && base_name_of(level_script_name(n).c_str()) == "level" + digits + ".txt") levels.push_back(n);
     }
     return levels;
