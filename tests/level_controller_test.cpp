@@ -108,47 +108,6 @@ TEST_F(LevelControllerTest, TheFirstSpawnWaitsTheInitialDelayAndBothCapsHold)
     EXPECT_EQ(LevelProgress.monstersSpawned, 3);
 }
 
-TEST_F(LevelControllerTest, TheBossPhaseStopsRegularSpawnsUntilAKillAfterTheBossArrives)
-{
-    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(100), 2, 6));
-    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(108), 2, 6));
-    LevelScript& s = LevelProgress.script;
-    s.mainEnemy = 100;
-    s.secondaryEnemy = -1;
-    s.bossKind = 108;
-    CLevelController* controller = start(2, 100, 10, 100, 101, 0);
-
-    tick(10);
-    ASSERT_EQ(LevelProgress.monstersSpawned, 1);
-    MonsterKinds.load_graphics(MonsterKinds.find_kind(100));
-    LevelProgress.kills = 2;  // the quota
-    tick(10);
-    EXPECT_TRUE(controller->bossPhase);
-    for (int i = 0; i < 29; i++) tick(100);
-    controller->on_monster_killed(first_monster(100));  // a kill during the wait does not count
-    tick(99);  // 2999 ms into the 3000 ms wait
-    EXPECT_EQ(LevelProgress.monstersSpawned, 1);
-    EXPECT_EQ(first_monster(108), nullptr);
-    tick(1);
-    CMonster* boss = first_monster(108);
-    ASSERT_NE(boss, nullptr);
-    EXPECT_TRUE(s.bossReleased);
-
-    for (int i = 0; i < 20; i++) tick(100);
-    EXPECT_TRUE(controller->bossPhase);
-    EXPECT_EQ(LevelProgress.monstersSpawned, 1);
-    EXPECT_EQ(count<CTimeGate>(), 0);
-
-    controller->on_monster_killed(boss);
-    tick(10);
-    tick(10);
-    EXPECT_FALSE(controller->bossPhase);
-    EXPECT_EQ(count<CTimeGate>(), 1);
-    EXPECT_STREQ(messages->pendingText, "The time gate has appeared");
-    for (int i = 0; i < 3; i++) tick(100);
-    EXPECT_GT(LevelProgress.monstersSpawned, 1);
-}
-
 TEST_F(LevelControllerTest, WithoutABossTheGateAppearsOnceWhenTheQuotaIsMet)
 {
     LevelProgress.script.mainEnemy = -1;  // counts spawns, makes no monsters
@@ -248,19 +207,25 @@ TEST_F(LevelControllerTest, MonstersStillAboutWhenTheBossComesShowFramesLoadedAg
     ASSERT_NE(regulars[1], nullptr);
     AppState.frameScale = 10.0;  // as 100 ms frames run
     for (int i = 0; i < 30; i++) tick(100);  // both have grown out of the ground
-    LevelProgress.kills = 2;
+    LevelProgress.kills = 2;  // the quota: no regular spawns from now until a kill after the boss has come
     tick(10);
     ASSERT_TRUE(controller->bossPhase);
+    const int32_t spawned = LevelProgress.monstersSpawned;
     for (int i = 0; i < 29; i++) tick(100);
+    controller->on_monster_killed(regulars[1]);  // a kill during the wait does not count
+    tick(99);  // 2999 ms into the 3000 ms wait
+    EXPECT_EQ(first_monster(108), nullptr);
 
     // The moment the boss comes, before anything else thinks (a monster's own think would fetch a new frame
     // only when its animation steps): every kind's frames were let go, and those still about are shown again.
     regulars[0]->set_position(60, 200);  // in view and at full size, to be drawn
     regulars[1]->set_position(180, 200);
     for (CMonster* m : regulars) m->set_scale_percent(100);
-    AppState.frameTime += 100;
+    AppState.frameTime += 1;
     controller->think();
-    ASSERT_NE(first_monster(108), nullptr);
+    CMonster* boss = first_monster(108);
+    ASSERT_NE(boss, nullptr);
+    EXPECT_TRUE(LevelProgress.script.bossReleased);
     TestScreen screen(0x1234);
     for (CMonster* m : regulars) {
         const CGraphicStrip* strip = &m->stripSet->slot[m->direction];
@@ -276,6 +241,19 @@ TEST_F(LevelControllerTest, MonstersStillAboutWhenTheBossComesShowFramesLoadedAg
         EXPECT_GT(drawn, 0) << m->kindNumber;
     }
     list.draw_all();
+
+    for (int i = 0; i < 20; i++) tick(100);
+    EXPECT_TRUE(controller->bossPhase);
+    EXPECT_EQ(LevelProgress.monstersSpawned, spawned);
+    EXPECT_EQ(count<CTimeGate>(), 0);
+    controller->on_monster_killed(boss);
+    tick(10);
+    tick(10);
+    EXPECT_FALSE(controller->bossPhase);
+    EXPECT_EQ(count<CTimeGate>(), 1);
+    EXPECT_STREQ(messages->pendingText, "The time gate has appeared");
+    for (int i = 0; i < 3; i++) tick(100);
+    EXPECT_GT(LevelProgress.monstersSpawned, spawned);
 }
 
 }  // namespace
