@@ -267,6 +267,7 @@ TEST_F(ActorTest, StepsFollowFacingDepthAndFrameLengthAndWrapAtTheEdges)
         double frameScale;
         int percent;
         float endX, endY;
+        float horizontal = 1.0f, vertical = 1.0f;  // the actor's step multipliers
     } const cases[] = {
         {100, 77, 6, 10, 0.8f, 1.0, 20, 102, 77},
         {100, 77, 6, 10, 1.0f, 1.0, 1, 101, 77},
@@ -276,6 +277,7 @@ TEST_F(ActorTest, StepsFollowFacingDepthAndFrameLengthAndWrapAtTheEdges)
         {100, 180, 3, 10, 0.8f, 1.0, 100, 105, 180 + diagonal * 10},
         {639.5f, 200, 6, 1, 0.8f, 1.0, 100, 0.5f, 200},  // off one edge, back at the other
         {0.5f, 200, 4, 2, 0.8f, 1.0, 100, 638.5f, 200},
+        {100, 180, 7, 1, 0.8f, 1.0, 100, 99.75f, 180 - diagonal * 2, 0.5f, 2.0f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "facing " << c.facing << " from " << c.x << ", " << c.y);
@@ -285,6 +287,8 @@ TEST_F(ActorTest, StepsFollowFacingDepthAndFrameLengthAndWrapAtTheEdges)
         a->set_position_f(c.x, c.y);
         a->apply_depth_scale();
         EXPECT_EQ(a->scalePercent, c.percent);
+        a->horizontalMultiplier = c.horizontal;
+        a->verticalMultiplier = c.vertical;
         a->speed = a->targetSpeed = 1.0f;
         for (int i = 0; i < c.steps; i++) a->move();
         EXPECT_NEAR(a->fx, c.endX, 1e-3);
@@ -293,17 +297,10 @@ TEST_F(ActorTest, StepsFollowFacingDepthAndFrameLengthAndWrapAtTheEdges)
         EXPECT_EQ(a->sortKey, int(a->fy));  // the feet decide the drawing order
     }
 
+    // Speed comes up to the target by the acceleration and never passes it.
     AppState.frameScale = 1.0;
     Creature* a = add_actor(100, 180, 7);
-    a->verticalMultiplier = 2.0f;
-    a->horizontalMultiplier = 0.5f;
-    a->speed = a->targetSpeed = 1.0f;
-    a->move();
-    EXPECT_NEAR(a->fx, 100.0f - 0.25f, 1e-5);
-    EXPECT_NEAR(a->fy, 180.0f - diagonal * 2.0f, 1e-5);
-
-    // Speed comes up to the target by the acceleration and never passes it.
-    a->speed = 0.0f;
+    a->targetSpeed = 1.0f;
     a->acceleration = 0.3f;
     a->move();
     EXPECT_FLOAT_EQ(a->speed, 0.3f);
@@ -496,13 +493,7 @@ TEST_F(ActorTest, AreaAttackSparesItsSourceAndOwner)
     EXPECT_EQ(monster->taken, 5);
 
     // A record from a source that is gone still hurts; nobody is credited.
-    AttackRecord r;
-    r.source = 9999;
-    r.owner = 0;
-    r.x = 110;
-    r.y = 200;
-    r.radius = 5;
-    r.damage = 3;
+    AttackRecord r{.source = 9999, .owner = 0, .x = 110, .y = 200, .radius = 5, .damage = 3};
     EXPECT_EQ(list.broadcast(MSG_AREA_ATTACK, &r, 0), 0);
     EXPECT_EQ(monster->taken, 8);
     EXPECT_EQ(monster->receive_area_attack(nullptr), 0);

@@ -24,11 +24,7 @@ protected:
         ASSERT_TRUE(write_hero_strips(dir, 6, 3));
         g_input = InputState{};
 
-        // Depth band 77..163 with half the usual perspective: y 120 is drawn at 75 %.
-        Playfield.width = 640;
-        Playfield.height = 240;
-        Playfield.fieldStart = 163;
-        Playfield.fieldEnd = 77;
+        // The usual depth band 77..163 with half the usual perspective: y 120 is drawn at 75 %.
         Playfield.scaleMod = 0.5f;
         Playfield.set_playfield_rect(Rect{0, 60, 640, 240});
 
@@ -87,7 +83,7 @@ TEST_F(HeroTest, StrikeLandsOnceOnFrameFourOnEveryLivingThingInTheScaledCircle)
     EXPECT_EQ(hero->health, kHeroFullHealth);
 }
 
-TEST_F(HeroTest, AutoAimIgnoresMonstersExactlyOneHundredTenAwayAndTheDead)
+TEST_F(HeroTest, AutoAimIgnoresMonstersExactlyOneHundredTenAwayAndTheDeadAndTheStylusSteers)
 {
     hero->set_position(100, 200);
     add_dummy(210, 200, 100);                  // exactly 110: out of range
@@ -105,6 +101,14 @@ TEST_F(HeroTest, AutoAimIgnoresMonstersExactlyOneHundredTenAwayAndTheDead)
     EXPECT_EQ(hero->direction, 3);
     frame(80);
     EXPECT_EQ(hero->direction, 2);
+
+    // A stylus held on the playfield steers her toward its point in the world instead.
+    hero->set_position(300, 120);
+    Playfield.viewX = 200.0f;
+    g_input.on_stylus_down(pack_point(10, 200));  // world (210, 120): to her left
+    for (int i = 0; i < 6; i++) frame(80);
+    EXPECT_EQ(hero->direction, 4);
+    EXPECT_LT(hero->fx, 300.0f);
 }
 
 TEST_F(HeroTest, HeldInputWalksThenRunsAndABriefPauseKeepsTheRun)
@@ -134,16 +138,6 @@ TEST_F(HeroTest, HeldInputWalksThenRunsAndABriefPauseKeepsTheRun)
     g_input.keys[BTN_RIGHT].held = 1;
     frame();
     EXPECT_EQ(hero->state, HERO_WALK);
-}
-
-TEST_F(HeroTest, StylusSteersTowardTheWorldPoint)
-{
-    Playfield.viewX = 200.0f;
-    hero->set_direction(6);
-    g_input.on_stylus_down(pack_point(10, 200));  // world (210, 120): to her left
-    for (int i = 0; i < 6; i++) frame(80);
-    EXPECT_EQ(hero->direction, 4);
-    EXPECT_LT(hero->fx, 300.0f);
 }
 
 TEST_F(HeroTest, HitsBelowThirtyTurnHerRedAndTheLastOneEndsTheGame)

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <set>
+#include <vector>
 
 #include "app/app_state.h"
 #include "game/dragon_fly.h"
@@ -54,20 +55,25 @@ protected:
         return controller;
     }
     void tick(uint32_t ms) { think_after(list, ms); }
+    // The things of type T in the list, in drawing order.
+    template <class T>
+    std::vector<T*> all()
+    {
+        std::vector<T*> found;
+        for (CThing* t = list.first_thing(); t; t = list.next_thing())
+            if (auto* x = dynamic_cast<T*>(t)) found.push_back(x);
+        return found;
+    }
     template <class T>
     int count()
     {
-        int n = 0;
-        for (CThing* t = list.first_thing(); t; t = list.next_thing())
-            if (dynamic_cast<T*>(t)) n++;
-        return n;
+        return int(all<T>().size());
     }
     CMonster* first_monster(int32_t kindId)
     {
-        CMonster* found = nullptr;
-        for (CThing* t = list.first_thing(); t; t = list.next_thing())
-            if (auto* m = dynamic_cast<CMonster*>(t); m && !found && m->kindNumber == kindId) found = m;
-        return found;
+        for (CMonster* m : all<CMonster>())
+            if (m->kindNumber == kindId) return m;
+        return nullptr;
     }
 
     TempFolder folder;
@@ -108,10 +114,29 @@ TEST_F(LevelControllerTest, TheFirstSpawnWaitsTheInitialDelayAndBothCapsHold)
     EXPECT_EQ(LevelProgress.monstersSpawned, 3);
 }
 
-TEST_F(LevelControllerTest, WithoutABossTheGateAppearsOnceWhenTheQuotaIsMet)
+TEST_F(LevelControllerTest, NothingHappensWhilePausedAndWithoutABossTheGateAppearsOnceWhenTheQuotaIsMet)
 {
-    LevelProgress.script.mainEnemy = -1;  // counts spawns, makes no monsters
+    LogCapture log;
+    LevelScript& s = LevelProgress.script;
+    s.mainEnemy = 103;  // no such kind: the spawn is reported and counted, and makes no monster
+    s.secondaryEnemy = -1;
+    s.dragonFlies = 1.0f;
+    s.dragonFlyMin = 1000;
+    s.dragonFlyMax = 1000;  // an empty range is its lower bound
     start(2, 1, 5, 100, 200, 0);
+    LevelProgress.paused = 1;
+    for (int i = 0; i < 20; i++) tick(100);
+    EXPECT_EQ(LevelProgress.monstersSpawned, 0);
+    EXPECT_EQ(count<CDragonFly>(), 0);
+    LevelProgress.paused = 0;
+    tick(10);
+    EXPECT_EQ(LevelProgress.monstersSpawned, 1);
+    EXPECT_EQ(LevelProgress.monstersOnScreen, 1);
+    EXPECT_TRUE(log.contains("Error: Unable to locate monster 103."));
+    EXPECT_TRUE(log.contains("Error initting monster 103."));
+    ASSERT_EQ(count<CDragonFly>(), 1);
+    EXPECT_EQ(all<CDragonFly>()[0]->pause, &LevelProgress.paused);
+
     for (int i = 0; i < 10; i++) tick(100);
     EXPECT_EQ(LevelProgress.monstersSpawned, 1);  // fewer to spawn than the quota: it is never met
     EXPECT_EQ(count<CMonster>(), 0);
@@ -122,44 +147,6 @@ TEST_F(LevelControllerTest, WithoutABossTheGateAppearsOnceWhenTheQuotaIsMet)
     EXPECT_TRUE(LevelProgress.timeGateAppeared);
     for (int i = 0; i < 10; i++) tick(100);
     EXPECT_EQ(count<CTimeGate>(), 1);
-}
-
-TEST_F(LevelControllerTest, AnUnknownKindIsReportedAndItsSpawnStaysCounted)
-{
-    LogCapture log;
-    LevelProgress.script.mainEnemy = 103;
-    LevelProgress.script.secondaryEnemy = -1;
-    start(10, 5, 5, 100, 200, 0);
-    tick(10);
-    tick(10);
-    EXPECT_EQ(LevelProgress.monstersSpawned, 1);
-    EXPECT_EQ(LevelProgress.monstersOnScreen, 1);
-    EXPECT_EQ(count<CMonster>(), 0);
-    EXPECT_TRUE(log.contains("Error: Unable to locate monster 103."));
-    EXPECT_TRUE(log.contains("Error initting monster 103."));
-}
-
-TEST_F(LevelControllerTest, NothingHappensWhilePausedAndDragonFliesComeOnTheirTimer)
-{
-    LevelScript& s = LevelProgress.script;
-    s.mainEnemy = -1;
-    s.dragonFlies = 1.0f;
-    s.dragonFlyMin = 1000;
-    s.dragonFlyMax = 1000;  // an empty range is its lower bound
-    start(10, 5, 5, 100, 200, 0);
-    LevelProgress.paused = 1;
-    for (int i = 0; i < 20; i++) tick(100);
-    EXPECT_EQ(LevelProgress.monstersSpawned, 0);
-    EXPECT_EQ(count<CDragonFly>(), 0);
-    LevelProgress.paused = 0;
-    tick(10);
-    EXPECT_EQ(LevelProgress.monstersSpawned, 1);
-    EXPECT_EQ(count<CDragonFly>(), 1);
-    for (CThing* t = list.first_thing(); t; t = list.next_thing()) {
-        if (auto* fly = dynamic_cast<CDragonFly*>(t)) {
-            EXPECT_EQ(fly->pause, &LevelProgress.paused);
-        }
-    }
 }
 
 TEST_F(LevelControllerTest, KillsDropPowerUpsAQuarterOfTheTimeAndHealthAOneTwelfth)
@@ -173,22 +160,11 @@ TEST_F(LevelControllerTest, KillsDropPowerUpsAQuarterOfTheTimeAndHealthAOneTwelf
     EXPECT_EQ(LevelProgress.kills, kills);
     EXPECT_EQ(LevelProgress.monstersOnScreen, 0);
 
-    int powerUps = 0, health = 0;
+    for (CPickup* pickup : all<CPickup>()) EXPECT_TRUE(pickup->x == 123 && pickup->y == 150);  // where it fell
+    EXPECT_NEAR(count<CPowerUp>(), kills / 4, 75);
+    EXPECT_NEAR(count<CHealthPickup>(), kills / 12, 50);
     std::set<int32_t> spells;
-    for (CThing* t = list.first_thing(); t; t = list.next_thing()) {
-        auto* pickup = dynamic_cast<CPickup*>(t);
-        if (!pickup) continue;
-        EXPECT_EQ(pickup->x, 123);
-        EXPECT_EQ(pickup->y, 150);
-        if (auto* p = dynamic_cast<CPowerUp*>(t)) {
-            powerUps++;
-            spells.insert(p->spell);
-        } else if (dynamic_cast<CHealthPickup*>(t)) {
-            health++;
-        }
-    }
-    EXPECT_NEAR(powerUps, kills / 4, 75);
-    EXPECT_NEAR(health, kills / 12, 50);
+    for (CPowerUp* p : all<CPowerUp>()) spells.insert(p->spell);
     EXPECT_EQ(spells, (std::set<int32_t>{1, 2, 3, 4}));
 }
 

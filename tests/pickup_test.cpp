@@ -40,14 +40,11 @@ protected:
         AppState.currentGameList = nullptr;
     }
 
+    // The prober steps onto (px, py) and probes for pickups there, as the hero does each frame.
     void probe_from(CActor* prober, int px, int py)
     {
-        AttackRecord record;
-        record.source = record.owner = int32_t(prober->id);
-        record.x = px;
-        record.y = py;
-        record.radius = 20;
-        list.broadcast(MSG_PICKUP_PROBE, &record, 0);
+        prober->set_position(px, py);
+        prober->probe_pickups(20);
     }
     template <class T>
     T* drop(T* pickup, int px, int py)

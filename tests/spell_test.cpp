@@ -49,11 +49,8 @@ protected:
         name_projectile_strips();
 
         // Everything at full size: the near line is at 100 and above.
-        Playfield.width = 640;
-        Playfield.height = 240;
         Playfield.fieldStart = 200;
         Playfield.fieldEnd = 140;
-        Playfield.scaleMod = 1.0f;
         Playfield.set_playfield_rect(Rect{0, 100, 640, 220});
 
         hero = new CHero;
