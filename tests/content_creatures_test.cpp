@@ -1,18 +1,18 @@
 // The generated creature and effect frames: every strip the game names, complete, uniform, keyed and inside its frame box.
 #include <gtest/gtest.h>
-#include <minizip/unzip.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <utility>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "game/hero.h"
 #include "game/monster_kind.h"
-#include "resources/archive_listing.h"
+#include "resources/resource_file.h"
 #include "support/gfx_files.h"
 #include "support/temp_folder.h"
 
@@ -20,14 +20,9 @@ namespace {
 
 // ---- What the game loads ---------------------------------------------------------------------------------------
 
-struct StripName {
-    std::string folder;  // folder under graphics, also the creature archive's name
-    std::string base;    // frame base name relative to the program folder
-};
-
-// A strip a creature draws: its set and facing, and the scale and scratch pad it is drawn at.
+// A strip a creature draws (its frame base name): its set and facing, and the scale and scratch pad it is drawn at.
 struct CreatureStrip {
-    StripName strip;
+    std::string base;
     int action, direction;
     float scale;
     int box_w, box_h;
@@ -38,12 +33,8 @@ std::vector<CreatureStrip> creature_strips()
 {
     std::vector<CreatureStrip> out;
     auto add = [&](const CStripSet& set, int action, float scale, int w, int h) {
-        for (int d = 0; d < 10; d++) {
-            const std::string base = set.slot[d].name;
-            const size_t start = base.find('\\') + 1;  // "graphics\<folder>\..."
-            const std::string folder = base.substr(start, base.find('\\', start) - start);
-            if (!base.empty()) out.push_back({{folder, base}, action, d, scale, w, h});
-        }
+        for (int d = 0; d < 10; d++)
+            if (set.slot[d].name[0]) out.push_back({set.slot[d].name, action, d, scale, w, h});
     };
     for (const CMonsterKind& k : MonsterKinds.kinds)
         for (int a = 0; a < kMonsterActionCount; a++) add(k.strips[a], a, k.scale, k.frameBoxWidth, k.frameBoxHeight);
@@ -54,20 +45,16 @@ std::vector<CreatureStrip> creature_strips()
     return out;
 }
 
-const StripName kEffects[] = {
-    {"misc", "graphics\\misc\\fire_ball_"},       {"misc", "graphics\\misc\\super_fire_ball_"},
-    {"misc", "graphics\\misc\\blue_star_"},       {"explosion", "graphics\\explosion\\explod"},
-    {"misc", "graphics\\misc\\smokesmall"},       {"misc", "graphics\\misc\\health_2_00"},
-    {"interface", "graphics\\interface\\pod_"},   {"cannon", "graphics\\cannon\\cannon_fire_00"},
-    {"dfly", "graphics\\dfly\\dfly_fly_6_00"}};
-
-std::vector<StripName> all_strips()
+// Every strip the game draws creatures and effects with, each once.
+std::vector<std::string> all_strips()
 {
-    std::vector<StripName> out;
+    std::vector<std::string> out = {"graphics\\misc\\fire_ball_", "graphics\\misc\\super_fire_ball_",
+        "graphics\\misc\\blue_star_", "graphics\\explosion\\explod", "graphics\\misc\\smokesmall",
+        "graphics\\misc\\health_2_00", "graphics\\interface\\pod_", "graphics\\cannon\\cannon_fire_00",
+        "graphics\\dfly\\dfly_fly_6_00"};
     std::set<std::string> seen;
     for (const CreatureStrip& c : creature_strips())
-        if (seen.insert(c.strip.base).second) out.push_back(c.strip);
-    for (const StripName& s : kEffects) out.push_back(s);
+        if (seen.insert(c.base).second) out.push_back(c.base);
     return out;
 }
 
@@ -80,36 +67,27 @@ std::string loose_path(const std::string& name)
     return p;
 }
 
-std::string base_name(const std::string& name) { return name.substr(name.rfind('\\') + 1); }
-
-// The creature archives ("graphics\<name>\<name>.zip") hold their frames under bare file names.
-std::string archive_of(const std::string& folder)
+// The frames of the creature archives ("graphics\<name>\<name>.zip"), unpacked once under their bare file
+// names by the game's own unpacking, into a temporary program folder.
+std::string unpacked(const std::string& name)
 {
-    return loose_path("graphics\\" + folder + "\\" + folder + ".zip");
+    static TempFolder folder;
+    static const bool done = [] {
+        folder.make_program_folder();
+        for (const auto& dir : std::filesystem::directory_iterator(std::string(VORLAINE_GAME_DIR) + "/graphics")) {
+            const std::string archive = (dir.path() / (dir.path().filename().string() + ".zip")).string();
+            if (path_exists(archive)) unzip_file(archive.c_str(), "");
+        }
+        return true;
+    }();
+    return done ? folder.file(name.substr(name.rfind('\\') + 1)) : std::string();
 }
 
-bool read_packed(const std::string& folder, const std::string& name, std::vector<uint8_t>& out)
+// A data file loose, or else unpacked from its creature archive.
+std::vector<uint8_t> read_data(const std::string& name)
 {
-    unzFile z = unzOpen(archive_of(folder).c_str());
-    if (!z) return false;
-    bool ok = false;
-    if (unzLocateFile(z, base_name(name).c_str(), 2) == UNZ_OK && unzOpenCurrentFile(z) == UNZ_OK) {
-        out.clear();
-        char buf[8192];
-        int n;
-        while ((n = unzReadCurrentFile(z, buf, sizeof buf)) > 0) out.insert(out.end(), buf, buf + n);
-        ok = n == 0;
-        unzCloseCurrentFile(z);
-    }
-    unzClose(z);
-    return ok;
-}
-
-// A data file loose, or else from its creature archive.
-bool read_data(const std::string& folder, const std::string& name, std::vector<uint8_t>& out)
-{
-    out = read_bytes(loose_path(name));
-    return !out.empty() || read_packed(folder, name, out);
+    std::vector<uint8_t> bytes = read_bytes(loose_path(name));
+    return bytes.empty() ? read_bytes(unpacked(name)) : bytes;
 }
 
 std::string frame_name(const std::string& base, int n)
@@ -119,26 +97,12 @@ std::string frame_name(const std::string& base, int n)
     return base + num;
 }
 
-// Entry names of a creature archive, read once (none when the folder is not packed).
-const std::set<std::string>& packed_names(const std::string& folder)
-{
-    static std::map<std::string, std::set<std::string>> cache;
-    auto [it, fresh] = cache.try_emplace(folder);
-    if (fresh) {
-        const std::vector<std::string> entries = list_archive(archive_of(folder).c_str()).entries;
-        it->second.insert(entries.begin(), entries.end());
-    }
-    return it->second;
-}
-
 // Every frame number present for a base name, loose or packed.
-std::set<int> frame_numbers(const StripName& s)
+std::set<int> frame_numbers(const std::string& base)
 {
     std::set<int> nums;
-    for (int n = 1; n <= 99; n++) {
-        const std::string name = frame_name(s.base, n);
-        if (path_exists(loose_path(name)) || packed_names(s.folder).count(base_name(name))) nums.insert(n);
-    }
+    for (int n = 1; n <= 99; n++)
+        if (path_exists(loose_path(frame_name(base, n))) || path_exists(unpacked(frame_name(base, n)))) nums.insert(n);
     return nums;
 }
 
@@ -203,20 +167,18 @@ struct StripInfo {
 // Reads a whole strip and checks it on the way; the frame size is the first frame's. Odd widths keep the
 // centre column (the feet) in place when the game flips a frame, and a strip whose frames are all alike
 // would be a pose that never moved.
-void check_strip(const StripName& s, StripInfo* info)
+void check_strip(const std::string& base, StripInfo* info)
 {
-    std::set<int> nums = frame_numbers(s);
+    std::set<int> nums = frame_numbers(base);
     ASSERT_FALSE(nums.empty()) << "no frame 01";
     ASSERT_EQ(*nums.begin(), 1) << "frames do not start at 01";
     ASSERT_EQ(*nums.rbegin(), int(nums.size())) << "a gap in the frame numbers";
     std::vector<uint8_t> first;
     bool moves = nums.size() < 2;
     for (int n : nums) {
-        SCOPED_TRACE(frame_name(s.base, n));
+        SCOPED_TRACE(frame_name(base, n));
         Tga t;
-        std::vector<uint8_t> bytes;
-        ASSERT_TRUE(read_data(s.folder, frame_name(s.base, n), bytes));
-        ASSERT_TRUE(parse_tga(bytes, t));
+        ASSERT_TRUE(parse_tga(read_data(frame_name(base, n)), t));
         if (n == 1) {
             info->w = t.w;
             info->h = t.h;
@@ -238,14 +200,14 @@ void check_strip(const StripName& s, StripInfo* info)
 TEST(CreatureContent, EveryStripIsCompleteKeyedAnimatedAndFitsEveryScratchPadItIsDrawnIn)
 {
     std::map<std::string, StripInfo> seen;
-    for (const StripName& s : all_strips()) {
-        SCOPED_TRACE(s.base);
-        check_strip(s, &seen[s.base]);
+    for (const std::string& base : all_strips()) {
+        SCOPED_TRACE(base);
+        check_strip(base, &seen[base]);
         if (HasFatalFailure()) return;
     }
     for (const CreatureStrip& c : creature_strips()) {
-        SCOPED_TRACE(c.strip.base);
-        const StripInfo& i = seen[c.strip.base];
+        SCOPED_TRACE(c.base);
+        const StripInfo& i = seen[c.base];
         // Drawn by the bottom centre: every standing pose draws something near the bottom of its frame.
         const bool standing = c.direction == 6 && c.action != ACTION_DEATH;
         EXPECT_TRUE(!standing || i.lowest >= i.h - 1 - i.h / 4) << "nothing drawn near the bottom";
