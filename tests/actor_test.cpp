@@ -1,7 +1,6 @@
 // CActor over real strip files: frame modes, facings, movement, wrap, steering, placement, area attacks, probes.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <set>
 #include <string>
 #include <tuple>
@@ -14,28 +13,10 @@
 #include "graphics/playfield.h"
 #include "support/gameplay_files.h"
 #include "support/gfx_files.h"
+#include "support/scene_files.h"
 #include "support/temp_folder.h"
 
 namespace {
-
-// Palette entry n (1..8) is the colour of frame n; 0 is the magenta key.
-const Bgr kFrameColours[9] = {{255, 0, 255}, {0, 0, 255},   {0, 255, 0},   {255, 0, 0},   {0, 255, 255},
-                              {255, 255, 0}, {255, 0, 128}, {128, 128, 0}, {0, 128, 255}};
-
-uint16_t colour_of_frame(int n)
-{
-    const Bgr& c = kFrameColours[n];
-    return rgb565(c.r, c.g, c.b);
-}
-
-// Transparent all round and on the left; the right half's inside is the frame's colour.
-std::vector<uint8_t> frame_indices(int w, int h, uint8_t n)
-{
-    std::vector<uint8_t> idx(size_t(w) * size_t(h), 0);
-    for (int y = 1; y < h - 1; y++)
-        for (int x = w / 2; x < w - 1; x++) idx[size_t(y) * size_t(w) + size_t(x)] = n;
-    return idx;
-}
 
 // An actor that takes damage through the messages, as creatures do.
 using Creature = BlowCounter;
@@ -63,21 +44,11 @@ protected:
         Playfield.scaleMod = 1.0f;
     }
 
-    // Frames 1..count of "graphics\c\<name>" written as TGA files.
-    void write_strip(const std::string& name, int count, int w = 16, int h = 12)
-    {
-        std::vector<Bgr> palette(std::begin(kFrameColours), std::end(kFrameColours));
-        palette.resize(256);
-        for (int n = 1; n <= count; n++) {
-            char file[128];
-            std::snprintf(file, sizeof file, "graphics/c/%s%s%d.tga", name.c_str(), n < 10 ? "0" : "", n);
-            ASSERT_TRUE(write_bytes(folder.file(file), make_tga(w, h, palette, frame_indices(w, h, uint8_t(n)))));
-        }
-    }
     // The five drawn facings of "graphics\c\<name>_<d>_00", declared into set with the other three mirrored.
     void write_five_way(CStripSet& set, const std::string& name, int count = 1, int w = 16, int h = 12)
     {
-        for (int d : {6, 2, 8, 9, 3}) write_strip(name + "_" + std::to_string(d) + "_00", count, w, h);
+        for (int d : {6, 2, 8, 9, 3})
+            ASSERT_TRUE(write_strip(folder, "graphics/c/" + name + "_" + std::to_string(d) + "_00", count, w, h));
         set.declare_directions(("graphics\\c\\" + name).c_str());
     }
 
@@ -96,21 +67,13 @@ protected:
         return a;
     }
 
-    // The frame the actor shows, told by its picture's colour.
-    static int shown_frame(const CActor* a)
-    {
-        const uint16_t px = a->picture[size_t(a->width) * 5 + size_t(a->width) - 3];
-        for (int n = 1; n <= 8; n++)
-            if (px == colour_of_frame(n)) return n;
-        return -1;
-    }
     // The frames shown over n steps of a mode, "!" after each step that reports the strip finished.
     static std::string play(CActor* a, int32_t mode, int n)
     {
         std::string out;
         for (int i = 0; i < n; i++) {
             const bool finished = a->step_animation(mode);
-            out += std::to_string(shown_frame(a)) + (finished ? "! " : " ");
+            out += std::to_string(strip_frame_of(a->picture)) + (finished ? "! " : " ");
         }
         return out;
     }
@@ -129,8 +92,8 @@ protected:
 
 TEST_F(ActorTest, FrameSteppingInItsFourModes)
 {
-    write_strip("four_6_00", 4);
-    write_strip("one_6_00", 1);
+    ASSERT_TRUE(write_strip(folder, "graphics/c/four_6_00", 4, 16, 12));
+    ASSERT_TRUE(write_strip(folder, "graphics/c/one_6_00", 1, 16, 12));
     CStripSet four, one;
     four.declare(6, "graphics\\c\\four_6_00");
     one.declare(6, "graphics\\c\\one_6_00");
@@ -139,7 +102,7 @@ TEST_F(ActorTest, FrameSteppingInItsFourModes)
     Creature* a = add_actor(100, 200, 6);
     a->animMode = ANIM_PING_PONG;
     a->set_strip_set(&four);
-    EXPECT_EQ(shown_frame(a), 1);
+    EXPECT_EQ(strip_frame_of(a->picture), 1);
     EXPECT_EQ(play(a, ANIM_PING_PONG, 7), "2 3 4 3 2 1 2 ");
     EXPECT_EQ(a->frame, 2);
 
@@ -160,7 +123,7 @@ TEST_F(ActorTest, FrameSteppingInItsFourModes)
     // Backward from the end: 4 3 2 1, then finished without a new picture.
     a->step_animation(ANIM_LOOP);
     a->play_backward_from_end();
-    EXPECT_EQ(shown_frame(a), 4);
+    EXPECT_EQ(strip_frame_of(a->picture), 4);
     EXPECT_EQ(play(a, a->animMode, 4), "3 2 1 1! ");
     EXPECT_EQ(a->frame, 1);
 
@@ -176,8 +139,25 @@ TEST_F(ActorTest, FrameSteppingInItsFourModes)
 
 TEST_F(ActorTest, MirrorFacingsDrawAndHitFlipped)
 {
+    // Frames of 20 x 14, transparent all round and on the left; the right half's inside is blue in frame 1
+    // and green in frame 2. The capped picture also draws its top row in red, all but the key pixel.
+    std::vector<Bgr> palette = {{255, 0, 255}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
+    palette.resize(256);
+    const uint16_t blue = rgb565(0, 0, 255), green = rgb565(0, 255, 0), red = rgb565(255, 0, 0);
+    auto half = [&](int n, bool capped) {
+        std::vector<uint8_t> idx(20 * 14, 0);
+        for (int y = 1; y < 13; y++)
+            for (int x = 10; x < 19; x++) idx[size_t(y) * 20 + size_t(x)] = uint8_t(n);
+        for (int x = 1; x < 20 && capped; x++) idx[size_t(x)] = 3;
+        return make_tga(20, 14, palette, idx);
+    };
+    for (int d : {6, 2, 8, 9, 3})
+        for (int n : {1, 2}) {
+            const std::string file = "graphics/c/walk_" + std::to_string(d) + "_000" + std::to_string(n) + ".tga";
+            ASSERT_TRUE(write_bytes(folder.file(file), half(n, false)));
+        }
     CStripSet walk;
-    write_five_way(walk, "walk", 2, 20, 14);
+    walk.declare_directions("graphics\\c\\walk");
     Creature* a = add_actor(100, 100, 6, &walk);
     a->alloc_scratch(40, 40);
     a->hitTestable = 1;
@@ -192,7 +172,7 @@ TEST_F(ActorTest, MirrorFacingsDrawAndHitFlipped)
         EXPECT_EQ(a->picture, right);  // the same frame, borrowed from slot 6
         EXPECT_EQ(a->flip, facing == 4 ? 1 : 0);
         redraw();
-        EXPECT_EQ(screen(opaque, 95), colour_of_frame(1));
+        EXPECT_EQ(screen(opaque, 95), blue);
         EXPECT_EQ(screen(clear, 95), 0);
         EXPECT_TRUE(a->contains_point(opaque, 95));
         EXPECT_FALSE(a->contains_point(clear, 95));
@@ -204,17 +184,13 @@ TEST_F(ActorTest, MirrorFacingsDrawAndHitFlipped)
     a->set_direction_keep_frame(1);
     EXPECT_EQ(a->frame, 2);
     EXPECT_EQ(a->flip, 1);
-    EXPECT_EQ(shown_frame(a), 2);
+    EXPECT_EQ(a->picture[20 * 5 + 17], green);
     a->set_direction(3);
     EXPECT_EQ(a->frame, 1);
 
     // A flipped frame keys on the first pixel of its second row, in drawing and in taps alike: a
     // picture with an opaque top row still shows, and is hit on, that row when mirrored.
-    std::vector<Bgr> palette(std::begin(kFrameColours), std::end(kFrameColours));
-    palette.resize(256);
-    std::vector<uint8_t> capped = frame_indices(20, 14, 1);
-    for (int x = 1; x < 20; x++) capped[size_t(x)] = 8;
-    ASSERT_TRUE(write_bytes(folder.file("graphics/c/cap_6_0001.tga"), make_tga(20, 14, palette, capped)));
+    ASSERT_TRUE(write_bytes(folder.file("graphics/c/cap_6_0001.tga"), half(1, true)));
     CStripSet cap;
     cap.declare(6, "graphics\\c\\cap_6_00");
     cap.mirror(4, 6);
@@ -222,9 +198,9 @@ TEST_F(ActorTest, MirrorFacingsDrawAndHitFlipped)
     a->set_direction(4);
     ASSERT_EQ(a->flip, 1);
     redraw();
-    EXPECT_EQ(screen(95, 86), colour_of_frame(8));  // top row, drawn
-    EXPECT_EQ(screen(95, 88), colour_of_frame(1));
-    EXPECT_EQ(screen(105, 88), 0);                  // the transparent half, now on the right
+    EXPECT_EQ(screen(95, 86), red);  // top row, drawn
+    EXPECT_EQ(screen(95, 88), blue);
+    EXPECT_EQ(screen(105, 88), 0);   // the transparent half, now on the right
     EXPECT_TRUE(a->contains_point(95, 86));
     EXPECT_TRUE(a->contains_point(95, 88));
     EXPECT_FALSE(a->contains_point(105, 88));
@@ -232,7 +208,7 @@ TEST_F(ActorTest, MirrorFacingsDrawAndHitFlipped)
 
 TEST_F(ActorTest, FacingFailuresAreLoggedAndSkipped)
 {
-    write_strip("only_6_00", 2);
+    ASSERT_TRUE(write_strip(folder, "graphics/c/only_6_00", 2, 16, 12));
     CStripSet set;
     set.declare(6, "graphics\\c\\only_6_00");
     LogCapture log;
@@ -252,7 +228,7 @@ TEST_F(ActorTest, FacingFailuresAreLoggedAndSkipped)
     a->alloc_scratch(40, 40);
     list.draw_all();  // draws nothing and reads nothing
     a->set_direction(6);
-    EXPECT_EQ(shown_frame(a), 1);
+    EXPECT_EQ(strip_frame_of(a->picture), 1);
 }
 
 TEST_F(ActorTest, StepsFollowFacingDepthAndFrameLengthAndWrapAtTheEdges)

@@ -1,7 +1,6 @@
 // The level controller over real strip files: the initial delay, both spawn caps, the boss phase, the gate, dragon flies and drops.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 #include <vector>
 

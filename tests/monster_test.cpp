@@ -75,7 +75,7 @@ protected:
     CThingList list;
 };
 
-TEST_F(MonsterTest, DamageAtOrBelowArmourDoesNothingAndTheLastPointOfHealthDecidesDeath)
+TEST_F(MonsterTest, DamageAtOrBelowArmourDoesNothingAHitStunsAndTheLastPointOfHealthDecidesDeath)
 {
     ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(100), 4, 6));
     CMonster* armoured = add_monster(100, 100, 150, 6);
@@ -86,12 +86,21 @@ TEST_F(MonsterTest, DamageAtOrBelowArmourDoesNothingAndTheLastPointOfHealthDecid
     EXPECT_FALSE(armoured->tintActive);
     EXPECT_FALSE(armoured->stunned);
 
+    armoured->go_walk();
+    armoured->speed = armoured->targetSpeed;
     armoured->hit(34, 0);  // 29 gets through: one point left
     EXPECT_EQ(armoured->health, 1);
     EXPECT_TRUE(armoured->alive);
-    EXPECT_TRUE(armoured->stunned);
     EXPECT_TRUE(armoured->tintActive);
     EXPECT_NE(armoured->state, MONSTER_DYING);
+    // The stun holds it still for the kind's 3000 ms.
+    EXPECT_TRUE(armoured->stunned);
+    const float startX = armoured->fx;
+    for (int i = 0; i < 29; i++) tick(100);
+    EXPECT_EQ(armoured->fx, startX);
+    for (int i = 0; i < 40; i++) tick(100);
+    EXPECT_FALSE(armoured->stunned);
+    EXPECT_NE(armoured->fx, startX);
 
     CMonster* plain = add_monster(100, 300, 150, 6);
     plain->hit(30, 0);  // exactly to 0
@@ -110,21 +119,6 @@ TEST_F(MonsterTest, DamageAtOrBelowArmourDoesNothingAndTheLastPointOfHealthDecid
     TestHero* hero = add_hero(fresh->x, fresh->y);
     hero->strike(0, 10, 12, int32_t(hero->id));
     EXPECT_EQ(fresh->health, 18);
-}
-
-TEST_F(MonsterTest, StunHoldsTheMonsterStillForTheKindsStunTime)
-{
-    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(100), 4, 6));
-    CMonster* m = add_monster(100, 100, 150, 6);
-    m->go_walk();
-    m->speed = m->targetSpeed;
-    m->hit(10, 0);
-    const float startX = m->fx;
-    for (int i = 0; i < 29; i++) tick(100);  // 2900 ms of the 3000 ms stun
-    EXPECT_EQ(m->fx, startX);
-    for (int i = 0; i < 40; i++) tick(100);
-    EXPECT_FALSE(m->stunned);
-    EXPECT_NE(m->fx, startX);
 }
 
 TEST_F(MonsterTest, DifficultyScalesHealth)

@@ -1,7 +1,6 @@
 // Pickups and the time gate over real files: one use per pickup, reach by scale, the effects and messages, the gate's career save.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 
 #include "app/app_state.h"
@@ -141,9 +140,7 @@ TEST_F(PickupTest, TheGateFinishesTheLevelAndUnlocksTheNextOneBelowLevelTwelve)
     EXPECT_EQ(LevelProgress.levelFinished, 1u);
     EXPECT_TRUE(level_unlocked(LevelProgress.career, 6));
     EXPECT_TRUE(log.contains("START LEVEL 2.."));
-    const std::vector<uint8_t> saved = read_bytes(folder.file("career.dat"));
-    ASSERT_EQ(saved.size(), 64u);
-    EXPECT_EQ(saved[4 + 35 + 5], 1);  // level 6's flag
+    EXPECT_TRUE(path_exists(folder.file("career.dat")));  // its layout is the career test's
     bool banner = false;
     for (CThing* t = list.first_thing(); t; t = list.next_thing()) banner = banner || t->sortKey == 500;
     EXPECT_TRUE(banner);
