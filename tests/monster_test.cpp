@@ -250,17 +250,16 @@ TEST(MonsterContent, EveryNamedStripAndSoundIsGenerated)
     namespace fs = std::filesystem;
     const std::string game = std::string(VORLAINE_GAME_DIR) + "/";
     if (!fs::exists(game + "graphics/wolf")) GTEST_SKIP() << "no generated content in " << game;
-    std::string missing;
+    std::vector<std::string> files = {"graphics\\misc\\icon_fire01.tga", "graphics\\misc\\icon_big_fire01.tga",
+        "graphics\\misc\\icon_lightning01.tga", "graphics\\misc\\icon_abomb01.tga", "graphics\\misc\\time_meter.tga",
+        "graphics\\interface\\gate.tga", "sounds\\hit.wav", "sounds\\impact.wav", "sounds\\frag.wav",
+        "sounds\\spawn.wav", "sounds\\powerup.wav", "sounds\\timegate.wav", "sounds\\story.wav", "sounds\\mbank2.wav"};
     for (const CMonsterKind& kind : MonsterKinds.kinds)
         for (const CSound* sound : {&kind.attackSound, &kind.deathSound})
-            if (sound->name[0] && !fs::exists(game + data_path(sound->name))) missing += sound->name + std::string("\n");
-    for (const char* strip : {"graphics\\misc\\icon_fire", "graphics\\misc\\icon_big_fire",
-                              "graphics\\misc\\icon_lightning", "graphics\\misc\\icon_abomb"})
-        if (!fs::exists(game + data_path(strip) + "01.tga")) missing += std::string(strip) + "\n";
-    for (const char* file : {"graphics\\misc\\time_meter.tga", "graphics\\interface\\gate.tga", "sounds\\hit.wav",
-                             "sounds\\impact.wav", "sounds\\frag.wav", "sounds\\spawn.wav", "sounds\\powerup.wav",
-                             "sounds\\timegate.wav", "sounds\\story.wav", "sounds\\mbank2.wav"})
-        if (!fs::exists(game + data_path(file))) missing += std::string(file) + "\n";
+            if (sound->name[0]) files.push_back(sound->name);
+    std::string missing;
+    for (const std::string& file : files)
+        if (!fs::exists(game + data_path(file.c_str()))) missing += file + "\n";
     EXPECT_EQ(missing, "");
 }
 

@@ -24,10 +24,8 @@ public:
     void think() override
     {
         journal.thought.push_back(id);
-        if (removeOnThink)
-            removeFlag = 1;
-        if (spawnKey)
-            ownerList->add_thing(new Probe(journal, *spawnKey));
+        if (removeOnThink) removeFlag = 1;
+        if (spawnKey) ownerList->add_thing(new Probe(journal, *spawnKey));
         spawnKey.reset();
     }
     void draw() override { journal.drawn.push_back(id); }
@@ -38,10 +36,7 @@ public:
     }
     int32_t message(int32_t code, AttackRecord*, int32_t) override
     {
-        if (code == MSG_TAPPED)
-            journal.tapped.push_back(id);
-        else
-            journal.messages.push_back(id);
+        (code == MSG_TAPPED ? journal.tapped : journal.messages).push_back(id);
         return 1;
     }
 
