@@ -1,9 +1,9 @@
 // CActor over real strip files: frame modes, facings, movement, wrap, steering, placement, area attacks, probes.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/app_state.h"
@@ -13,60 +13,13 @@
 #include "graphics/playfield.h"
 #include "support/gameplay_files.h"
 #include "support/gfx_files.h"
+#include "support/scene_files.h"
 #include "support/temp_folder.h"
 
 namespace {
 
-// Palette entry n (1..8) is the colour of frame n; 0 is the magenta key.
-const Bgr kFrameColours[9] = {{255, 0, 255}, {0, 0, 255},   {0, 255, 0},   {255, 0, 0},   {0, 255, 255},
-                              {255, 255, 0}, {255, 0, 128}, {128, 128, 0}, {0, 128, 255}};
-
-uint16_t colour_of_frame(int n)
-{
-    const Bgr& c = kFrameColours[n];
-    return rgb565(c.r, c.g, c.b);
-}
-
-// Transparent all round and on the left; the right half's inside is the frame's colour.
-std::vector<uint8_t> frame_indices(int w, int h, uint8_t n)
-{
-    std::vector<uint8_t> idx(size_t(w) * size_t(h), 0);
-    for (int y = 1; y < h - 1; y++)
-        for (int x = w / 2; x < w - 1; x++) idx[size_t(y) * size_t(w) + size_t(x)] = n;
-    return idx;
-}
-
 // An actor that takes damage through the messages, as creatures do.
 using Creature = BlowCounter;
-
-// Strikes once per play of its strip, on the first frame numbered 4 or more.
-class Striker : public Creature {
-public:
-    void think() override
-    {
-        if (frameTimer.ready()) step_animation(ANIM_ONCE);
-        if (!struck && frame >= 4) {
-            strike(25, 25, 40, -1);
-            struck = true;
-            struckAtFrame = frame;
-        }
-    }
-    bool struck = false;
-    int struckAtFrame = 0;
-};
-
-// Answers pickup probes.
-class Pickup : public CActor {
-public:
-    int32_t message(int32_t code, AttackRecord* record, int32_t) override
-    {
-        if (code != MSG_PICKUP_PROBE || !alive || !pickup_probe_reaches(record)) return 0;
-        alive = 0;
-        takenBy = record->source;
-        return 1;
-    }
-    int32_t takenBy = 0;
-};
 
 class ActorTest : public ::testing::Test {
 protected:
@@ -91,16 +44,12 @@ protected:
         Playfield.scaleMod = 1.0f;
     }
 
-    // Frames 1..count of "graphics\c\<name>" written as TGA files.
-    void write_strip(const std::string& name, int count, int w = 16, int h = 12)
+    // The five drawn facings of "graphics\c\<name>_<d>_00", declared into set with the other three mirrored.
+    void write_five_way(CStripSet& set, const std::string& name, int count = 1, int w = 16, int h = 12)
     {
-        std::vector<Bgr> palette(std::begin(kFrameColours), std::end(kFrameColours));
-        palette.resize(256);
-        for (int n = 1; n <= count; n++) {
-            char file[128];
-            std::snprintf(file, sizeof file, "graphics/c/%s%s%d.tga", name.c_str(), n < 10 ? "0" : "", n);
-            ASSERT_TRUE(write_bytes(folder.file(file), make_tga(w, h, palette, frame_indices(w, h, uint8_t(n)))));
-        }
+        for (int d : {6, 2, 8, 9, 3})
+            ASSERT_TRUE(write_strip(folder, "graphics/c/" + name + "_" + std::to_string(d) + "_00", count, w, h));
+        set.declare_directions(("graphics\\c\\" + name).c_str());
     }
 
     template <class T = Creature>
@@ -118,16 +67,23 @@ protected:
         return a;
     }
 
-    // The frame the actor shows, told by its picture's colour.
-    static int shown_frame(const CActor* a)
+    // The frames shown over n steps of a mode, "!" after each step that reports the strip finished.
+    static std::string play(CActor* a, int32_t mode, int n)
     {
-        const uint16_t px = a->picture[size_t(a->width) * 5 + size_t(a->width) - 3];
-        for (int n = 1; n <= 8; n++)
-            if (px == colour_of_frame(n)) return n;
-        return -1;
+        std::string out;
+        for (int i = 0; i < n; i++) {
+            const bool finished = a->step_animation(mode);
+            out += std::to_string(strip_frame_of(a->picture)) + (finished ? "! " : " ");
+        }
+        return out;
     }
 
     uint16_t screen(int x, int y) const { return back[size_t(y) * kScreenWidth + size_t(x)]; }
+    void redraw()
+    {
+        std::fill(back.begin(), back.end(), 0);
+        list.draw_all();
+    }
 
     TempFolder folder;
     std::vector<uint16_t> back;
@@ -136,8 +92,8 @@ protected:
 
 TEST_F(ActorTest, FrameSteppingInItsFourModes)
 {
-    write_strip("four_6_00", 4);
-    write_strip("one_6_00", 1);
+    ASSERT_TRUE(write_strip(folder, "graphics/c/four_6_00", 4, 16, 12));
+    ASSERT_TRUE(write_strip(folder, "graphics/c/one_6_00", 1, 16, 12));
     CStripSet four, one;
     four.declare(6, "graphics\\c\\four_6_00");
     one.declare(6, "graphics\\c\\one_6_00");
@@ -146,53 +102,29 @@ TEST_F(ActorTest, FrameSteppingInItsFourModes)
     Creature* a = add_actor(100, 200, 6);
     a->animMode = ANIM_PING_PONG;
     a->set_strip_set(&four);
-    std::vector<int> frames{a->frame}, shown{shown_frame(a)};
-    for (int i = 0; i < 7; i++) {
-        EXPECT_FALSE(a->step_animation(ANIM_PING_PONG));
-        frames.push_back(a->frame);
-        shown.push_back(shown_frame(a));
-    }
-    EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 4, 3, 2, 1, 2}));
-    EXPECT_EQ(shown, frames);
-    EXPECT_EQ(a->width, 16);
-    EXPECT_EQ(a->height, 12);
+    EXPECT_EQ(strip_frame_of(a->picture), 1);
+    EXPECT_EQ(play(a, ANIM_PING_PONG, 7), "2 3 4 3 2 1 2 ");
+    EXPECT_EQ(a->frame, 2);
 
     // A one-frame strip stays on 1 in ping-pong; in a loop every step wraps and reports it.
     Creature* b = add_actor(100, 200, 6);
     b->animMode = ANIM_PING_PONG;
     b->set_strip_set(&one);
-    for (int i = 0; i < 3; i++) {
-        b->step_animation(ANIM_PING_PONG);
-        EXPECT_EQ(b->frame, 1);
-    }
-    EXPECT_TRUE(b->step_animation(ANIM_LOOP));
-    EXPECT_TRUE(b->step_animation(ANIM_LOOP));
-    EXPECT_EQ(shown_frame(b), 1);
+    EXPECT_EQ(play(b, ANIM_PING_PONG, 3), "1 1 1 ");
+    EXPECT_EQ(play(b, ANIM_LOOP, 2), "1! 1! ");
 
     // Loop: finished as it wraps to 1, and forward even when a ping-pong left it running backward.
-    for (int i = 0; i < 3; i++) a->step_animation(ANIM_PING_PONG);
-    ASSERT_EQ(a->frame, 3);
+    EXPECT_EQ(play(a, ANIM_PING_PONG, 3), "3 4 3 ");
     ASSERT_EQ(a->reverse, 1);
-    std::vector<int> loop;
-    std::vector<bool> ends;
-    for (int i = 0; i < 5; i++) {
-        ends.push_back(a->step_animation(ANIM_LOOP));
-        loop.push_back(a->frame);
-    }
-    EXPECT_EQ(loop, (std::vector<int>{4, 1, 2, 3, 4}));
-    EXPECT_EQ(ends, (std::vector<bool>{false, true, false, false, false}));
+    EXPECT_EQ(play(a, ANIM_LOOP, 5), "4 1! 2 3 4 ");
     // Once: holds the last frame and keeps reporting the end.
-    EXPECT_TRUE(a->step_animation(ANIM_ONCE));
-    EXPECT_EQ(a->frame, 4);
-    EXPECT_TRUE(a->step_animation(ANIM_ONCE));
-    EXPECT_EQ(shown_frame(a), 4);
+    EXPECT_EQ(play(a, ANIM_ONCE, 2), "4! 4! ");
 
     // Backward from the end: 4 3 2 1, then finished without a new picture.
     a->step_animation(ANIM_LOOP);
     a->play_backward_from_end();
-    std::vector<int> back4{shown_frame(a)};
-    while (!a->step_animation(a->animMode)) back4.push_back(shown_frame(a));
-    EXPECT_EQ(back4, (std::vector<int>{4, 3, 2, 1}));
+    EXPECT_EQ(strip_frame_of(a->picture), 4);
+    EXPECT_EQ(play(a, a->animMode, 4), "3 2 1 1! ");
     EXPECT_EQ(a->frame, 1);
 
     // The frame timer restarts with the delay only while the actor means to move.
@@ -207,37 +139,44 @@ TEST_F(ActorTest, FrameSteppingInItsFourModes)
 
 TEST_F(ActorTest, MirrorFacingsDrawAndHitFlipped)
 {
-    for (int d : {6, 2, 8, 9, 3}) write_strip("walk_" + std::to_string(d) + "_00", 2, 20, 14);
+    // Frames of 20 x 14, transparent all round and on the left; the right half's inside is blue in frame 1
+    // and green in frame 2. The capped picture also draws its top row in red, all but the key pixel.
+    std::vector<Bgr> palette = {{255, 0, 255}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
+    palette.resize(256);
+    const uint16_t blue = rgb565(0, 0, 255), green = rgb565(0, 255, 0), red = rgb565(255, 0, 0);
+    auto half = [&](int n, bool capped) {
+        std::vector<uint8_t> idx(20 * 14, 0);
+        for (int y = 1; y < 13; y++)
+            for (int x = 10; x < 19; x++) idx[size_t(y) * 20 + size_t(x)] = uint8_t(n);
+        for (int x = 1; x < 20 && capped; x++) idx[size_t(x)] = 3;
+        return make_tga(20, 14, palette, idx);
+    };
+    for (int d : {6, 2, 8, 9, 3})
+        for (int n : {1, 2}) {
+            const std::string file = "graphics/c/walk_" + std::to_string(d) + "_000" + std::to_string(n) + ".tga";
+            ASSERT_TRUE(write_bytes(folder.file(file), half(n, false)));
+        }
     CStripSet walk;
     walk.declare_directions("graphics\\c\\walk");
     Creature* a = add_actor(100, 100, 6, &walk);
     a->alloc_scratch(40, 40);
     a->hitTestable = 1;
     const uint16_t* right = a->picture;
-    EXPECT_EQ(a->flip, 0);
-
-    a->set_direction(4);
-    EXPECT_EQ(a->picture, right);  // the same frame, borrowed from slot 6
-    EXPECT_EQ(a->flip, 1);
-    EXPECT_EQ(a->width, 20);
-    EXPECT_EQ(a->height, 14);
     EXPECT_TRUE(walk.present(4));
-    EXPECT_TRUE(walk.present(6));
     EXPECT_FALSE(walk.present(5));
 
     // Facing 4 the coloured half is drawn on the left of the feet, and taps find it there.
-    list.draw_all();
-    EXPECT_EQ(screen(93, 95), colour_of_frame(1));
-    EXPECT_EQ(screen(105, 95), 0);
-    EXPECT_TRUE(a->contains_point(93, 95));
-    EXPECT_FALSE(a->contains_point(105, 95));
-    a->set_direction(6);
-    std::fill(back.begin(), back.end(), 0);
-    list.draw_all();
-    EXPECT_EQ(screen(105, 95), colour_of_frame(1));
-    EXPECT_EQ(screen(93, 95), 0);
-    EXPECT_TRUE(a->contains_point(105, 95));
-    EXPECT_FALSE(a->contains_point(93, 95));
+    for (auto [facing, opaque, clear] : {std::tuple{4, 93, 105}, std::tuple{6, 105, 93}}) {
+        SCOPED_TRACE(facing);
+        a->set_direction(facing);
+        EXPECT_EQ(a->picture, right);  // the same frame, borrowed from slot 6
+        EXPECT_EQ(a->flip, facing == 4 ? 1 : 0);
+        redraw();
+        EXPECT_EQ(screen(opaque, 95), blue);
+        EXPECT_EQ(screen(clear, 95), 0);
+        EXPECT_TRUE(a->contains_point(opaque, 95));
+        EXPECT_FALSE(a->contains_point(clear, 95));
+    }
 
     // Turning while keeping the frame: the strike turns without starting over.
     a->step_animation(ANIM_LOOP);
@@ -245,28 +184,23 @@ TEST_F(ActorTest, MirrorFacingsDrawAndHitFlipped)
     a->set_direction_keep_frame(1);
     EXPECT_EQ(a->frame, 2);
     EXPECT_EQ(a->flip, 1);
-    EXPECT_EQ(shown_frame(a), 2);
+    EXPECT_EQ(a->picture[20 * 5 + 17], green);
     a->set_direction(3);
     EXPECT_EQ(a->frame, 1);
 
     // A flipped frame keys on the first pixel of its second row, in drawing and in taps alike: a
     // picture with an opaque top row still shows, and is hit on, that row when mirrored.
-    std::vector<Bgr> palette(std::begin(kFrameColours), std::end(kFrameColours));
-    palette.resize(256);
-    std::vector<uint8_t> capped = frame_indices(20, 14, 1);
-    for (int x = 1; x < 20; x++) capped[size_t(x)] = 8;
-    ASSERT_TRUE(write_bytes(folder.file("graphics/c/cap_6_0001.tga"), make_tga(20, 14, palette, capped)));
+    ASSERT_TRUE(write_bytes(folder.file("graphics/c/cap_6_0001.tga"), half(1, true)));
     CStripSet cap;
     cap.declare(6, "graphics\\c\\cap_6_00");
     cap.mirror(4, 6);
     a->set_strip_set(&cap);
     a->set_direction(4);
     ASSERT_EQ(a->flip, 1);
-    std::fill(back.begin(), back.end(), 0);
-    list.draw_all();
-    EXPECT_EQ(screen(95, 86), colour_of_frame(8));  // top row, drawn
-    EXPECT_EQ(screen(95, 88), colour_of_frame(1));
-    EXPECT_EQ(screen(105, 88), 0);                  // the transparent half, now on the right
+    redraw();
+    EXPECT_EQ(screen(95, 86), red);  // top row, drawn
+    EXPECT_EQ(screen(95, 88), blue);
+    EXPECT_EQ(screen(105, 88), 0);   // the transparent half, now on the right
     EXPECT_TRUE(a->contains_point(95, 86));
     EXPECT_TRUE(a->contains_point(95, 88));
     EXPECT_FALSE(a->contains_point(105, 88));
@@ -274,7 +208,7 @@ TEST_F(ActorTest, MirrorFacingsDrawAndHitFlipped)
 
 TEST_F(ActorTest, FacingFailuresAreLoggedAndSkipped)
 {
-    write_strip("only_6_00", 2);
+    ASSERT_TRUE(write_strip(folder, "graphics/c/only_6_00", 2, 16, 12));
     CStripSet set;
     set.declare(6, "graphics\\c\\only_6_00");
     LogCapture log;
@@ -294,67 +228,54 @@ TEST_F(ActorTest, FacingFailuresAreLoggedAndSkipped)
     a->alloc_scratch(40, 40);
     list.draw_all();  // draws nothing and reads nothing
     a->set_direction(6);
-    EXPECT_EQ(shown_frame(a), 1);
+    EXPECT_EQ(strip_frame_of(a->picture), 1);
 }
 
-TEST_F(ActorTest, FarMovementIsFiveTimesSlowerAndNeverBelowATenth)
+TEST_F(ActorTest, StepsFollowFacingDepthAndFrameLengthAndWrapAtTheEdges)
 {
-    // Far line 77 (20 % at modifier 0.8), near line 163.
-    Creature* far = add_actor(100, 77, 6);
-    Creature* near = add_actor(100, 200, 6);
-    for (Creature* c : {far, near}) {
-        c->apply_depth_scale();
-        c->speed = c->targetSpeed = 1.0f;
+    // Far line 77 (20 % at modifier 0.8), near line 163. Far away steps are five times shorter but never
+    // below a tenth; vertical steps are three quarters of horizontal ones.
+    const float diagonal = 0.7692308f * 0.75f;
+    struct Case {
+        float x, y;
+        int facing, steps;
+        float scaleMod;
+        double frameScale;
+        int percent;
+        float endX, endY;
+        float horizontal = 1.0f, vertical = 1.0f;  // the actor's step multipliers
+    } const cases[] = {
+        {100, 77, 6, 10, 0.8f, 1.0, 20, 102, 77},
+        {100, 77, 6, 10, 1.0f, 1.0, 1, 101, 77},
+        {100, 200, 6, 10, 0.8f, 1.0, 100, 110, 200},
+        {100, 200, 6, 5, 0.8f, 2.0, 100, 110, 200},  // twice the frame length, twice the step
+        {100, 180, 2, 10, 0.8f, 1.0, 100, 100, 187.5f},
+        {100, 180, 3, 10, 0.8f, 1.0, 100, 105, 180 + diagonal * 10},
+        {639.5f, 200, 6, 1, 0.8f, 1.0, 100, 0.5f, 200},  // off one edge, back at the other
+        {0.5f, 200, 4, 2, 0.8f, 1.0, 100, 638.5f, 200},
+        {100, 180, 7, 1, 0.8f, 1.0, 100, 99.75f, 180 - diagonal * 2, 0.5f, 2.0f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "facing " << c.facing << " from " << c.x << ", " << c.y);
+        Playfield.scaleMod = c.scaleMod;
+        AppState.frameScale = c.frameScale;
+        Creature* a = add_actor(0, 0, c.facing);
+        a->set_position_f(c.x, c.y);
+        a->apply_depth_scale();
+        EXPECT_EQ(a->scalePercent, c.percent);
+        a->horizontalMultiplier = c.horizontal;
+        a->verticalMultiplier = c.vertical;
+        a->speed = a->targetSpeed = 1.0f;
+        for (int i = 0; i < c.steps; i++) a->move();
+        EXPECT_NEAR(a->fx, c.endX, 1e-3);
+        EXPECT_NEAR(a->fy, c.endY, 1e-3);
+        EXPECT_EQ(a->x, int(a->fx));        // the whole position wraps with the exact one
+        EXPECT_EQ(a->sortKey, int(a->fy));  // the feet decide the drawing order
     }
-    EXPECT_EQ(far->scalePercent, 20);
-    EXPECT_EQ(near->scalePercent, 100);
-    for (int i = 0; i < 10; i++) {
-        far->move();
-        near->move();
-    }
-    EXPECT_NEAR(far->fx - 100.0f, 2.0f, 1e-3);
-    EXPECT_NEAR(near->fx - 100.0f, 10.0f, 1e-3);
-
-    // At a modifier of 1 the far line is 1 %: it still moves at a tenth.
-    Playfield.scaleMod = 1.0f;
-    far->set_position(100, 77);
-    far->apply_depth_scale();
-    EXPECT_EQ(far->scalePercent, 1);
-    for (int i = 0; i < 10; i++) far->move();
-    EXPECT_NEAR(far->fx - 100.0f, 1.0f, 1e-3);
-
-    // Twice the frame length, twice the step.
-    AppState.frameScale = 2.0;
-    near->set_position(100, 200);
-    for (int i = 0; i < 5; i++) near->move();
-    EXPECT_NEAR(near->fx - 100.0f, 10.0f, 1e-3);
-}
-
-TEST_F(ActorTest, VerticalStepsAreThreeQuartersOfHorizontalOnes)
-{
-    Creature* a = add_actor(100, 180, 2);
-    a->speed = a->targetSpeed = 1.0f;
-    for (int i = 0; i < 10; i++) a->move();
-    EXPECT_NEAR(a->fy - 180.0f, 7.5f, 1e-4);
-    EXPECT_EQ(a->y, 187);
-    EXPECT_EQ(a->sortKey, 187);  // the feet decide the drawing order
-
-    a->set_position(100, 180);
-    a->direction = 3;
-    for (int i = 0; i < 10; i++) a->move();
-    EXPECT_NEAR(a->fx - 100.0f, 5.0f, 1e-4);
-    EXPECT_NEAR(a->fy - 180.0f, 0.7692308f * 0.75f * 10.0f, 1e-4);
-
-    a->set_position(100, 180);
-    a->direction = 7;
-    a->verticalMultiplier = 2.0f;
-    a->horizontalMultiplier = 0.5f;
-    a->move();
-    EXPECT_NEAR(a->fx, 100.0f - 0.25f, 1e-5);
-    EXPECT_NEAR(a->fy, 180.0f - 0.7692308f * 0.75f * 2.0f, 1e-5);
 
     // Speed comes up to the target by the acceleration and never passes it.
-    a->speed = 0.0f;
+    AppState.frameScale = 1.0;
+    Creature* a = add_actor(100, 180, 7);
     a->targetSpeed = 1.0f;
     a->acceleration = 0.3f;
     a->move();
@@ -371,26 +292,10 @@ TEST_F(ActorTest, VerticalStepsAreThreeQuartersOfHorizontalOnes)
     EXPECT_LT(a->scalePercent, 100);
 }
 
-TEST_F(ActorTest, WalkingOffOneEdgeComesBackAtTheOther)
-{
-    Creature* a = add_actor(0, 200, 6);
-    a->set_position_f(639.5f, 200.0f);
-    a->speed = a->targetSpeed = 1.0f;
-    a->move();
-    EXPECT_NEAR(a->fx, 0.5f, 1e-4);
-    EXPECT_EQ(a->x, 0);
-    a->direction = 4;
-    a->move();
-    a->move();
-    EXPECT_NEAR(a->fx, 638.5f, 1e-4);
-    EXPECT_EQ(a->x, 638);
-}
-
 TEST_F(ActorTest, RefusedStepsKeepThePlaceAndUnblockTurnsClockwise)
 {
-    for (int d : {6, 2, 8, 9, 3}) write_strip("w_" + std::to_string(d) + "_00", 1);
     CStripSet set;
-    set.declare_directions("graphics\\c\\w");
+    write_five_way(set, "w");
     Playfield.set_playfield_rect(Rect{0, 50, 640, 230});
     Playfield.add_hard_box(Rect{150, 0, 200, 240}, 0);
     Creature* a = add_actor(145, 200, 6, &set);
@@ -420,10 +325,7 @@ TEST_F(ActorTest, NewActorsStandOnWalkableGroundOrGiveUp)
         Creature c;
         EXPECT_TRUE(Playfield.is_walkable(c.x, c.y)) << c.x << ", " << c.y;
         EXPECT_GE(c.y, 200);  // the box's own edge is not inside it
-        EXPECT_EQ(c.anchorMode, ANCHOR_FEET);
-        EXPECT_EQ(c.hitTestable, 0);
         EXPECT_EQ(c.sortKey, c.y);
-        EXPECT_EQ(c.alive, 1);
         facings.insert(c.direction);
     }
     EXPECT_GE(facings.size(), 6u);
@@ -448,9 +350,8 @@ TEST_F(ActorTest, NewActorsStandOnWalkableGroundOrGiveUp)
 
 TEST_F(ActorTest, SteeringTurnsOneStepPerCallAndArrives)
 {
-    for (int d : {6, 2, 8, 9, 3}) write_strip("s_" + std::to_string(d) + "_00", 1);
     CStripSet set;
-    set.declare_directions("graphics\\c\\s");
+    write_five_way(set, "s");
     Creature* a = add_actor(100, 200, 8, &set);
     a->set_move_target(300, 200);
     EXPECT_FALSE(a->walk_toward_target());  // standing still: no steering
@@ -460,7 +361,6 @@ TEST_F(ActorTest, SteeringTurnsOneStepPerCallAndArrives)
     EXPECT_EQ(a->direction, 9);
     EXPECT_FALSE(a->walk_toward_target());
     EXPECT_EQ(a->direction, 6);
-    a->set_position(285, 200);
     a->set_position(279, 200);  // 21 away: not there yet
     EXPECT_FALSE(a->walk_toward_target());
     a->set_position(281, 200);  // 19 away: inside the arrival distance of 20
@@ -492,32 +392,27 @@ TEST_F(ActorTest, SteeringTurnsOneStepPerCallAndArrives)
 
 TEST_F(ActorTest, RandomTurnsFollowTheDrawnDirections)
 {
-    for (int d : {6, 2, 8, 9, 3}) write_strip("e_" + std::to_string(d) + "_00", 1);
     CStripSet eight, four;
-    eight.declare_directions("graphics\\c\\e");
+    write_five_way(eight, "e");
     four.declare(6, "graphics\\c\\e_6_00");
     four.declare(2, "graphics\\c\\e_6_00");
     four.declare(8, "graphics\\c\\e_6_00");
     four.mirror(4, 6);
     eight.load_all();
     four.load_all();
-    Creature* a = add_actor(100, 200, 8, &eight);
-    std::set<int> seen;
-    for (int i = 0; i < 40; i++) {
-        a->set_direction(8);
-        a->random_turn();
-        seen.insert(a->direction);
-    }
-    EXPECT_EQ(seen, (std::set<int>{7, 9}));
-
+    // The facings one random turn from up reaches.
+    auto turns_from_up = [](Creature* c) {
+        std::set<int> seen;
+        for (int i = 0; i < 40; i++) {
+            c->set_direction(8);
+            c->random_turn();
+            seen.insert(c->direction);
+        }
+        return seen;
+    };
+    EXPECT_EQ(turns_from_up(add_actor(100, 200, 8, &eight)), (std::set<int>{7, 9}));
     Creature* b = add_actor(100, 200, 8, &four);
-    seen.clear();
-    for (int i = 0; i < 40; i++) {
-        b->set_direction(8);
-        b->random_turn();
-        seen.insert(b->direction);
-    }
-    EXPECT_EQ(seen, (std::set<int>{4, 6}));
+    EXPECT_EQ(turns_from_up(b), (std::set<int>{4, 6}));
     b->direction = 3;
     b->lastDirection = 3;
     b->random_turn();
@@ -527,23 +422,18 @@ TEST_F(ActorTest, RandomTurnsFollowTheDrawnDirections)
 TEST_F(ActorTest, PointAheadAndReach)
 {
     Creature* a = add_actor(100, 200, 6);
-    int px = 0, py = 0;
-    a->point_ahead(25, &px, &py);
-    EXPECT_EQ(px, 125);
-    EXPECT_EQ(py, 200);
-    a->direction = 9;
-    a->point_ahead(25, &px, &py);  // 0.5 x 0.75 x 25 = 9.375 each way
-    EXPECT_EQ(px, 109);
-    EXPECT_EQ(py, 190);
-    a->direction = 1;
-    a->point_ahead(25, &px, &py);
-    EXPECT_EQ(px, 90);
-    EXPECT_EQ(py, 209);
-    a->direction = 4;
-    a->set_scale_percent(50);
-    a->point_ahead(25, &px, &py);
-    EXPECT_EQ(px, 88);
-    EXPECT_EQ(py, 200);
+    struct Aim {
+        int facing, percent, x, y;
+    };
+    // Diagonals go 0.5 x 0.75 x 25 = 9.375 each way.
+    for (const Aim& c : {Aim{6, 100, 125, 200}, Aim{9, 100, 109, 190}, Aim{1, 100, 90, 209}, Aim{4, 50, 88, 200}}) {
+        a->direction = c.facing;
+        a->set_scale_percent(c.percent);
+        int px = 0, py = 0;
+        a->point_ahead(25, &px, &py);
+        EXPECT_EQ(px, c.x) << c.facing;
+        EXPECT_EQ(py, c.y) << c.facing;
+    }
 
     // At 50 % the blow lands 12 ahead and reaches 12.5 around that point.
     Creature* target = add_actor(88 - 12, 200, 6);
@@ -556,33 +446,6 @@ TEST_F(ActorTest, PointAheadAndReach)
     LogCapture log;
     EXPECT_FALSE(a->possible_to_hit_entity(25, 25, 4242u));
     EXPECT_TRUE(log.contains("possible_to_hit_entity says entity doesn't exist!"));
-}
-
-TEST_F(ActorTest, AreaAttackRadiusShrinksHalfwayWithDepth)
-{
-    Creature* striker = add_actor(100, 200, 6);  // strikes at (125, 200)
-    Creature* nearHalf = add_actor(125 + 18, 200, 4);
-    Creature* farHalf = add_actor(125, 200 + 19, 4);
-    Creature* full = add_actor(125, 200 - 25, 4);
-    Creature* fullOut = add_actor(125 - 26, 200, 4);
-    Creature* corpse = add_actor(125, 200, 4);
-    nearHalf->set_scale_percent(50);  // radius 25 x 75 % = 18.75
-    farHalf->set_scale_percent(50);
-    corpse->alive = 0;
-
-    striker->strike(25, 25, 40, -1);
-    EXPECT_EQ(nearHalf->taken, 40);
-    EXPECT_EQ(farHalf->taken, 0);
-    EXPECT_EQ(full->taken, 40);
-    EXPECT_EQ(fullOut->taken, 0);
-    EXPECT_EQ(corpse->taken, 0);
-    EXPECT_EQ(striker->taken, 0);  // 25 from its own blow, and still untouched
-    EXPECT_EQ(striker->damageDealt, 80);
-    EXPECT_EQ(full->lastHitBy, -1);
-
-    // strike_all is the same blow without an owner.
-    striker->strike_all(25, 25, 7);
-    EXPECT_EQ(full->taken, 47);
 }
 
 TEST_F(ActorTest, AreaAttackSparesItsSourceAndOwner)
@@ -606,78 +469,10 @@ TEST_F(ActorTest, AreaAttackSparesItsSourceAndOwner)
     EXPECT_EQ(monster->taken, 5);
 
     // A record from a source that is gone still hurts; nobody is credited.
-    AttackRecord r;
-    r.source = 9999;
-    r.owner = 0;
-    r.x = 110;
-    r.y = 200;
-    r.radius = 5;
-    r.damage = 3;
+    AttackRecord r{.source = 9999, .owner = 0, .x = 110, .y = 200, .radius = 5, .damage = 3};
     EXPECT_EQ(list.broadcast(MSG_AREA_ATTACK, &r, 0), 0);
     EXPECT_EQ(monster->taken, 8);
     EXPECT_EQ(monster->receive_area_attack(nullptr), 0);
-}
-
-TEST_F(ActorTest, StrikeLandsOnceOnItsFourthFrame)
-{
-    write_strip("attack6_6_00", 6);
-    write_strip("attack3_6_00", 3);
-    CStripSet six, three;
-    six.declare(6, "graphics\\c\\attack6_6_00");
-    three.declare(6, "graphics\\c\\attack3_6_00");
-    for (CStripSet* set : {&six, &three}) {
-        list.clear();
-        Striker* s = add_actor<Striker>(100, 200, 6);
-        s->animMode = ANIM_ONCE;
-        s->set_strip_set(set);
-        s->frameTimer.set_interval(75);
-        Creature* victim = add_actor(125, 200, 4);
-        std::vector<int> hits, shown;
-        for (int f = 0; f < 60; f++) {
-            AppState.frameTime += 10;
-            list.think_all();
-            hits.push_back(victim->hits);
-            shown.push_back(shown_frame(s));
-        }
-        if (set == &six) {
-            EXPECT_EQ(victim->hits, 1);
-            EXPECT_EQ(s->struckAtFrame, 4);
-            EXPECT_EQ(shown.back(), 6);
-            // The blow lands in the very pass that first shows frame 4.
-            size_t landed = 0;
-            while (landed < hits.size() && hits[landed] == 0) landed++;
-            ASSERT_LT(landed, hits.size());
-            EXPECT_EQ(shown[landed], 4);
-            EXPECT_EQ(shown[landed - 1], 3);
-        } else {
-            EXPECT_EQ(victim->hits, 0);
-        }
-    }
-}
-
-TEST_F(ActorTest, PickupProbesReachByThePickupsScale)
-{
-    Creature* hero = add_actor(100, 200, 6);
-    Pickup* nearBy = add_actor<Pickup>(115, 200, 2);
-    Pickup* small = add_actor<Pickup>(100, 185, 2);
-    small->set_scale_percent(50);  // 20 x 50 % = 10: 15 away is out of reach
-    hero->probe_pickups(20);
-    EXPECT_EQ(nearBy->takenBy, int32_t(hero->id));
-    EXPECT_EQ(nearBy->alive, 0);
-    EXPECT_EQ(small->alive, 1);
-    EXPECT_TRUE(hero->is_alive(small->id));
-    EXPECT_FALSE(hero->is_alive(nearBy->id));
-    EXPECT_FALSE(hero->is_alive(12345u));
-
-    // A pickup never takes its own probe.
-    small->probe_pickups(100);
-    EXPECT_EQ(small->alive, 1);
-
-    hero->stun(300);
-    EXPECT_EQ(hero->stunned, 1);
-    EXPECT_FALSE(hero->stunTimer.ready());
-    AppState.frameTime += 300;
-    EXPECT_TRUE(hero->stunTimer.ready());
 }
 
 }  // namespace

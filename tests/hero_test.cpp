@@ -24,11 +24,7 @@ protected:
         ASSERT_TRUE(write_hero_strips(dir, 6, 3));
         g_input = InputState{};
 
-        // Depth band 77..163 with half the usual perspective: y 120 is drawn at 75 %.
-        Playfield.width = 640;
-        Playfield.height = 240;
-        Playfield.fieldStart = 163;
-        Playfield.fieldEnd = 77;
+        // The usual depth band 77..163 with half the usual perspective: y 120 is drawn at 75 %.
         Playfield.scaleMod = 0.5f;
         Playfield.set_playfield_rect(Rect{0, 60, 640, 240});
 
@@ -87,7 +83,7 @@ TEST_F(HeroTest, StrikeLandsOnceOnFrameFourOnEveryLivingThingInTheScaledCircle)
     EXPECT_EQ(hero->health, kHeroFullHealth);
 }
 
-TEST_F(HeroTest, AutoAimIgnoresMonstersExactlyOneHundredTenAwayAndTheDead)
+TEST_F(HeroTest, AutoAimIgnoresMonstersExactlyOneHundredTenAwayAndTheDeadAndTheStylusSteers)
 {
     hero->set_position(100, 200);
     add_dummy(210, 200, 100);                  // exactly 110: out of range
@@ -105,45 +101,35 @@ TEST_F(HeroTest, AutoAimIgnoresMonstersExactlyOneHundredTenAwayAndTheDead)
     EXPECT_EQ(hero->direction, 3);
     frame(80);
     EXPECT_EQ(hero->direction, 2);
-}
 
-TEST_F(HeroTest, HeldInputWalksThenRunsAndABriefPauseKeepsTheRun)
-{
-    hero->set_direction(6);
-    g_input.keys[BTN_RIGHT].held = 1;
-    frame();
-    EXPECT_EQ(hero->state, HERO_WALK);
-    for (int i = 0; i < 8; i++) frame();  // 360 ms of held input
-    EXPECT_EQ(hero->state, HERO_RUN);
-    const float before = hero->fx;
-    frame();
-    EXPECT_GT(hero->fx, before);
-
-    // One frame without input idles her, but within 100 ms the run flag still stands.
-    g_input.keys[BTN_RIGHT].held = 0;
-    frame();
-    EXPECT_EQ(hero->state, HERO_IDLE);
-    g_input.keys[BTN_RIGHT].held = 1;
-    frame();
-    EXPECT_EQ(hero->state, HERO_RUN);
-
-    // Longer than 100 ms without input: walking again first.
-    g_input.keys[BTN_RIGHT].held = 0;
-    frame(60);
-    frame(60);
-    g_input.keys[BTN_RIGHT].held = 1;
-    frame();
-    EXPECT_EQ(hero->state, HERO_WALK);
-}
-
-TEST_F(HeroTest, StylusSteersTowardTheWorldPoint)
-{
+    // A stylus held on the playfield steers her toward its point in the world instead.
+    hero->set_position(300, 120);
     Playfield.viewX = 200.0f;
-    hero->set_direction(6);
     g_input.on_stylus_down(pack_point(10, 200));  // world (210, 120): to her left
     for (int i = 0; i < 6; i++) frame(80);
     EXPECT_EQ(hero->direction, 4);
     EXPECT_LT(hero->fx, 300.0f);
+}
+
+TEST_F(HeroTest, HeldInputWalksThenRunsAndABriefPauseKeepsTheRun)
+{
+    // Held input walks, and after 360 ms runs. One frame without input idles her, but within 100 ms the run
+    // flag still stands; after longer she walks again first.
+    struct Step {
+        bool held;
+        int frames;
+        uint32_t ms;
+        int32_t state;
+    } const steps[] = {{true, 1, 40, HERO_WALK}, {true, 8, 40, HERO_RUN},   {false, 1, 40, HERO_IDLE},
+                       {true, 1, 40, HERO_RUN},  {false, 2, 60, HERO_IDLE}, {true, 1, 40, HERO_WALK}};
+    hero->set_direction(6);
+    for (const Step& step : steps) {
+        const float before = hero->fx;
+        g_input.keys[BTN_RIGHT].held = step.held;
+        for (int i = 0; i < step.frames; i++) frame(step.ms);
+        EXPECT_EQ(hero->state, step.state) << &step - steps;
+        EXPECT_TRUE(step.state == HERO_IDLE || hero->fx > before) << &step - steps;  // walking and running move her
+    }
 }
 
 TEST_F(HeroTest, HitsBelowThirtyTurnHerRedAndTheLastOneEndsTheGame)

@@ -1,8 +1,8 @@
 // The level controller over real strip files: the initial delay, both spawn caps, the boss phase, the gate, dragon flies and drops.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
+#include <vector>
 
 #include "app/app_state.h"
 #include "game/dragon_fly.h"
@@ -54,20 +54,25 @@ protected:
         return controller;
     }
     void tick(uint32_t ms) { think_after(list, ms); }
+    // The things of type T in the list, in drawing order.
+    template <class T>
+    std::vector<T*> all()
+    {
+        std::vector<T*> found;
+        for (CThing* t = list.first_thing(); t; t = list.next_thing())
+            if (auto* x = dynamic_cast<T*>(t)) found.push_back(x);
+        return found;
+    }
     template <class T>
     int count()
     {
-        int n = 0;
-        for (CThing* t = list.first_thing(); t; t = list.next_thing())
-            if (dynamic_cast<T*>(t)) n++;
-        return n;
+        return int(all<T>().size());
     }
     CMonster* first_monster(int32_t kindId)
     {
-        CMonster* found = nullptr;
-        for (CThing* t = list.first_thing(); t; t = list.next_thing())
-            if (auto* m = dynamic_cast<CMonster*>(t); m && !found && m->kindNumber == kindId) found = m;
-        return found;
+        for (CMonster* m : all<CMonster>())
+            if (m->kindNumber == kindId) return m;
+        return nullptr;
     }
 
     TempFolder folder;
@@ -108,51 +113,29 @@ TEST_F(LevelControllerTest, TheFirstSpawnWaitsTheInitialDelayAndBothCapsHold)
     EXPECT_EQ(LevelProgress.monstersSpawned, 3);
 }
 
-TEST_F(LevelControllerTest, TheBossPhaseStopsRegularSpawnsUntilAKillAfterTheBossArrives)
+TEST_F(LevelControllerTest, NothingHappensWhilePausedAndWithoutABossTheGateAppearsOnceWhenTheQuotaIsMet)
 {
-    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(100), 2, 6));
-    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(108), 2, 6));
+    LogCapture log;
     LevelScript& s = LevelProgress.script;
-    s.mainEnemy = 100;
+    s.mainEnemy = 103;  // no such kind: the spawn is reported and counted, and makes no monster
     s.secondaryEnemy = -1;
-    s.bossKind = 108;
-    CLevelController* controller = start(2, 100, 10, 100, 101, 0);
-
-    tick(10);
-    ASSERT_EQ(LevelProgress.monstersSpawned, 1);
-    MonsterKinds.load_graphics(MonsterKinds.find_kind(100));
-    LevelProgress.kills = 2;  // the quota
-    tick(10);
-    EXPECT_TRUE(controller->bossPhase);
-    for (int i = 0; i < 29; i++) tick(100);
-    controller->on_monster_killed(first_monster(100));  // a kill during the wait does not count
-    tick(99);  // 2999 ms into the 3000 ms wait
-    EXPECT_EQ(LevelProgress.monstersSpawned, 1);
-    EXPECT_EQ(first_monster(108), nullptr);
-    tick(1);
-    CMonster* boss = first_monster(108);
-    ASSERT_NE(boss, nullptr);
-    EXPECT_TRUE(s.bossReleased);
-
-    for (int i = 0; i < 20; i++) tick(100);
-    EXPECT_TRUE(controller->bossPhase);
-    EXPECT_EQ(LevelProgress.monstersSpawned, 1);
-    EXPECT_EQ(count<CTimeGate>(), 0);
-
-    controller->on_monster_killed(boss);
-    tick(10);
-    tick(10);
-    EXPECT_FALSE(controller->bossPhase);
-    EXPECT_EQ(count<CTimeGate>(), 1);
-    EXPECT_STREQ(messages->pendingText, "The time gate has appeared");
-    for (int i = 0; i < 3; i++) tick(100);
-    EXPECT_GT(LevelProgress.monstersSpawned, 1);
-}
-
-TEST_F(LevelControllerTest, WithoutABossTheGateAppearsOnceWhenTheQuotaIsMet)
-{
-    LevelProgress.script.mainEnemy = -1;  // counts spawns, makes no monsters
+    s.dragonFlies = 1.0f;
+    s.dragonFlyMin = 1000;
+    s.dragonFlyMax = 1000;  // an empty range is its lower bound
     start(2, 1, 5, 100, 200, 0);
+    LevelProgress.paused = 1;
+    for (int i = 0; i < 20; i++) tick(100);
+    EXPECT_EQ(LevelProgress.monstersSpawned, 0);
+    EXPECT_EQ(count<CDragonFly>(), 0);
+    LevelProgress.paused = 0;
+    tick(10);
+    EXPECT_EQ(LevelProgress.monstersSpawned, 1);
+    EXPECT_EQ(LevelProgress.monstersOnScreen, 1);
+    EXPECT_TRUE(log.contains("Error: Unable to locate monster 103."));
+    EXPECT_TRUE(log.contains("Error initting monster 103."));
+    ASSERT_EQ(count<CDragonFly>(), 1);
+    EXPECT_EQ(all<CDragonFly>()[0]->pause, &LevelProgress.paused);
+
     for (int i = 0; i < 10; i++) tick(100);
     EXPECT_EQ(LevelProgress.monstersSpawned, 1);  // fewer to spawn than the quota: it is never met
     EXPECT_EQ(count<CMonster>(), 0);
@@ -163,44 +146,6 @@ TEST_F(LevelControllerTest, WithoutABossTheGateAppearsOnceWhenTheQuotaIsMet)
     EXPECT_TRUE(LevelProgress.timeGateAppeared);
     for (int i = 0; i < 10; i++) tick(100);
     EXPECT_EQ(count<CTimeGate>(), 1);
-}
-
-TEST_F(LevelControllerTest, AnUnknownKindIsReportedAndItsSpawnStaysCounted)
-{
-    LogCapture log;
-    LevelProgress.script.mainEnemy = 103;
-    LevelProgress.script.secondaryEnemy = -1;
-    start(10, 5, 5, 100, 200, 0);
-    tick(10);
-    tick(10);
-    EXPECT_EQ(LevelProgress.monstersSpawned, 1);
-    EXPECT_EQ(LevelProgress.monstersOnScreen, 1);
-    EXPECT_EQ(count<CMonster>(), 0);
-    EXPECT_TRUE(log.contains("Error: Unable to locate monster 103."));
-    EXPECT_TRUE(log.contains("Error initting monster 103."));
-}
-
-TEST_F(LevelControllerTest, NothingHappensWhilePausedAndDragonFliesComeOnTheirTimer)
-{
-    LevelScript& s = LevelProgress.script;
-    s.mainEnemy = -1;
-    s.dragonFlies = 1.0f;
-    s.dragonFlyMin = 1000;
-    s.dragonFlyMax = 1000;  // an empty range is its lower bound
-    start(10, 5, 5, 100, 200, 0);
-    LevelProgress.paused = 1;
-    for (int i = 0; i < 20; i++) tick(100);
-    EXPECT_EQ(LevelProgress.monstersSpawned, 0);
-    EXPECT_EQ(count<CDragonFly>(), 0);
-    LevelProgress.paused = 0;
-    tick(10);
-    EXPECT_EQ(LevelProgress.monstersSpawned, 1);
-    EXPECT_EQ(count<CDragonFly>(), 1);
-    for (CThing* t = list.first_thing(); t; t = list.next_thing()) {
-        if (auto* fly = dynamic_cast<CDragonFly*>(t)) {
-            EXPECT_EQ(fly->pause, &LevelProgress.paused);
-        }
-    }
 }
 
 TEST_F(LevelControllerTest, KillsDropPowerUpsAQuarterOfTheTimeAndHealthAOneTwelfth)
@@ -214,22 +159,11 @@ TEST_F(LevelControllerTest, KillsDropPowerUpsAQuarterOfTheTimeAndHealthAOneTwelf
     EXPECT_EQ(LevelProgress.kills, kills);
     EXPECT_EQ(LevelProgress.monstersOnScreen, 0);
 
-    int powerUps = 0, health = 0;
+    for (CPickup* pickup : all<CPickup>()) EXPECT_TRUE(pickup->x == 123 && pickup->y == 150);  // where it fell
+    EXPECT_NEAR(count<CPowerUp>(), kills / 4, 75);
+    EXPECT_NEAR(count<CHealthPickup>(), kills / 12, 50);
     std::set<int32_t> spells;
-    for (CThing* t = list.first_thing(); t; t = list.next_thing()) {
-        auto* pickup = dynamic_cast<CPickup*>(t);
-        if (!pickup) continue;
-        EXPECT_EQ(pickup->x, 123);
-        EXPECT_EQ(pickup->y, 150);
-        if (auto* p = dynamic_cast<CPowerUp*>(t)) {
-            powerUps++;
-            spells.insert(p->spell);
-        } else if (dynamic_cast<CHealthPickup*>(t)) {
-            health++;
-        }
-    }
-    EXPECT_NEAR(powerUps, kills / 4, 75);
-    EXPECT_NEAR(health, kills / 12, 50);
+    for (CPowerUp* p : all<CPowerUp>()) spells.insert(p->spell);
     EXPECT_EQ(spells, (std::set<int32_t>{1, 2, 3, 4}));
 }
 
@@ -248,19 +182,25 @@ TEST_F(LevelControllerTest, MonstersStillAboutWhenTheBossComesShowFramesLoadedAg
     ASSERT_NE(regulars[1], nullptr);
     AppState.frameScale = 10.0;  // as 100 ms frames run
     for (int i = 0; i < 30; i++) tick(100);  // both have grown out of the ground
-    LevelProgress.kills = 2;
+    LevelProgress.kills = 2;  // the quota: no regular spawns from now until a kill after the boss has come
     tick(10);
     ASSERT_TRUE(controller->bossPhase);
+    const int32_t spawned = LevelProgress.monstersSpawned;
     for (int i = 0; i < 29; i++) tick(100);
+    controller->on_monster_killed(regulars[1]);  // a kill during the wait does not count
+    tick(99);  // 2999 ms into the 3000 ms wait
+    EXPECT_EQ(first_monster(108), nullptr);
 
     // The moment the boss comes, before anything else thinks (a monster's own think would fetch a new frame
     // only when its animation steps): every kind's frames were let go, and those still about are shown again.
     regulars[0]->set_position(60, 200);  // in view and at full size, to be drawn
     regulars[1]->set_position(180, 200);
     for (CMonster* m : regulars) m->set_scale_percent(100);
-    AppState.frameTime += 100;
+    AppState.frameTime += 1;
     controller->think();
-    ASSERT_NE(first_monster(108), nullptr);
+    CMonster* boss = first_monster(108);
+    ASSERT_NE(boss, nullptr);
+    EXPECT_TRUE(LevelProgress.script.bossReleased);
     TestScreen screen(0x1234);
     for (CMonster* m : regulars) {
         const CGraphicStrip* strip = &m->stripSet->slot[m->direction];
@@ -276,6 +216,19 @@ TEST_F(LevelControllerTest, MonstersStillAboutWhenTheBossComesShowFramesLoadedAg
         EXPECT_GT(drawn, 0) << m->kindNumber;
     }
     list.draw_all();
+
+    for (int i = 0; i < 20; i++) tick(100);
+    EXPECT_TRUE(controller->bossPhase);
+    EXPECT_EQ(LevelProgress.monstersSpawned, spawned);
+    EXPECT_EQ(count<CTimeGate>(), 0);
+    controller->on_monster_killed(boss);
+    tick(10);
+    tick(10);
+    EXPECT_FALSE(controller->bossPhase);
+    EXPECT_EQ(count<CTimeGate>(), 1);
+    EXPECT_STREQ(messages->pendingText, "The time gate has appeared");
+    for (int i = 0; i < 3; i++) tick(100);
+    EXPECT_GT(LevelProgress.monstersSpawned, spawned);
 }
 
 }  // namespace

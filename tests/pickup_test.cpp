@@ -1,7 +1,6 @@
 // Pickups and the time gate over real files: one use per pickup, reach by scale, the effects and messages, the gate's career save.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 
 #include "app/app_state.h"
@@ -40,14 +39,11 @@ protected:
         AppState.currentGameList = nullptr;
     }
 
+    // The prober steps onto (px, py) and probes for pickups there, as the hero does each frame.
     void probe_from(CActor* prober, int px, int py)
     {
-        AttackRecord record;
-        record.source = record.owner = int32_t(prober->id);
-        record.x = px;
-        record.y = py;
-        record.radius = 20;
-        list.broadcast(MSG_PICKUP_PROBE, &record, 0);
+        prober->set_position(px, py);
+        prober->probe_pickups(20);
     }
     template <class T>
     T* drop(T* pickup, int px, int py)
@@ -88,6 +84,8 @@ TEST_F(PickupTest, ReachShrinksWithDepthAndOnlyTheHeroGainsFromAPickup)
     ASSERT_LT(reach, 20);
     probe_from(hero, 300 + reach + 1, 150);
     EXPECT_TRUE(far->alive);
+    far->probe_pickups(100);  // never taken by its own probe
+    EXPECT_TRUE(far->alive);
     probe_from(hero, 300 + reach, 150);
     EXPECT_FALSE(far->alive);
 
@@ -113,12 +111,6 @@ TEST_F(PickupTest, ReachShrinksWithDepthAndOnlyTheHeroGainsFromAPickup)
 
 TEST_F(PickupTest, PowerUpsAddUsesAndSayUseOrUses)
 {
-    char text[300];
-    power_up_message(SPELL_INCINERATE, text, sizeof text);
-    EXPECT_STREQ(text, "Found Incinerate. (1 use)");
-    power_up_message(SPELL_FIREBALL, text, sizeof text);
-    EXPECT_STREQ(text, "Found Fireball. (15 uses)");
-
     auto* bar = new CSpellBar;
     list.add_thing(bar);
     bar->init();
@@ -148,9 +140,7 @@ TEST_F(PickupTest, TheGateFinishesTheLevelAndUnlocksTheNextOneBelowLevelTwelve)
     EXPECT_EQ(LevelProgress.levelFinished, 1u);
     EXPECT_TRUE(level_unlocked(LevelProgress.career, 6));
     EXPECT_TRUE(log.contains("START LEVEL 2.."));
-    const std::vector<uint8_t> saved = read_bytes(folder.file("career.dat"));
-    ASSERT_EQ(saved.size(), 64u);
-    EXPECT_EQ(saved[4 + 35 + 5], 1);  // level 6's flag
+    EXPECT_TRUE(path_exists(folder.file("career.dat")));  // its layout is the career test's
     bool banner = false;
     for (CThing* t = list.first_thing(); t; t = list.next_thing()) banner = banner || t->sortKey == 500;
     EXPECT_TRUE(banner);

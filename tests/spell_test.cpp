@@ -25,7 +25,6 @@
 
 namespace {
 
-
 template <typename T>
 int count_of(CThingList& list)
 {
@@ -50,13 +49,9 @@ protected:
         name_projectile_strips();
 
         // Everything at full size: the near line is at 100 and above.
-        Playfield.width = 640;
-        Playfield.height = 240;
         Playfield.fieldStart = 200;
         Playfield.fieldEnd = 140;
-        Playfield.scaleMod = 1.0f;
         Playfield.set_playfield_rect(Rect{0, 100, 640, 220});
-        Playfield.viewX = 100.0f;
 
         hero = new CHero;
         WellKnownIds[SLOT_HERO] = list.add_thing(hero);
@@ -68,30 +63,27 @@ protected:
 
     void frame(uint32_t ms = 40) { think_after(list, ms); }
     TargetDummy* add_dummy(int px, int py, int kind = 100) { return add_target_dummy(list, px, py, 100, kind); }
+    // A dragon fly of the wanted sort, found by trying seeds.
+    CDragonFly* add_fly(bool bomber)
+    {
+        auto* fly = new CDragonFly;
+        list.add_thing(fly);
+        for (unsigned seed = 1; seed < 50 && (seed == 1 || bool(fly->bomber) != bomber); seed++) {
+            srand(seed);
+            fly->init();
+        }
+        EXPECT_EQ(bool(fly->bomber), bomber);
+        return fly;
+    }
 
     TempFolder dir;
     CThingList list;
     CHero* hero = nullptr;
 };
 
-TEST_F(SpellTest, AFireballNeverHurtsItsCasterEvenAtPointBlank)
+TEST_F(SpellTest, EveryoneInAFireballsCircleButItsCasterTakesFiveThenItBursts)
 {
-    TargetDummy* monster = add_dummy(206, 150);
-    const int32_t uses = SpellTable[SPELL_FIREBALL].usesLeft;
-    hero->set_direction(6);
-    hero->cast();
-    EXPECT_EQ(count_of<CFireball>(list), 1);
-    EXPECT_EQ(SpellTable[SPELL_FIREBALL].usesLeft, uses - 1);
-    for (int i = 0; i < 40 && count_of<CFireball>(list); i++) frame();
-    EXPECT_EQ(count_of<CFireball>(list), 0);
-    EXPECT_EQ(hero->health, kHeroFullHealth);
-    EXPECT_EQ(monster->taken, 5);
-    // Its shadow went with it.
-    EXPECT_EQ(count_of<CShadow>(list), 0);
-}
-
-TEST_F(SpellTest, TwoMonstersInOneFireballsCircleBothTakeFiveThenItBursts)
-{
+    // The caster stands where the fireball starts: point blank.
     TargetDummy* caster = add_dummy(250, 150);
     TargetDummy* a = add_dummy(260, 150);
     TargetDummy* b = add_dummy(246, 165);
@@ -107,9 +99,10 @@ TEST_F(SpellTest, TwoMonstersInOneFireballsCircleBothTakeFiveThenItBursts)
     EXPECT_EQ(count_of<CFireball>(list), 0);
     EXPECT_EQ(count_of<CExplosion>(list), 1);
     EXPECT_EQ(a->taken, 5);
-    // The burst plays its strip and goes.
+    // The burst plays its strip and goes; the fireball's shadow went with it.
     for (int i = 0; i < 10; i++) frame();
     EXPECT_EQ(count_of<CExplosion>(list), 0);
+    EXPECT_EQ(count_of<CShadow>(list), 0);
 }
 
 TEST_F(SpellTest, TheLastUseOfASpellDropsItFromTheBar)
@@ -167,7 +160,6 @@ TEST_F(SpellTest, IncinerateReachesOnlyMonstersWithinTheViewWidenedByThirty)
 TEST_F(SpellTest, ABoltLeavingTheNearEdgeFliesFiftyOnAndGoesWithoutABurst)
 {
     hero->set_position(200, 215);
-    Playfield.viewX = 100.0f;
     SpellTable[SPELL_LIGHTNING].usesLeft = 5;
     SelectedSpell = SPELL_LIGHTNING;
     hero->set_direction(2);
@@ -198,15 +190,7 @@ TEST_F(SpellTest, HeadingsOutsideZeroToSixAreLoggedAndStillFlown)
 
 TEST_F(SpellTest, ABomberDropsFireballsThatHurtWhatTheyLandOn)
 {
-    Playfield.viewX = 100.0f;
-    auto* fly = new CDragonFly;
-    list.add_thing(fly);
-    for (unsigned seed = 1; seed < 50; seed++) {
-        srand(seed);
-        fly->init();
-        if (fly->bomber) break;
-    }
-    ASSERT_TRUE(fly->bomber);
+    CDragonFly* fly = add_fly(true);
     EXPECT_EQ(fly->y, hero->y);
     EXPECT_EQ(fly->x, 70);
     for (int i = 0; i < 30; i++) frame(40);  // 1.2 s: one bomb away
@@ -220,14 +204,7 @@ TEST_F(SpellTest, AHighFlierCrossesTheSkyInSight)
 {
     // A fly the size of the game's own: 81 x 63.
     write_strip(dir, "graphics/dfly/dfly_fly_6_00", 2, 81, 63);
-    auto* fly = new CDragonFly;
-    list.add_thing(fly);
-    for (unsigned seed = 1; seed < 50; seed++) {
-        srand(seed);
-        fly->init();
-        if (!fly->bomber) break;
-    }
-    ASSERT_FALSE(fly->bomber);
+    CDragonFly* fly = add_fly(false);
     TestScreen screen(0x1234);
     const int whole = 81 * 63 - 1;  // every pixel but the key
     int seen = 0, fullySeen = 0;
@@ -286,6 +263,20 @@ protected:
         return 0;
     }
     int bursts() { return count_of<CExplosion>(list); }
+    // whistleIn ms of play before the whistle: the shell flies on, whistles, and 5600 ms later lands on the hero.
+    void expect_whistle_then_impact(CCannon* cannon, uint32_t whistleIn)
+    {
+        think_after(list, whistleIn - 1);
+        EXPECT_EQ(cannon->phase, 1);
+        think_after(list, 1);
+        EXPECT_EQ(cannon->phase, 2);
+        think_after(list, 5599);
+        EXPECT_EQ(bursts(), 0);
+        EXPECT_EQ(hero->health, kHeroFullHealth);
+        think_after(list, 1);
+        EXPECT_EQ(bursts(), 5);
+        EXPECT_EQ(hero->health, kHeroFullHealth - 40);
+    }
 };
 
 TEST_F(CannonTest, ShotsComeEightToElevenSecondsApart)
@@ -325,19 +316,10 @@ TEST_F(CannonTest, TheWhistleFollowsTheShotAndTheImpactHurtsEverythingInTheCircl
     EXPECT_TRUE(cannon->animating);  // the firing strip plays
     hero->set_position(200, 150);     // she stands still for the test
 
-    think_after(list, 1399);
-    EXPECT_EQ(cannon->phase, 1);
-    think_after(list, 1);
-    EXPECT_EQ(cannon->phase, 2);  // the whistle
-    think_after(list, 5599);
-    EXPECT_EQ(bursts(), 0);
-    EXPECT_EQ(hero->health, kHeroFullHealth);
-    think_after(list, 1);
-    EXPECT_EQ(hero->health, kHeroFullHealth - 40);
+    expect_whistle_then_impact(cannon, 1400);
     EXPECT_EQ(inside->taken, 40);
     EXPECT_EQ(scenery->taken, 40);
     EXPECT_EQ(outside->hits, 0);
-    EXPECT_EQ(bursts(), 5);
     int red = 0;
     for (CThing* t = list.first_thing(); t; t = list.next_thing())
         if (auto* e = dynamic_cast<CExplosion*>(t)) red += e->tintRed == 10.0f;
@@ -382,16 +364,7 @@ TEST_F(CannonTest, NothingHappensWhilePausedAndThePauseDoesNotShortenTheWarning)
     EXPECT_EQ(hero->health, kHeroFullHealth);
     set_paused(0);
     // The warning it had left is still ahead: the whistle 1.4 s and the impact 7 s of play after the shot.
-    think_after(list, 399);
-    EXPECT_EQ(cannon->phase, 1);
-    think_after(list, 1);
-    EXPECT_EQ(cannon->phase, 2);
-    think_after(list, 5599);
-    EXPECT_EQ(bursts(), 0);
-    EXPECT_EQ(hero->health, kHeroFullHealth);
-    think_after(list, 1);
-    EXPECT_EQ(bursts(), 5);
-    EXPECT_EQ(hero->health, kHeroFullHealth - 40);
+    expect_whistle_then_impact(cannon, 400);
     EXPECT_EQ(AppState.frameTime - shot - 20000, 7000u);
 }
 
