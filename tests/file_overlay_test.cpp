@@ -60,34 +60,11 @@ TEST_F(Overlay, ReadsFallThroughToTheDataFolderAndPreferThePlayersCopy)
     EXPECT_EQ(sys_resolve_path(dir.file("elsewhere.txt").c_str()), dir.file("elsewhere.txt"));
 }
 
-TEST_F(Overlay, WritesRenamesAndFoldersGoToThePlayersFolder)
-{
-    FILE* f = sys_fopen((data + "graphics\\misc\\star.tga").c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fputs("new star", f);
-    std::fclose(f);
-    EXPECT_EQ(read_data(data + "graphics\\misc\\star.tga"), "new star");
-    EXPECT_EQ(read_text(data + "graphics/Misc/Star.tga"), "data star");
-
-    ASSERT_TRUE(write_text(player + "career.dat.tmp", "career"));
-    ASSERT_TRUE(sys_rename((data + "career.dat.tmp").c_str(), (data + "career.dat").c_str()));
-    EXPECT_EQ(read_text(player + "career.dat"), "career");
-    EXPECT_TRUE(sys_make_dirs((data + "graphics\\ant").c_str()));
-    EXPECT_TRUE(fs::is_directory(player + "graphics/ant"));
-
-    // Appending to a data file changes the player's copy of it.
-    f = sys_fopen((data + "logic\\levels\\level1.txt").c_str(), "ab");
-    ASSERT_NE(f, nullptr);
-    std::fputs(" more", f);
-    std::fclose(f);
-    EXPECT_EQ(read_text(player + "logic/levels/level1.txt"), "data level more");
-}
-
 // A browser stores the player's folders elsewhere after each frame that changed them: every way the files
 // layer changes them marks it, once, and reading marks nothing.
-TEST_F(Overlay, EveryChangeToThePlayersFilesIsMarkedAndReadingIsNot)
+TEST_F(Overlay, EveryChangeGoesToThePlayersFolderAndIsMarkedOnce)
 {
-    const std::string star = data + "graphics\\Misc\\Star.tga";
+    const std::string star = data + "graphics\\misc\\star.tga";
     sys_player_files_take_changes();
     EXPECT_EQ(read_data(data + "logic\\levels\\level1.txt"), "data level");
     FILE* f = sys_fopen(star.c_str(), "rb");
@@ -101,18 +78,26 @@ TEST_F(Overlay, EveryChangeToThePlayersFilesIsMarkedAndReadingIsNot)
         const bool marked = sys_player_files_take_changes();
         return marked && !sys_player_files_take_changes();
     };
-    const auto write = [](const std::string& path, const char* mode) {
+    const auto write = [](const std::string& path, const char* mode, const char* text) {
         FILE* out = sys_fopen(path.c_str(), mode);
         ASSERT_NE(out, nullptr);
-        std::fputs("x", out);
+        std::fputs(text, out);
         std::fclose(out);
     };
-    EXPECT_TRUE(marked_once([&] { write(data + "career.dat.tmp", "wb"); })) << "a new file";
-    EXPECT_TRUE(marked_once([&] { ASSERT_TRUE(sys_rename((data + "career.dat.tmp").c_str(), (data + "career.dat").c_str())); }))
-        << "a rename";
-    EXPECT_TRUE(marked_once([&] { write(data + "logic\\levels\\level1.txt", "ab"); })) << "a data file changed in place";
-    EXPECT_TRUE(marked_once([&] { ASSERT_TRUE(sys_remove(star.c_str())); })) << "a whiteout";
+    EXPECT_TRUE(marked_once([&] { write(star, "wb", "new star"); })) << "a data file written over";
+    EXPECT_EQ(read_data(star), "new star");
+    EXPECT_EQ(read_text(data + "graphics/Misc/Star.tga"), "data star");
+    EXPECT_TRUE(marked_once([&] { write(data + "career.dat.tmp", "wb", "career"); })) << "a new file";
+    EXPECT_TRUE(marked_once([&] {
+        ASSERT_TRUE(sys_rename((data + "career.dat.tmp").c_str(), (data + "career.dat").c_str()));
+    })) << "a rename";
+    EXPECT_EQ(read_text(player + "career.dat"), "career");
+    // Appending to a data file changes the player's copy of it.
+    EXPECT_TRUE(marked_once([&] { write(data + "logic\\levels\\level1.txt", "ab", " more"); })) << "an append";
+    EXPECT_EQ(read_text(player + "logic/levels/level1.txt"), "data level more");
     EXPECT_TRUE(marked_once([&] { ASSERT_TRUE(sys_make_dirs((data + "graphics\\ant").c_str())); })) << "a folder";
+    EXPECT_TRUE(fs::is_directory(player + "graphics/ant"));
+    EXPECT_TRUE(marked_once([&] { ASSERT_TRUE(sys_remove(star.c_str())); })) << "a whiteout";
     EXPECT_TRUE(marked_once([&] { ASSERT_TRUE(sys_remove((data + "career.dat").c_str())); })) << "a removal";
     // The settings live in their own folder, written beside the files layer.
     dir.make_home();
@@ -137,23 +122,13 @@ TEST_F(Overlay, DeletingADataFileLeavesAWhiteoutThatAWriteOrANewVersionLifts)
     EXPECT_EQ(read_data(name), "rewritten");
     EXPECT_FALSE(path_exists(player + "logic/levels/.wh.level1.txt"));
 
-    // Deleting both copies hides the data file again.
+    // Deleting both copies hides the data file again, until a new version of the game installs a new one.
     ASSERT_TRUE(sys_remove(name.c_str()));
     EXPECT_FALSE(sys_file_exists(name.c_str()));
     EXPECT_FALSE(path_exists(player + "logic/levels/level1.txt"));
-}
-
-TEST(OverlayVersions, AChangedDataFileShowsAgainThroughItsOldWhiteout)
-{
-    TempFolder dir;
-    const std::string data = dir.path() + "data/", player = dir.path() + "player/";
-    ASSERT_TRUE(write_text(data + "graphics/gmean/gmean.zip", "version one"));
-    sys_files_overlay(data, player);
-    ASSERT_TRUE(sys_remove((data + "graphics\\gmean\\gmean.zip").c_str()));
-    EXPECT_FALSE(sys_file_exists((data + "graphics\\gmean\\gmean.zip").c_str()));
-    // A new version of the game installs a new archive: the player's folder unpacks it again.
-    ASSERT_TRUE(write_text(data + "graphics/gmean/gmean.zip", "version two, longer"));
-    EXPECT_TRUE(sys_file_exists((data + "graphics\\gmean\\gmean.zip").c_str()));
+    ASSERT_TRUE(write_text(data + "logic/levels/level1.txt", "version two, longer"));
+    before = folder_fingerprint(data);
+    EXPECT_EQ(read_data(name), "version two, longer");
 }
 
 TEST_F(Overlay, PerFileArchivesExtractIntoThePlayersFolderAndCloseCleansUp)

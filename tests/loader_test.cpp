@@ -244,36 +244,3 @@ TEST_F(LoaderTest, ALevelsBackgroundHardBoxesAndSceneryShowAcrossTheSeam)
     EXPECT_EQ(strip_frame_of(torch->picture), 2);
     EXPECT_EQ(back(140 + 20, torchRow), torch->picture[10 * 10 + 5]);
 }
-
-TEST_F(LoaderTest, AGeneratedLevelShowsAcrossTheSeam)
-{
-    const std::string game = VORLAINE_GAME_DIR;
-    if (!path_exists(game + "/logic/levels/level1.txt")) GTEST_SKIP() << "no generated content in " << game;
-    ASSERT_TRUE(copy_game_folder(dir.path()));
-    ASSERT_NO_FATAL_FAILURE(build_level(1));
-    EXPECT_GT(GameList.count(), 0);
-    for (CThing* t = GameList.first_thing(); t; t = GameList.next_thing()) {
-        auto* sprite = dynamic_cast<CSceneSprite*>(t);
-        ASSERT_NE(sprite, nullptr);
-        EXPECT_NE(sprite->picture, nullptr) << sprite->fileName;
-    }
-    // Scrolled so the seam is in the middle of the screen.
-    Playfield.set_view(float(Playfield.width - 120), Playfield.viewY);
-    for (int i = 0; i < 3; i++) {
-        AppState.frameTime += 100;
-        game_frame();
-    }
-    EXPECT_TRUE(Playfield.seamVisible);
-    EXPECT_EQ(Playfield.seamX, 120);
-    screenshot("generated_level_seam.png");
-    // And on the first animated piece of scenery (else the first), a few of its frames on.
-    CSceneSprite* shown = static_cast<CSceneSprite*>(GameList.first_thing());
-    for (CThing* t = GameList.first_thing(); t; t = GameList.next_thing())
-        if (static_cast<CSceneSprite*>(t)->animating && !shown->animating) shown = static_cast<CSceneSprite*>(t);
-    Playfield.set_view(float(shown->x - 120), Playfield.viewY);
-    for (int i = 0; i < 3; i++) {
-        AppState.frameTime += 120;
-        game_frame();
-    }
-    screenshot("generated_level_scenery.png");
-}
