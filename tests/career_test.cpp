@@ -149,15 +149,6 @@ TEST(Career, SaveWritesSixtyFourBytesAndLoadsBack)
     CareerRecord back;
     EXPECT_TRUE(load_career(back));
     EXPECT_EQ(memcmp(&back, &r, sizeof r), 0);
-
-    // A change of difficulty locks every level, in the saved file too.
-    change_difficulty(r, DIFFICULTY_HARD);
-    ASSERT_TRUE(save_career(r));
-    bytes = read_bytes(f.path());
-    ASSERT_EQ(bytes.size(), 64u);
-    for (int i = 0; i < 12; ++i)
-        EXPECT_EQ(bytes[4 + 35 + i], 0) << i;
-    EXPECT_EQ(bytes[4 + 56], DIFFICULTY_HARD);
 }
 
 TEST(Career, UnwritableFolderReportsAndWritesNothing)

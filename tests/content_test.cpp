@@ -6,13 +6,17 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <map>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
+#include "app/app_state.h"
+#include "graphics/playfield.h"
+#include "level/level_scan.h"
+#include "level/level_script.h"
 #include "platform/image_decode.h"
+#include "sound/wave_file.h"
 #include "support/temp_folder.h"
+#include "util/strings.h"
 
 namespace fs = std::filesystem;
 
@@ -134,67 +138,29 @@ uint16_t tga_565(const std::vector<uint8_t>& b, int index)
     return uint16_t((e[2] & 0xF8) << 8 | (e[1] & 0xFC) << 3 | e[0] >> 3);
 }
 
-// ---- Level scripts -------------------------------------------------------------------------------------
-
-struct Line {
-    std::vector<std::string> f;
-    int i(size_t n) const { return n < f.size() ? std::atoi(f[n].c_str()) : 0; }
-    std::string s(size_t n) const { return n < f.size() ? f[n] : std::string(); }
-};
-
-std::vector<Line> read_script(int level)
-{
-    std::vector<Line> out;
-    std::istringstream in(read_text(game_dir() + "logic/levels/level" + std::to_string(level) + ".txt"));
-    std::string text;
-    while (std::getline(in, text)) {
-        Line l;
-        std::string field;
-        std::istringstream fs_(text);
-        while (std::getline(fs_, field, '|')) l.f.push_back(field);
-        if (!text.empty() && text.back() == '|') l.f.push_back("");
-        out.push_back(l);
-    }
-    return out;
-}
-
-struct Box {
-    int l, t, r, b, v;
-};
+// ---- Level scripts and sounds, read by the game's own readers ---------------------------------------------
 
 struct Level {
-    std::map<std::string, Line> last;  // the later line wins
-    std::vector<Box> boxes;
+    LevelScript script;
     int cannons = 0;
-    bool has(const std::string& k) const { return last.count(k) != 0; }
-    const Line& get(const std::string& k) const { return last.at(k); }
+    CPlayfield field;  // the walkable area: the playfield rectangle less the hard boxes
 };
 
-Level parse_level(int n)
+void parse_level(int n, Level& lv)
 {
-    Level lv;
-    for (const Line& l : read_script(n)) {
-        const std::string k = l.s(0);
-        if (k == "add_hardbox") lv.boxes.push_back({l.i(1), l.i(2), l.i(3), l.i(4), l.i(5)});
-        lv.cannons += k == "set_cannon";
-        lv.last[k] = l;
-    }
-    return lv;
+    copy_text(AppState.programDir, sizeof AppState.programDir, game_dir().c_str());
+    reset_level_script(lv.script);
+    EXPECT_TRUE(load_level_settings(lv.script, n)) << n;
+    std::vector<SpriteTemplate> sprites;
+    std::vector<HardBoxLine> boxes;
+    EXPECT_TRUE(read_sprites(lv.script, sprites) && read_hard_boxes(lv.script, boxes)) << n;
+    for (const SpriteTemplate& t : sprites) lv.cannons += t.isCannon;
+    lv.field.set_playfield_rect(lv.script.playfieldRect);
+    for (const HardBoxLine& b : boxes) lv.field.add_hard_box(b.rect, b.value);
 }
-
-bool walkable(const Level& lv, int x, int y)
-{
-    const Line& r = lv.get("rect_playfield");
-    bool ok = r.i(1) < x && x < r.i(3) && r.i(2) < y && y < r.i(4);
-    for (const Box& b : lv.boxes)
-        if (b.l < x && x < b.r && b.t < y && y < b.b) ok = b.v != 0;
-    return ok;
-}
-
-// ---- WAVE files, read independently of the game's mixer ------------------------------------------------
 
 struct Wave {
-    int format = 0, channels = 0, rate = 0, bits = 0, block = 0;
+    int channels = 0, rate = 0, bits = 0, block = 0;
     std::vector<uint8_t> data;
     double seconds() const { return block ? double(data.size() / size_t(block)) / rate : 0; }
     // Sample of a frame and channel in -1..1.
@@ -206,26 +172,17 @@ struct Wave {
     }
 };
 
-bool read_wave(const std::vector<uint8_t>& b, Wave& w, std::string& why)
+bool read_wave(const std::string& name, Wave& w)
 {
-    auto u32 = [&](size_t o) { return uint32_t(b[o]) | uint32_t(b[o + 1]) << 8 | uint32_t(b[o + 2]) << 16 | uint32_t(b[o + 3]) << 24; };
-    auto u16 = [&](size_t o) { return int(b[o] | b[o + 1] << 8); };
-    if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) != 0 || std::memcmp(&b[8], "WAVE", 4) != 0) return why = "not RIFF WAVE", false;
-    bool fmt = false;
-    for (size_t o = 12; o + 8 <= b.size();) {
-        uint32_t size = u32(o + 4);
-        if (size > b.size() - o - 8) return why = "chunk runs past the end", false;
-        if (std::memcmp(&b[o], "fmt ", 4) == 0 && size >= 16) {
-            w.format = u16(o + 8), w.channels = u16(o + 10), w.rate = int(u32(o + 12)), w.block = u16(o + 20), w.bits = u16(o + 22);
-            fmt = true;
-        } else if (std::memcmp(&b[o], "data", 4) == 0) {
-            if (!fmt) return why = "data before fmt", false;
-            w.data.assign(b.begin() + long(o + 8), b.begin() + long(o + 8 + size));
-            return true;
-        }
-        o += 8 + size + (size & 1);
-    }
-    return why = "no data chunk", false;
+    const std::vector<uint8_t> b = read_bytes(game_dir() + to_path(name));
+    WaveFileParts parts;
+    if (!wave_parse(b.data(), b.size(), &parts) || !parts.hasFormat) return false;
+    w.channels = parts.format.channels;
+    w.rate = int(parts.format.samplesPerSec);
+    w.bits = parts.format.bitsPerSample;
+    w.block = parts.format.blockAlign;
+    w.data.assign(parts.data, parts.data + parts.length);
+    return true;
 }
 
 std::vector<std::string> wav_files()
@@ -372,21 +329,22 @@ TEST(ContentLevels, TheLevelsUseEveryBossAndEveryScriptFeature)
     std::set<int> bosses;
     int stories = 0, flies = 0, cannons = 0, ambient = 0, intros = 0, starts = 0;
     for (int n = 1; n <= 12; n++) {
-        Level lv = parse_level(n);
-        if (lv.has("set_boss")) bosses.insert(lv.get("set_boss").i(1));
-        if (lv.has("set_intro_scroller_text")) {
+        Level lv;
+        parse_level(n, lv);
+        const LevelScript& s = lv.script;
+        if (s.bossKind) bosses.insert(s.bossKind);
+        if (s.hasStory) {
             stories++;
-            const std::string story = lv.get("set_intro_scroller_text").s(1);
-            EXPECT_NE(story.find("\\n"), std::string::npos) << "level " << n << " story has no line breaks";
-            EXPECT_LT(story.size(), 2000u) << n;
+            EXPECT_NE(std::strstr(s.storyText, "\\n"), nullptr) << "level " << n << " story has no line breaks";
+            EXPECT_LT(std::strlen(s.storyText), sizeof s.storyText - 2) << "level " << n << " story is cut";
         }
-        flies += lv.has("set_dragon_flys") && std::atof(lv.get("set_dragon_flys").s(1).c_str()) != 0;
-        ambient += lv.has("ambient_sound_activate");
-        intros += lv.has("set_intro_text");
-        starts += lv.has("set_start_position");
+        flies += s.dragonFlies != 0;
+        ambient += s.ambientOn;
+        intros += s.introText[0] != 0;
+        starts += s.hasStartPosition;
         cannons += lv.cannons;
         // Level 12 leads to the ending; every other level to the next.
-        EXPECT_EQ(lv.has("next_level") ? lv.get("next_level").i(1) : 0, n == 12 ? 500 : 0) << n;
+        EXPECT_EQ(s.nextLevel, n == 12 ? 500 : 0) << n;
     }
     EXPECT_EQ(bosses, (std::set<int>{108, 109, 111, 112, 113}));
     EXPECT_GE(stories, 3);
@@ -401,19 +359,22 @@ TEST(ContentLevels, TheLevelsUseEveryBossAndEveryScriptFeature)
 TEST(ContentLevels, PlayfieldsSpanTheirBackgroundsWithRoomToMove)
 {
     for (int n = 1; n <= 12; n++) {
-        Level lv = parse_level(n);
+        Level lv;
+        parse_level(n, lv);
+        const LevelScript& s = lv.script;
         Pic bg;
-        ASSERT_TRUE(picture_size(lv.get("background_graphic").s(1), bg)) << n;
+        ASSERT_TRUE(picture_size(s.backgroundName, bg)) << n;
         EXPECT_GE(bg.w, 640) << n;
-        const Line& r = lv.get("rect_playfield");
-        EXPECT_GE(r.i(3) - r.i(1), 240) << n;  // at least a screen's width to move in
+        const Rect& r = s.playfieldRect;
+        EXPECT_GE(r.right - r.left, 240) << n;  // at least a screen's width to move in
         // The depth band is the walkable rectangle's top and bottom, measured from the picture's bottom.
-        EXPECT_EQ(lv.get("set_field_start").i(1), bg.h - r.i(2)) << n;
-        EXPECT_EQ(lv.get("set_field_end").i(1), bg.h - r.i(4)) << n;
+        EXPECT_EQ(s.fieldStart, bg.h - r.top) << n;
+        EXPECT_EQ(s.fieldEnd, bg.h - r.bottom) << n;
         // Enough open ground for monsters, the gate and a boss to find a place.
         int open = 0, tried = 0;
-        for (int y = r.i(2); y < r.i(4); y += 4)
-            for (int x = std::max(0, r.i(1)); x < std::min(bg.w, r.i(3)); x += 4, tried++) open += walkable(lv, x, y);
+        for (int y = r.top; y < r.bottom; y += 4)
+            for (int x = std::max(0, r.left); x < std::min(bg.w, r.right); x += 4, tried++)
+                open += lv.field.is_walkable(x, y);
         EXPECT_GT(open, tried * 3 / 4) << n;
     }
 }
@@ -437,8 +398,7 @@ TEST(ContentSounds, EveryWaveParsesAndBothStoredFormatsAreUsed)
     std::set<std::string> layouts;
     for (const std::string& name : wav_files()) {
         Wave w;
-        std::string why;
-        ASSERT_TRUE(read_wave(read_bytes(game_dir() + to_path(name)), w, why)) << name << ": " << why;
+        ASSERT_TRUE(read_wave(name, w)) << name;
         EXPECT_EQ(w.block, w.channels * w.bits / 8) << name;
         EXPECT_EQ(w.data.size() % size_t(w.block), 0u) << name;
         EXPECT_GT(w.seconds(), 0.05) << name;
@@ -459,8 +419,7 @@ TEST(ContentSounds, MusicLoopsWithoutAClick)
 {
     for (const char* name : {"sounds\\story.wav", "sounds\\ending.wav"}) {
         Wave w;
-        std::string why;
-        ASSERT_TRUE(read_wave(read_bytes(game_dir() + to_path(name)), w, why)) << name;
+        ASSERT_TRUE(read_wave(name, w)) << name;
         EXPECT_GE(w.seconds(), 20.0) << name;
         EXPECT_LE(w.seconds(), 40.0) << name;
         size_t frames = w.data.size() / size_t(w.block);

@@ -58,7 +58,7 @@ const char* kFullSettings =
 
 } // namespace
 
-TEST(LevelScript, SettingsScannerFillsTheRecord)
+TEST(LevelScript, SettingsScannerFillsTheRecordAndValuesNotResetCarryOver)
 {
     ScriptFolder f;
     f.write_level(3, kFullSettings);
@@ -90,17 +90,11 @@ TEST(LevelScript, SettingsScannerFillsTheRecord)
     EXPECT_STREQ(s.storyBackground, "graphics\\story\\bg.jpg");
     EXPECT_STREQ(s.storyText, "Long ago.\\nThen.");
     EXPECT_EQ(s.hasStory, 1);
-}
 
-TEST(LevelScript, ValuesNotResetCarryOverToTheNextLevel)
-{
-    ScriptFolder f;
-    f.write_level(1, kFullSettings);
-    f.write_level(2, "background_graphic|graphics\\backgrounds\\cave.jpg\n");
-    LevelScript s;
-    ASSERT_TRUE(f.load(1, s));
+    // The next level: what the reset leaves alone carries over.
+    f.write_level(4, "background_graphic|graphics\\backgrounds\\cave.jpg\n");
     s.bossReleased = 1;
-    ASSERT_TRUE(f.load(2, s));
+    ASSERT_TRUE(f.load(4, s));
     EXPECT_STREQ(s.backgroundName, "graphics\\backgrounds\\cave.jpg");
     // Carried over.
     EXPECT_EQ(s.killsRequired, 12);

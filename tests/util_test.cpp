@@ -38,7 +38,7 @@ TEST(Log, ErrorLeavesTheGameActiveEvenWhenSuspended)
     EXPECT_EQ(AppState.active, 1);
 }
 
-TEST(Strings, GetFieldByBars)
+TEST(Strings, FieldsByBarsAndTheLastSeparator)
 {
     char out[64];
     EXPECT_EQ(get_field("a|b|c", 1, '|', out), 1);
@@ -53,21 +53,11 @@ TEST(Strings, GetFieldByBars)
     char small[4];
     EXPECT_EQ(get_field_n("abcdefgh|x", 1, '|', small, sizeof small), 1);
     EXPECT_STREQ(small, "abc");
-}
 
-TEST(Strings, FindLastAndReplaceAll)
-{
     EXPECT_EQ(find_last("graphics\\misc\\icon_fire", '\\'), 14);
     EXPECT_EQ(find_last(".abc", '.'), 0);
     EXPECT_EQ(find_last("", '.'), 0);
     EXPECT_EQ(find_last("abc", '.'), 0);
-
-    char text[2000] = "One\\nTwo\\NThree";
-    replace_all("\\n", "\r\n", text);
-    EXPECT_STREQ(text, "One\r\nTwo\r\nThree");
-    char unchanged[2000] = "nothing here";
-    replace_all("\\n", "\r\n", unchanged);
-    EXPECT_STREQ(unchanged, "nothing here");
 }
 
 TEST(Strings, ReplaceAllKeepsAStoryOfTheFieldsFullLength)
