@@ -39,6 +39,14 @@ protected:
         before = folder_fingerprint(data);
     }
     void TearDown() override { EXPECT_EQ(folder_fingerprint(data), before) << "the data folder changed"; }
+    // Writes text through the files layer.
+    static void write(const std::string& path, const char* mode, const char* text)
+    {
+        FILE* out = sys_fopen(path.c_str(), mode);
+        ASSERT_NE(out, nullptr);
+        std::fputs(text, out);
+        std::fclose(out);
+    }
 
     TempFolder dir;
     std::string data = dir.path() + "data/";
@@ -78,12 +86,6 @@ TEST_F(Overlay, EveryChangeGoesToThePlayersFolderAndIsMarkedOnce)
         const bool marked = sys_player_files_take_changes();
         return marked && !sys_player_files_take_changes();
     };
-    const auto write = [](const std::string& path, const char* mode, const char* text) {
-        FILE* out = sys_fopen(path.c_str(), mode);
-        ASSERT_NE(out, nullptr);
-        std::fputs(text, out);
-        std::fclose(out);
-    };
     EXPECT_TRUE(marked_once([&] { write(star, "wb", "new star"); })) << "a data file written over";
     EXPECT_EQ(read_data(star), "new star");
     EXPECT_EQ(read_text(data + "graphics/Misc/Star.tga"), "data star");
@@ -115,10 +117,7 @@ TEST_F(Overlay, DeletingADataFileLeavesAWhiteoutThatAWriteOrANewVersionLifts)
     EXPECT_FALSE(sys_remove(name.c_str()));
 
     // Writing the name again brings it back, as the player's own file.
-    FILE* f = sys_fopen(name.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fputs("rewritten", f);
-    std::fclose(f);
+    write(name, "wb", "rewritten");
     EXPECT_EQ(read_data(name), "rewritten");
     EXPECT_FALSE(path_exists(player + "logic/levels/.wh.level1.txt"));
 
@@ -169,13 +168,8 @@ TEST(OverlayOff, APortableFolderTakesItsOwnWritesAndDeletes)
 
 // A full disk, as the file size limit shows it: the save fails loudly and the old career stays whole. The
 // limit holds for every file, so the try runs in a child whose debug output goes into a pipe.
-TEST(FullDisk, ASaveThatCannotBeWrittenKeepsTheOldCareerAndSaysSo)
+TEST_F(Overlay, ASaveThatCannotBeWrittenForAFullDiskKeepsTheOldCareerAndSaysSo)
 {
-    TempFolder dir;
-    const std::string data = dir.path() + "data/", player = dir.path() + "player/";
-    fs::create_directories(data);
-    copy_text(AppState.programDir, sizeof AppState.programDir, data.c_str());
-    sys_files_overlay(data, player);
     CareerRecord record;
     set_career_defaults(record);
     record.levelUnlocked[4] = 1;

@@ -135,27 +135,22 @@ TEST(LevelScript, LaterLineWinsAndMissingArgumentsReadZero)
     EXPECT_STREQ(s.backgroundName, "");   // a pass-through level
 }
 
-TEST(LevelScript, MissingFileAndUnloadedLevel)
+// A missing script ends the game (AppRun.ALevelWithoutItsScriptIsReportedOnceAndTheGameEnds); until the
+// settings scanner has run, the other scanners open nothing.
+TEST(LevelScript, TheScannersNeedTheSettingsScannerFirst)
 {
-    ScriptFolder f;
     LevelScript s;
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(f.load(42, s));
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("level42.txt.."), std::string::npos);
-
-    reset_level_script(s);   // level number 0: the other scanners open nothing
+    reset_level_script(s);
     std::vector<SpriteTemplate> made;
     std::vector<HardBoxLine> boxes;
-    testing::internal::CaptureStderr();
+    LogCapture log;
     EXPECT_FALSE(read_sprites(s, made));
     EXPECT_FALSE(read_hard_boxes(s, boxes));
-    std::string log = testing::internal::GetCapturedStderr();
-    size_t first = log.find("Error, can't scan sprites no file open");
-    ASSERT_NE(first, std::string::npos);
-    EXPECT_NE(log.find("Error, can't scan sprites no file open", first + 1), std::string::npos);
+    EXPECT_EQ(log.count("Error, can't scan sprites no file open"), 2);
 }
 
-// Saved on another system (CR LF) too: the names come out clean.
+// Saved on another system (CR LF) too: the names come out clean. The ambient statements, which the sprite
+// scanner reads too, are played in GameScreenTest.TheLevelsAmbientSoundsPlayOnceTheLevelIsBuilt.
 TEST(LevelScript, EachScannerPassesOverTheOthersLines)
 {
     ScriptFolder f;
@@ -167,9 +162,6 @@ TEST(LevelScript, EachScannerPassesOverTheOthersLines)
                      "add_hardbox|1|2|3|4|0\r\n"
                      "add_hardbox|5\r\n"
                      "background_graphic|bg.jpg\r\n"
-                     "ambient_sound_activate|4000|8000\r\n"
-                     "set_ambient_sound1|sounds\\owl.wav\r\n"
-                     "set_ambient_sound2|sounds\\wind.wav\r\n"
                      "set_boss_intro_wave|sounds\\boss.wav\r\n");
     LevelScript s;
     s.killsRequired = 11;
@@ -178,7 +170,7 @@ TEST(LevelScript, EachScannerPassesOverTheOthersLines)
     EXPECT_STREQ(s.backgroundName, "bg.jpg");
     EXPECT_STREQ(s.introText, "");
     EXPECT_STREQ(s.sprite.pictureName, "");
-    EXPECT_EQ(s.ambientOn, 0);
+    EXPECT_STREQ(s.bossIntroSound, "");
 
     s.killsRequired = 11;
     std::vector<SpriteTemplate> made;
@@ -187,11 +179,6 @@ TEST(LevelScript, EachScannerPassesOverTheOthersLines)
     EXPECT_STREQ(s.introText, "Hello");
     ASSERT_EQ(made.size(), 1u);
     EXPECT_STREQ(made[0].pictureName, "graphics\\rock.tga");
-    EXPECT_EQ(s.ambientOn, 1);
-    EXPECT_EQ(s.ambientMin, 4000);
-    EXPECT_EQ(s.ambientMax, 8000);
-    EXPECT_STREQ(s.ambientSound1, "sounds\\owl.wav");
-    EXPECT_STREQ(s.ambientSound2, "sounds\\wind.wav");
     EXPECT_STREQ(s.bossIntroSound, "sounds\\boss.wav");
 
     // Hard boxes in file order, missing arguments read as 0.
@@ -319,8 +306,7 @@ TEST(LevelScript, PositionsOutOfReachAreClamped)
     std::vector<HardBoxLine> boxes;
     ASSERT_TRUE(read_hard_boxes(s, boxes));
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].rect.left, -kScriptCoordinateLimit);
-    EXPECT_EQ(boxes[0].rect.right, kScriptCoordinateLimit);
+    EXPECT_EQ(rect_text(boxes[0].rect), rect_text({-kScriptCoordinateLimit, 0, kScriptCoordinateLimit, 10}));
     EXPECT_EQ(boxes[0].value, 1);
 
     std::vector<SpriteTemplate> sprites;

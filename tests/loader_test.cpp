@@ -76,24 +76,19 @@ protected:
     LogCapture log;
 };
 
-// A 640 x 240 background: sky over ground, a vertical post every 80 columns, and the first and last
-// 16 columns marked (red at the start, blue at the end) so the seam shows.
+// A 640 x 240 background whose first and last 16 columns are marked (red at the start, blue at the end) so
+// the seam shows.
 std::vector<uint8_t> seam_background()
 {
     std::vector<Bgr> palette(256);
-    palette[1] = Bgr{230, 160, 90};   // sky
-    palette[2] = Bgr{40, 120, 60};    // ground
-    palette[3] = Bgr{30, 30, 30};     // posts
-    palette[4] = Bgr{0, 0, 230};      // the first columns: red
-    palette[5] = Bgr{230, 0, 0};      // the last columns: blue
-    std::vector<uint8_t> idx(640 * 240);
-    for (int y = 0; y < 240; y++)
-        for (int x = 0; x < 640; x++) {
-            uint8_t c = y < 90 ? 1 : 2;
-            if (x % 80 == 40) c = 3;
-            if (x < 16) c = 4;
-            if (x >= 624) c = 5;
-            idx[size_t(y) * 640 + size_t(x)] = c;
+    palette[1] = Bgr{40, 120, 60};  // ground
+    palette[2] = Bgr{0, 0, 230};    // the first columns: red
+    palette[3] = Bgr{230, 0, 0};    // the last columns: blue
+    std::vector<uint8_t> idx(640 * 240, 1);
+    for (size_t y = 0; y < 240; y++)
+        for (size_t x = 0; x < 16; x++) {
+            idx[y * 640 + x] = 2;
+            idx[y * 640 + 639 - x] = 3;
         }
     return make_tga(640, 240, palette, idx);
 }

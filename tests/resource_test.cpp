@@ -164,19 +164,6 @@ TEST_F(ResourceTest, CorruptEntryLeavesNoHalfWrittenFile)
     EXPECT_GE(log.count_starting("error "), 1);
 }
 
-TEST_F(ResourceTest, ExtractReportsLooseAndPackedFilesApart)
-{
-    ASSERT_TRUE(write_text(dir.file("graphics/a_0001.tga"), "loose"));
-    ASSERT_TRUE(write_zip(dir.file("graphics/a_0002.zip"), {{"a_0002.tga", bytes_of("packed")}}));
-    ResourceFile r;
-    ASSERT_TRUE(r.extract("graphics\\a_0002.tga"));
-    EXPECT_EQ(r.extracted, 1);
-    EXPECT_TRUE(path_exists(dir.file("a_0002.tga")));
-    ASSERT_TRUE(r.extract("graphics\\a_0001.tga"));
-    EXPECT_EQ(r.extracted, 0);
-    EXPECT_FALSE(r.extract("graphics\\a_0003.tga"));
-}
-
 // A creature archive is unpacked into the folder it lies in: an entry of its own name (in any case) must
 // not truncate it under the reader, which would break every later entry and delete the archive.
 TEST_F(ResourceTest, ExtractAllNeverWritesOverTheArchiveItReads)
