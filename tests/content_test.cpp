@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// ---- Finding data files the way the game does: loose, in their own archive, or in a creature archive ------
+// ---- Finding data files the way the game does: loose or in their own archive ---------------------------
 
 std::string game_dir() { return std::string(VORLAINE_GAME_DIR) + "/"; }
 
@@ -64,11 +64,7 @@ bool find_data(const std::string& name, std::vector<uint8_t>* out = nullptr)
         return true;
     }
     std::string single = loose.substr(0, loose.rfind('.')) + ".zip";
-    if (fs::exists(single) && zip_entry(single, base_name(name), out)) return true;
-    // Creature folders ship as graphics\<name>\<name>.zip until the first start unpacks them.
-    fs::path folder = fs::path(loose).parent_path();
-    fs::path creature = folder / (folder.filename().string() + ".zip");
-    return fs::exists(creature) && zip_entry(creature.string(), base_name(name), out);
+    return fs::exists(single) && zip_entry(single, base_name(name), out);
 }
 
 std::string frame_name(const std::string& base, int n, const char* ext = "tga")

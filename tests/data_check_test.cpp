@@ -225,38 +225,23 @@ TEST(DataCheck, NextLevelChainsThatLoopOrLeadNowhereAreReported)
     EXPECT_TRUE(reported(problems, data.level_path(12), 0, E, "without \"next_level\" level 13 follows"));
 }
 
-TEST(DataCheck, PicturesAndSoundsAScriptNamesAreReportedAtTheirLines)
+TEST(DataCheck, BrokenFilesAreReportedWhereTheyAreNamed)
 {
     DataCopy data;
-    // The signpost becomes a 24-bit TGA, which the game's reader would take for a colour-mapped one.
+    // Named by level 1: a background and an ambient sound misspelt, the signpost made a 24-bit TGA (which
+    // the game's reader would take for a colour-mapped one), a second campfire frame of another size (the
+    // frames live packed; a loose one wins), and an ambient sound that is no WAVE file.
+    const int background = data.edit(1, "background_graphic|", "background_graphic|graphics\\backgrounds\\medow.jpg");
+    const int ambient = data.edit(1, "set_ambient_sound1|", "set_ambient_sound1|sounds\\amb_bird.wav ");
     std::vector<uint8_t> truecolour = make_flat_tga(8, 8, 1, 2, 3);
     truecolour[1] = 0;
     truecolour[2] = 2;
     truecolour[16] = 24;
     write_bytes(data.folder.file("graphics/scenery/signpost.tga"), truecolour);
-    // A second campfire frame of another size (the frames live packed; a loose one wins).
     write_bytes(data.folder.file("graphics/scenery/campfire_02.tga"), creature_frame(20, 20));
-    // An ambient sound that is no WAVE file.
     write_text(data.folder.file("sounds/amb_breeze.wav"), "not a sound");
-    const auto problems = expect_at_their_lines(data, {
-        {1, "background_graphic|", "background_graphic|graphics\\backgrounds\\medow.jpg", E,
-         "background_graphic \"graphics\\backgrounds\\medow.jpg\": not found"},
-        {1, "set_ambient_sound1|", "set_ambient_sound1|sounds\\amb_bird.wav ", E,
-         "set_ambient_sound1 \"sounds\\amb_bird.wav \": not found"},
-    }).at(1);
-    const auto at = [&](const char* prefix, const char* fragment) {
-        EXPECT_TRUE(reported(problems, data.level_path(1), data.line_of(1, prefix), E, fragment));
-    };
-    at("filename|graphics\\scenery\\signpost.tga", "TGA of image type 2, but the game reads only uncompressed colour");
-    at("filename|graphics\\scenery\\campfire_", "campfire_02.tga is 20 x 20, but frame 1 is");
-    at("set_ambient_sound2|", "set_ambient_sound2 \"sounds\\amb_breeze.wav\": not a WAVE file");
-}
-
-TEST(DataCheck, FilesTheGameTablesNameAreChecked)
-{
-    DataCopy data;
-    // Every idle frame of the wolf too large for kind 100's 150 x 150 frame box at scale 0.9, and a walk
-    // frame of the right size without its key.
+    // Named by the game's tables: every idle frame of the wolf too large for kind 100's 150 x 150 frame box
+    // at scale 0.9, and a walk frame of the right size without its key.
     for (int n = 1; path_exists(data.folder.file(frame_file("graphics/wolf/wolf_idle_2_00", n))); n++)
         write_bytes(data.folder.file(frame_file("graphics/wolf/wolf_idle_2_00", n)), creature_frame(200, 120));
     const std::vector<uint8_t> first = read_bytes(data.folder.file("graphics/wolf/wolf_walk_3_0001.tga"));
@@ -273,6 +258,15 @@ TEST(DataCheck, FilesTheGameTablesNameAreChecked)
     write_bytes(data.folder.file("career.dat"), {60, 0, 0, 0, 1, 2, 3});
 
     const auto problems = data.check_all();
+    const auto at_line = [&](int line, const std::string& fragment) {
+        EXPECT_TRUE(reported(problems, data.level_path(1), line, E, fragment));
+    };
+    at_line(background, "background_graphic \"graphics\\backgrounds\\medow.jpg\": not found");
+    at_line(ambient, "set_ambient_sound1 \"sounds\\amb_bird.wav \": not found");
+    at_line(data.line_of(1, "filename|graphics\\scenery\\signpost.tga"),
+            "TGA of image type 2, but the game reads only uncompressed colour-mapped");
+    at_line(data.line_of(1, "filename|graphics\\scenery\\campfire_"), "campfire_02.tga is 20 x 20, but frame 1 is");
+    at_line(data.line_of(1, "set_ambient_sound2|"), "set_ambient_sound2 \"sounds\\amb_breeze.wav\": not a WAVE file");
     const std::string wolf = data.folder.file("graphics/wolf/wolf_idle_2_0001.tga");
     EXPECT_TRUE(reported(problems, wolf, 0, E, "monster kind 100 idle strip, direction 2 \"graphics\\wolf\\wolf_idle_2_00\": frames of 200 x 120 drawn at scale 0.90 take 180 x 108, more than the 150 x 150 scratch pad"));
     EXPECT_TRUE(reported(problems, data.folder.file("graphics/wolf/wolf_walk_3_0001.tga"), 0, W, "frame 2 has no colour key"));
