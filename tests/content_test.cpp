@@ -15,6 +15,7 @@
 #include "level/level_script.h"
 #include "platform/image_decode.h"
 #include "sound/wave_file.h"
+#include "support/monster_files.h"
 #include "support/temp_folder.h"
 #include "util/strings.h"
 
@@ -26,12 +27,8 @@ namespace {
 
 std::string game_dir() { return std::string(VORLAINE_GAME_DIR) + "/"; }
 
-std::string to_path(const std::string& name)
-{
-    std::string p = name;
-    std::replace(p.begin(), p.end(), '\\', '/');
-    return p;
-}
+// A data file named as the game names it, in the built game folder.
+std::string game_file(const std::string& name) { return game_dir() + data_path(name.c_str()); }
 
 std::string base_name(const std::string& name)
 {
@@ -58,7 +55,7 @@ bool zip_entry(const std::string& zip, const std::string& entry, std::vector<uin
 // The bytes of a data file named as the game names it; false when it is nowhere to be found.
 bool find_data(const std::string& name, std::vector<uint8_t>* out = nullptr)
 {
-    std::string loose = game_dir() + to_path(name);
+    std::string loose = game_file(name);
     if (fs::exists(loose)) {
         if (out) *out = read_bytes(loose);
         return true;
@@ -170,7 +167,7 @@ struct Wave {
 
 bool read_wave(const std::string& name, Wave& w)
 {
-    const std::vector<uint8_t> b = read_bytes(game_dir() + to_path(name));
+    const std::vector<uint8_t> b = read_bytes(game_file(name));
     WaveFileParts parts;
     if (!wave_parse(b.data(), b.size(), &parts) || !parts.hasFormat) return false;
     w.channels = parts.format.channels;
@@ -292,8 +289,8 @@ TEST(ContentPictures, PressedButtonsCoverTheButtonsDrawnInTheirScreens)
                  {"graphics\\interface\\level_main.png", "graphics\\interface\\level_12.png", 127, 255}};
     for (const Pressed& c : cases) {
         DecodedImage screen, button;
-        ASSERT_TRUE(image_decode_rgb24((game_dir() + to_path(c.screen)).c_str(), &screen)) << c.screen;
-        ASSERT_TRUE(image_decode_rgb24((game_dir() + to_path(c.button)).c_str(), &button)) << c.button;
+        ASSERT_TRUE(image_decode_rgb24(game_file(c.screen).c_str(), &screen)) << c.screen;
+        ASSERT_TRUE(image_decode_rgb24(game_file(c.button).c_str(), &button)) << c.button;
         auto px = [](const DecodedImage& im, int x, int y, int ch) { return int(im.rgb[(size_t(y) * im.width + x) * 3 + ch]); };
         double edge = 0, face_screen = 0, face_button = 0;
         int edges = 0, faces = 0;
@@ -429,7 +426,7 @@ TEST(ContentArchives, PackedFilesLiveOnlyInTheirArchives)
     EXPECT_FALSE(fs::exists(game_dir() + "graphics/interface/decompress.png"));
     EXPECT_TRUE(zip_entry(game_dir() + "graphics/interface/decompress.zip", "decompress.png", nullptr));
     for (int n = 1; find_data(frame_name("graphics\\scenery\\campfire_", n)); n++) {
-        EXPECT_FALSE(fs::exists(game_dir() + to_path(frame_name("graphics\\scenery\\campfire_", n)))) << n;
+        EXPECT_FALSE(fs::exists(game_file(frame_name("graphics\\scenery\\campfire_", n)))) << n;
         std::string archive = game_dir() + "graphics/scenery/campfire_" + (n < 10 ? "0" : "") + std::to_string(n) + ".zip";
         EXPECT_TRUE(zip_entry(archive, base_name(frame_name("graphics\\scenery\\campfire_", n)), nullptr)) << n;
     }

@@ -14,6 +14,7 @@
 #include "check/data_check.h"
 #include "check/script_check.h"
 #include "support/gfx_files.h"
+#include "support/scene_files.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -124,17 +125,6 @@ std::map<int, std::vector<Problem>> expect_at_their_lines(const DataCopy& data, 
     return problems;
 }
 
-// A w x h frame on the key colour (palette entry 0, magenta) with a red body; without a margin the body
-// fills all but the top-left pixel, as a picture cropped to its drawing does, and the frame has no key.
-std::vector<uint8_t> creature_frame(int w, int h, bool margin = true)
-{
-    std::vector<uint8_t> indices(size_t(w) * h, 0);
-    for (int y = 0; y < h; y++)
-        for (int x = 0; x < w; x++)
-            if (margin ? x > 2 && y > 2 && x < w - 3 && y < h - 3 : x + y > 0) indices[size_t(y) * w + x] = 1;
-    return make_tga(w, h, {{255, 0, 255}, {0, 0, 200}}, indices);
-}
-
 std::string frame_file(const std::string& base, int n)
 {
     return base + (n < 10 ? "0" : "") + std::to_string(n) + ".tga";
@@ -238,16 +228,17 @@ TEST(DataCheck, BrokenFilesAreReportedWhereTheyAreNamed)
     truecolour[2] = 2;
     truecolour[16] = 24;
     write_bytes(data.folder.file("graphics/scenery/signpost.tga"), truecolour);
-    write_bytes(data.folder.file("graphics/scenery/campfire_02.tga"), creature_frame(20, 20));
+    write_bytes(data.folder.file("graphics/scenery/campfire_02.tga"), make_keyed_tga(20, 20, 0, 0, 200));
     write_text(data.folder.file("sounds/amb_breeze.wav"), "not a sound");
     // Named by the game's tables: every idle frame of the wolf too large for kind 100's 150 x 150 frame box
     // at scale 0.9, and a walk frame of the right size without its key.
     for (int n = 1; path_exists(data.folder.file(frame_file("graphics/wolf/wolf_idle_2_00", n))); n++)
-        write_bytes(data.folder.file(frame_file("graphics/wolf/wolf_idle_2_00", n)), creature_frame(200, 120));
+        write_bytes(data.folder.file(frame_file("graphics/wolf/wolf_idle_2_00", n)), make_keyed_tga(200, 120, 0, 0, 200));
     const std::vector<uint8_t> first = read_bytes(data.folder.file("graphics/wolf/wolf_walk_3_0001.tga"));
     ASSERT_GT(first.size(), 18u);
+    // Only its top-left pixel has the key colour, as a picture cropped to its drawing.
     write_bytes(data.folder.file("graphics/wolf/wolf_walk_3_0002.tga"),
-                creature_frame(first[12] | first[13] << 8, first[14] | first[15] << 8, false));
+                make_keyed_tga(first[12] | first[13] << 8, first[14] | first[15] << 8, 0, 0, 200));
     // A hero frame gone from the middle of a strip, a menu picture gone, a creature archive damaged.
     ASSERT_EQ(std::remove(data.folder.file("graphics/goddess/goddess_walk_8_0003.tga").c_str()), 0);
     ASSERT_EQ(std::remove(data.folder.file("graphics/interface/level_7.png").c_str()), 0);
