@@ -56,25 +56,14 @@ protected:
 
 }  // namespace
 
-TEST_F(Overlay, ReadsFallThroughToTheDataFolderAndPreferThePlayersCopy)
+// Reads fall through to the data folder; a browser stores the player's folders elsewhere after each frame
+// that changed them: every way the files layer changes them marks it, once, and reading marks nothing.
+TEST_F(Overlay, ReadsFallThroughAndEachChangeLandsInThePlayersFolderMarkedOnce)
 {
     // Data names keep their handheld form: backslashes, doubled separators, any case.
-    EXPECT_EQ(read_data(data + "\\logic\\levels\\LEVEL1.TXT"), "data level");
-    EXPECT_TRUE(sys_file_exists((data + "graphics\\misc\\star.tga").c_str()));
-    ASSERT_TRUE(write_text(player + "logic/levels/level1.txt", "player level"));
-    EXPECT_EQ(read_data(data + "logic\\levels\\level1.txt"), "player level");
-    // Paths outside the data folder are themselves.
-    ASSERT_TRUE(write_text(dir.file("elsewhere.txt"), "x"));
-    EXPECT_EQ(sys_resolve_path(dir.file("elsewhere.txt").c_str()), dir.file("elsewhere.txt"));
-}
-
-// A browser stores the player's folders elsewhere after each frame that changed them: every way the files
-// layer changes them marks it, once, and reading marks nothing.
-TEST_F(Overlay, EveryChangeGoesToThePlayersFolderAndIsMarkedOnce)
-{
     const std::string star = data + "graphics\\misc\\star.tga";
     sys_player_files_take_changes();
-    EXPECT_EQ(read_data(data + "logic\\levels\\level1.txt"), "data level");
+    EXPECT_EQ(read_data(data + "\\logic\\levels\\LEVEL1.TXT"), "data level");
     FILE* f = sys_fopen(star.c_str(), "rb");
     ASSERT_NE(f, nullptr);
     std::fclose(f);
@@ -104,6 +93,8 @@ TEST_F(Overlay, EveryChangeGoesToThePlayersFolderAndIsMarkedOnce)
     // The settings live in their own folder, written beside the files layer.
     dir.make_home();
     EXPECT_TRUE(marked_once([] { ASSERT_TRUE(sys_audio_volume_save(0x80008000u)); })) << "the volume";
+    // Paths outside the data folder are themselves.
+    EXPECT_EQ(sys_resolve_path(dir.file("elsewhere.txt").c_str()), dir.file("elsewhere.txt"));
 }
 
 TEST_F(Overlay, DeletingADataFileLeavesAWhiteoutThatAWriteOrANewVersionLifts)

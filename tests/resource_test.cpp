@@ -40,20 +40,7 @@ protected:
 
 }  // namespace
 
-TEST_F(ResourceTest, LooseFileWinsOverItsArchive)
-{
-    ASSERT_TRUE(write_text(dir.file("graphics/interface/quit.png"), "loose"));
-    ASSERT_TRUE(write_zip(dir.file("graphics/interface/quit.zip"), {{"quit.png", bytes_of("packed")}}));
-    ResourceFile r;
-    ASSERT_TRUE(r.open("graphics\\interface\\quit.png"));
-    EXPECT_EQ(r.extracted, 0);
-    EXPECT_EQ(read_data_text(r.path), "loose");
-    r.close();
-    EXPECT_TRUE(path_exists(dir.file("graphics/interface/quit.png")));
-    EXPECT_FALSE(path_exists(dir.file("quit.png")));
-}
-
-TEST_F(ResourceTest, PackedFileIsExtractedUnderItsBaseNameAndDeletedByClose)
+TEST_F(ResourceTest, PackedFileIsExtractedUnderItsBaseNameAndALooseFileWinsOverItsArchive)
 {
     const auto payload = big_bytes();
     // Entry names match without regard to case.
@@ -67,6 +54,15 @@ TEST_F(ResourceTest, PackedFileIsExtractedUnderItsBaseNameAndDeletedByClose)
     r.close();
     EXPECT_FALSE(path_exists(dir.file("decompress.png")));
     EXPECT_TRUE(path_exists(dir.file("graphics/interface/decompress.zip")));
+
+    ASSERT_TRUE(write_text(dir.file("graphics/interface/quit.png"), "loose"));
+    ASSERT_TRUE(write_zip(dir.file("graphics/interface/quit.zip"), {{"quit.png", bytes_of("packed")}}));
+    ASSERT_TRUE(r.open("graphics\\interface\\quit.png"));
+    EXPECT_EQ(r.extracted, 0);
+    EXPECT_EQ(read_data_text(r.path), "loose");
+    r.close();
+    EXPECT_TRUE(path_exists(dir.file("graphics/interface/quit.png")));
+    EXPECT_FALSE(path_exists(dir.file("quit.png")));
 }
 
 TEST_F(ResourceTest, MissingArchiveEntryAndNameWithoutExtensionAreReported)
