@@ -30,15 +30,6 @@ std::vector<uint8_t> sample_body()
     return body;
 }
 
-void expect_defaults(const CareerRecord& r)
-{
-    EXPECT_TRUE(level_unlocked(r, 1));
-    for (int level = 2; level <= 12; ++level)
-        EXPECT_FALSE(level_unlocked(r, level)) << level;
-    EXPECT_EQ(r.defaultsWord, 1u);
-    EXPECT_EQ(r.difficulty, DIFFICULTY_NORMAL);
-}
-
 struct CareerFolder {
     TempFolder folder;
     CareerFolder() { folder.make_program_folder(); }
@@ -54,73 +45,51 @@ std::string load_logged(CareerRecord& record, bool* result)
 
 } // namespace
 
-TEST(Career, FilesTooShortKeepTheDefaultsBeyondWhatTheyHold)
+// The length word says how much of the record to read, never more than the record holds; whatever the file
+// does not give keeps the defaults (level 1 open, NORMAL), whatever the record held before.
+TEST(Career, LoadingReadsWhatTheLengthWordAndTheFileGiveAndKeepsTheDefaultsBeyond)
 {
     CareerFolder f;
+    std::vector<uint8_t> cut = sample_body(), longer = sample_body(), odd(60, 0);
+    cut.resize(40);   // up to level 5's flag
+    longer.resize(1000, 0xEE);
+    odd[56] = 7;      // no such difficulty
     const struct {
         bool present;
         std::vector<uint8_t> bytes;
+        bool ok;
         const char* logged;
-    } cases[] = {{false, {}, "No career file exists yet."},
-                 {true, {60, 0}, "error reading career info"},  // not even a length word
-                 {true, file_bytes(60, {}), "Error reading career info"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.logged);
+        int lastOpen;
+        uint32_t difficulty;
+    } cases[] = {
+        {false, {}, false, "No career file exists yet.", 1, DIFFICULTY_NORMAL},
+        {true, {60, 0}, false, "error reading career info", 1, DIFFICULTY_NORMAL},  // not even a length word
+        {true, file_bytes(60, {}), false, "Error reading career info", 1, DIFFICULTY_NORMAL},
+        {true, file_bytes(60, cut), false, "", 3, DIFFICULTY_NORMAL},
+        {true, file_bytes(36, sample_body()), true, "", 1, DIFFICULTY_NORMAL},  // 36 bytes: level 1's flag only
+        {true, file_bytes(1000, longer), true, "reading the first 60", 3, DIFFICULTY_HARD},
+        {true, file_bytes(60, odd), true, "difficulty 7", 0, DIFFICULTY_NORMAL},
+    };
+    for (size_t i = 0; i < std::size(cases); i++) {
+        const auto& c = cases[i];
+        SCOPED_TRACE("case " + std::to_string(i));
         if (c.present) write_bytes(f.path(), c.bytes);
-        CareerRecord r;
-        memset(r.levelUnlocked, 1, sizeof r.levelUnlocked);
-        r.difficulty = DIFFICULTY_HARD;
-        bool ok = true;
-        EXPECT_NE(load_logged(r, &ok).find(c.logged), std::string::npos);
-        EXPECT_FALSE(ok);
-        expect_defaults(r);
+        struct {
+            CareerRecord record;
+            uint8_t guard[64];
+        } held;
+        memset(held.record.levelUnlocked, 1, sizeof held.record.levelUnlocked);
+        held.record.difficulty = DIFFICULTY_HARD;
+        memset(held.guard, 0x33, sizeof held.guard);
+        bool ok = !c.ok;
+        EXPECT_NE(load_logged(held.record, &ok).find(c.logged), std::string::npos);
+        EXPECT_EQ(ok, c.ok);
+        for (int level = 2; level <= 12; ++level)
+            EXPECT_EQ(level_unlocked(held.record, level), level <= c.lastOpen) << level;
+        EXPECT_EQ(uint32_t(held.record.difficulty), c.difficulty);
+        for (uint8_t g : held.guard)
+            ASSERT_EQ(g, 0x33);
     }
-
-    std::vector<uint8_t> body = sample_body();
-    body.resize(40);   // up to level 5's flag
-    write_bytes(f.path(), file_bytes(60, body));
-    CareerRecord r;
-    bool ok = true;
-    load_logged(r, &ok);
-    EXPECT_FALSE(ok);
-    EXPECT_TRUE(level_unlocked(r, 3));
-    EXPECT_EQ(r.defaultsWord, 1u);
-    EXPECT_EQ(r.difficulty, DIFFICULTY_NORMAL);
-}
-
-TEST(Career, TheLengthWordDecidesHowMuchIsRead)
-{
-    CareerFolder f;
-    std::vector<uint8_t> body = sample_body();
-    body.resize(1000, 0xEE);
-    write_bytes(f.path(), file_bytes(1000, body));
-    struct {
-        CareerRecord record;
-        uint8_t guard[64];
-    } held;
-    memset(held.guard, 0x33, sizeof held.guard);
-    bool ok = false;
-    EXPECT_NE(load_logged(held.record, &ok).find("reading the first 60"), std::string::npos);
-    EXPECT_TRUE(ok);
-    EXPECT_TRUE(level_unlocked(held.record, 3));
-    EXPECT_FALSE(level_unlocked(held.record, 4));
-    EXPECT_EQ(held.record.difficulty, DIFFICULTY_HARD);
-    for (uint8_t g : held.guard)
-        ASSERT_EQ(g, 0x33);
-
-    CareerRecord r;
-    write_bytes(f.path(), file_bytes(36, sample_body()));   // announces 36 bytes: level 1 only
-    load_logged(r, &ok);
-    EXPECT_TRUE(ok);
-    EXPECT_TRUE(level_unlocked(r, 1));
-    EXPECT_FALSE(level_unlocked(r, 2));
-
-    body.assign(60, 0);
-    body[56] = 7;
-    write_bytes(f.path(), file_bytes(60, body));
-    EXPECT_NE(load_logged(r, &ok).find("difficulty 7"), std::string::npos);
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(r.difficulty, DIFFICULTY_NORMAL);
 }
 
 TEST(Career, SaveWritesSixtyFourBytesAndLoadsBack)
