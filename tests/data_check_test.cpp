@@ -198,9 +198,16 @@ TEST(DataCheck, ValuesTheGameCannotPlayAreReported)
     });
 }
 
-TEST(DataCheck, NextLevelChainsThatLoopOrLeadNowhereAreReported)
+// The checks across the folder: where next_level leads, and the career file as the game reads it.
+TEST(DataCheck, NextLevelChainsThatLoopOrLeadNowhereAndOddCareersAreReported)
 {
     DataCopy data;
+    std::vector<uint8_t> career(64, 0);
+    career[0] = 60;
+    career[4 + 35] = 1;
+    career[4 + 36] = 7;  // a flag the game never writes
+    career[4 + 56] = 9;  // no such difficulty
+    write_bytes(data.folder.file("career.dat"), career);
     const int back = data.edit(3, "", "next_level|2");
     const int nowhere = data.edit(5, "", "next_level|14");
     ASSERT_EQ(std::remove(data.level_path(7).c_str()), 0);
@@ -209,6 +216,8 @@ TEST(DataCheck, NextLevelChainsThatLoopOrLeadNowhereAreReported)
     EXPECT_TRUE(reported(problems, data.level_path(5), nowhere, E, "next_level 14 leads nowhere"));
     EXPECT_TRUE(reported(problems, data.level_path(7), 0, E, "missing: the level select offers level 7"));
     EXPECT_TRUE(reported(problems, data.level_path(6), 0, E, "without \"next_level\" level 7 follows"));
+    EXPECT_TRUE(reported(problems, data.folder.file("career.dat"), 0, E, "holds difficulty 9"));
+    EXPECT_TRUE(reported(problems, data.folder.file("career.dat"), 0, W, "the flag of level 2 is 7"));
 
     data.edit(12, "next_level|", "; the ending comes after this one");
     problems = data.check_all();
@@ -265,19 +274,4 @@ TEST(DataCheck, BrokenFilesAreReportedWhereTheyAreNamed)
     EXPECT_TRUE(reported(problems, data.folder.file("graphics/interface/level_7.png"), 0, E, "level select button 7 \"graphics\\interface\\level_7.png\": not found"));
     EXPECT_TRUE(reported(problems, data.folder.file("graphics/snow/snow.zip"), 0, E, "not a ZIP archive the game can open"));
     EXPECT_TRUE(reported(problems, data.folder.file("career.dat"), 0, E, "announces a record of 60 bytes but ends after 3"));
-}
-
-TEST(DataCheck, CareerFilesAreReadAsTheGameReadsThem)
-{
-    DataCopy data;
-    std::vector<uint8_t> career(64, 0);
-    career[0] = 60;
-    career[4 + 35] = 1;
-    career[4 + 36] = 7;        // a flag the game never writes
-    career[4 + 56] = 9;        // no such difficulty
-    write_bytes(data.folder.file("career.dat"), career);
-    const auto problems = data.check_all();
-    const std::string file = data.folder.file("career.dat");
-    EXPECT_TRUE(reported(problems, file, 0, E, "holds difficulty 9"));
-    EXPECT_TRUE(reported(problems, file, 0, W, "the flag of level 2 is 7"));
 }

@@ -147,16 +147,6 @@ TEST_F(Overlay, TakingOverAFileCopiesItOnceAndHidesTheOriginal)
     EXPECT_FALSE(sys_files_take_over((data + "career.dat").c_str()));
 }
 
-TEST(OverlayOff, APortableFolderTakesItsOwnWritesAndDeletes)
-{
-    TempFolder dir;
-    ASSERT_TRUE(write_text(dir.file("graphics/ant/ant.zip"), "archive"));
-    sys_files_overlay(dir.path(), dir.path());
-    ASSERT_TRUE(sys_remove(dir.file("graphics\\ant\\ant.zip").c_str()));
-    EXPECT_FALSE(path_exists(dir.file("graphics/ant/ant.zip")));
-    EXPECT_FALSE(path_exists(dir.file("graphics/ant/.wh.ant.zip")));
-}
-
 // A full disk, as the file size limit shows it: the save fails loudly and the old career stays whole. The
 // limit holds for every file, so the try runs in a child whose debug output goes into a pipe.
 TEST_F(Overlay, ASaveThatCannotBeWrittenForAFullDiskKeepsTheOldCareerAndSaysSo)

@@ -80,7 +80,7 @@ TEST_F(GameFolders, AnInstalledExecutableFindsItsDataBesideItOrSaysWhereItLooked
     EXPECT_EQ(text.find("incomplete"), std::string::npos) << text;
 }
 
-TEST_F(GameFolders, APlayersFolderThatCannotBeMadeStillPlaysAndSaysTheCareerIsNotKept)
+TEST_F(GameFolders, APlayersFolderThatCannotBeMadeStillPlaysAndAPortableFolderKeepsThePlayersFilesItself)
 {
     ASSERT_TRUE(copy_game_folder(data));
     const std::string before = folder_fingerprint(data);
@@ -104,6 +104,18 @@ TEST_F(GameFolders, APlayersFolderThatCannotBeMadeStillPlaysAndSaysTheCareerIsNo
     const std::string used = text.substr(at + 25, stand_in.size() + 6);
     EXPECT_FALSE(path_exists(used)) << used;
     EXPECT_EQ(folder_fingerprint(data), before);
+
+    // Made portable, the same folder keeps the career, the lock and the unpacked creatures itself.
+    dir.make_home();
+    ASSERT_TRUE(write_text(data + "portable", ""));
+    r = run_game(win_level_one(data, log), 600);
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    const auto career = read_bytes(data + "career.dat");
+    ASSERT_EQ(career.size(), 64u);
+    EXPECT_EQ(career[kLevelTwoFlag], 1);
+    EXPECT_TRUE(path_exists(data + ".vorlaine.lock"));
+    EXPECT_FALSE(path_exists(data + "graphics/gmean/gmean.zip"));
+    EXPECT_FALSE(path_exists(dir.player_file("")));
 }
 
 TEST_F(GameFolders, IncompleteDataIsToldAndACareerLeftInAnOldBuildFolderIsTakenOverOnce)
@@ -136,18 +148,4 @@ TEST_F(GameFolders, IncompleteDataIsToldAndACareerLeftInAnOldBuildFolderIsTakenO
     EXPECT_EQ(r.exitCode, 0) << r.output;
     EXPECT_EQ(read_text(log).find("Took over"), std::string::npos);
     EXPECT_FALSE(path_exists(dir.player_file("career.dat")));
-}
-
-TEST_F(GameFolders, APortableFolderKeepsThePlayersFilesItself)
-{
-    ASSERT_TRUE(copy_game_folder(data));
-    ASSERT_TRUE(write_text(data + "portable", ""));
-    RunResult r = run_game(win_level_one(data, log), 600);
-    EXPECT_EQ(r.exitCode, 0) << r.output;
-    const auto career = read_bytes(data + "career.dat");
-    ASSERT_EQ(career.size(), 64u);
-    EXPECT_EQ(career[kLevelTwoFlag], 1);
-    EXPECT_TRUE(path_exists(data + ".vorlaine.lock"));
-    EXPECT_FALSE(path_exists(data + "graphics/gmean/gmean.zip"));
-    EXPECT_FALSE(path_exists(dir.player_file("")));
 }

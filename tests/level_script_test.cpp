@@ -139,8 +139,7 @@ TEST(LevelScript, LaterLineWinsAndMissingArgumentsReadZero)
 // settings scanner has run, the other scanners open nothing.
 TEST(LevelScript, TheScannersNeedTheSettingsScannerFirst)
 {
-    LevelScript s;
-    reset_level_script(s);
+    LevelScript s;  // level number 0
     std::vector<SpriteTemplate> made;
     std::vector<HardBoxLine> boxes;
     LogCapture log;

@@ -15,6 +15,7 @@
 #include "level/loader.h"
 #include "level/scan_things.h"
 #include "platform/platform.h"
+#include "screens/game_screen.h"
 #include "support/gfx_files.h"
 #include "support/log_capture.h"
 #include "support/scene_files.h"
@@ -59,15 +60,13 @@ protected:
     // Level start's part of it: the script's background, limits, hard boxes and scenery.
     void build_level(int n)
     {
+        ASSERT_TRUE(load_level(n));
         LevelScript& s = LevelProgress.script;
-        reset_level_script(s);
-        ASSERT_TRUE(load_level_settings(s, n));
         ASSERT_TRUE(Playfield.load_background(s.backgroundName));
         Playfield.fieldStart = s.fieldStart;
         Playfield.fieldEnd = s.fieldEnd;
         Playfield.scaleMod = s.scaleMod;
         Playfield.set_playfield_rect(s.playfieldRect);
-        Playfield.clear_hard_boxes();
         ASSERT_TRUE(scan_hard_boxes(s));
         ASSERT_TRUE(scan_sprites(s, GameList));
     }

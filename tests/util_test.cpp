@@ -86,8 +86,6 @@ TEST(Strings, WideConversionsRoundTrip)
     std::free(n);
     EXPECT_NE(to_wide("bad \xC3", &w), 0);
     EXPECT_EQ(w, nullptr);
-    CUniStr s("graphics\\misc");
-    EXPECT_STREQ(s.get_narrow(), "graphics\\misc");
 }
 
 // A level script may give delay bounds from INT_MIN to INT_MAX; the range between them is wider than an int.
