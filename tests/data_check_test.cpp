@@ -241,8 +241,9 @@ TEST(DataCheck, BrokenFilesAreReportedWhereTheyAreNamed)
     write_text(data.folder.file("sounds/amb_breeze.wav"), "not a sound");
     // Named by the game's tables: every idle frame of the wolf too large for kind 100's 150 x 150 frame box
     // at scale 0.9, and a walk frame of the right size without its key.
-    for (int n = 1; path_exists(data.folder.file(frame_file("graphics/wolf/wolf_idle_2_00", n))); n++)
-        write_bytes(data.folder.file(frame_file("graphics/wolf/wolf_idle_2_00", n)), make_keyed_tga(200, 120, 0, 0, 200));
+    const std::string idle = data.folder.file("graphics/wolf/wolf_idle_2_00");
+    for (int n = 1; path_exists(frame_file(idle, n)); n++)
+        write_bytes(frame_file(idle, n), make_keyed_tga(200, 120, 0, 0, 200));
     const std::vector<uint8_t> first = read_bytes(data.folder.file("graphics/wolf/wolf_walk_3_0001.tga"));
     ASSERT_GT(first.size(), 18u);
     // Only its top-left pixel has the key colour, as a picture cropped to its drawing.
