@@ -39,6 +39,14 @@ protected:
         before = folder_fingerprint(data);
     }
     void TearDown() override { EXPECT_EQ(folder_fingerprint(data), before) << "the data folder changed"; }
+    // Writes text through the files layer.
+    static void write(const std::string& path, const char* mode, const char* text)
+    {
+        FILE* out = sys_fopen(path.c_str(), mode);
+        ASSERT_NE(out, nullptr);
+        std::fputs(text, out);
+        std::fclose(out);
+    }
 
     TempFolder dir;
     std::string data = dir.path() + "data/";
@@ -48,48 +56,14 @@ protected:
 
 }  // namespace
 
-TEST_F(Overlay, ReadsFallThroughToTheDataFolderAndPreferThePlayersCopy)
+// Reads fall through to the data folder; a browser stores the player's folders elsewhere after each frame
+// that changed them: every way the files layer changes them marks it, once, and reading marks nothing.
+TEST_F(Overlay, ReadsFallThroughAndEachChangeLandsInThePlayersFolderMarkedOnce)
 {
     // Data names keep their handheld form: backslashes, doubled separators, any case.
-    EXPECT_EQ(read_data(data + "\\logic\\levels\\LEVEL1.TXT"), "data level");
-    EXPECT_TRUE(sys_file_exists((data + "graphics\\misc\\star.tga").c_str()));
-    ASSERT_TRUE(write_text(player + "logic/levels/level1.txt", "player level"));
-    EXPECT_EQ(read_data(data + "logic\\levels\\level1.txt"), "player level");
-    // Paths outside the data folder are themselves.
-    ASSERT_TRUE(write_text(dir.file("elsewhere.txt"), "x"));
-    EXPECT_EQ(sys_resolve_path(dir.file("elsewhere.txt").c_str()), dir.file("elsewhere.txt"));
-}
-
-TEST_F(Overlay, WritesRenamesAndFoldersGoToThePlayersFolder)
-{
-    FILE* f = sys_fopen((data + "graphics\\misc\\star.tga").c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fputs("new star", f);
-    std::fclose(f);
-    EXPECT_EQ(read_data(data + "graphics\\misc\\star.tga"), "new star");
-    EXPECT_EQ(read_text(data + "graphics/Misc/Star.tga"), "data star");
-
-    ASSERT_TRUE(write_text(player + "career.dat.tmp", "career"));
-    ASSERT_TRUE(sys_rename((data + "career.dat.tmp").c_str(), (data + "career.dat").c_str()));
-    EXPECT_EQ(read_text(player + "career.dat"), "career");
-    EXPECT_TRUE(sys_make_dirs((data + "graphics\\ant").c_str()));
-    EXPECT_TRUE(fs::is_directory(player + "graphics/ant"));
-
-    // Appending to a data file changes the player's copy of it.
-    f = sys_fopen((data + "logic\\levels\\level1.txt").c_str(), "ab");
-    ASSERT_NE(f, nullptr);
-    std::fputs(" more", f);
-    std::fclose(f);
-    EXPECT_EQ(read_text(player + "logic/levels/level1.txt"), "data level more");
-}
-
-// A browser stores the player's folders elsewhere after each frame that changed them: every way the files
-// layer changes them marks it, once, and reading marks nothing.
-TEST_F(Overlay, EveryChangeToThePlayersFilesIsMarkedAndReadingIsNot)
-{
-    const std::string star = data + "graphics\\Misc\\Star.tga";
+    const std::string star = data + "graphics\\misc\\star.tga";
     sys_player_files_take_changes();
-    EXPECT_EQ(read_data(data + "logic\\levels\\level1.txt"), "data level");
+    EXPECT_EQ(read_data(data + "\\logic\\levels\\LEVEL1.TXT"), "data level");
     FILE* f = sys_fopen(star.c_str(), "rb");
     ASSERT_NE(f, nullptr);
     std::fclose(f);
@@ -101,22 +75,26 @@ TEST_F(Overlay, EveryChangeToThePlayersFilesIsMarkedAndReadingIsNot)
         const bool marked = sys_player_files_take_changes();
         return marked && !sys_player_files_take_changes();
     };
-    const auto write = [](const std::string& path, const char* mode) {
-        FILE* out = sys_fopen(path.c_str(), mode);
-        ASSERT_NE(out, nullptr);
-        std::fputs("x", out);
-        std::fclose(out);
-    };
-    EXPECT_TRUE(marked_once([&] { write(data + "career.dat.tmp", "wb"); })) << "a new file";
-    EXPECT_TRUE(marked_once([&] { ASSERT_TRUE(sys_rename((data + "career.dat.tmp").c_str(), (data + "career.dat").c_str())); }))
-        << "a rename";
-    EXPECT_TRUE(marked_once([&] { write(data + "logic\\levels\\level1.txt", "ab"); })) << "a data file changed in place";
-    EXPECT_TRUE(marked_once([&] { ASSERT_TRUE(sys_remove(star.c_str())); })) << "a whiteout";
+    EXPECT_TRUE(marked_once([&] { write(star, "wb", "new star"); })) << "a data file written over";
+    EXPECT_EQ(read_data(star), "new star");
+    EXPECT_EQ(read_text(data + "graphics/Misc/Star.tga"), "data star");
+    EXPECT_TRUE(marked_once([&] { write(data + "career.dat.tmp", "wb", "career"); })) << "a new file";
+    EXPECT_TRUE(marked_once([&] {
+        ASSERT_TRUE(sys_rename((data + "career.dat.tmp").c_str(), (data + "career.dat").c_str()));
+    })) << "a rename";
+    EXPECT_EQ(read_text(player + "career.dat"), "career");
+    // Appending to a data file changes the player's copy of it.
+    EXPECT_TRUE(marked_once([&] { write(data + "logic\\levels\\level1.txt", "ab", " more"); })) << "an append";
+    EXPECT_EQ(read_text(player + "logic/levels/level1.txt"), "data level more");
     EXPECT_TRUE(marked_once([&] { ASSERT_TRUE(sys_make_dirs((data + "graphics\\ant").c_str())); })) << "a folder";
+    EXPECT_TRUE(fs::is_directory(player + "graphics/ant"));
+    EXPECT_TRUE(marked_once([&] { ASSERT_TRUE(sys_remove(star.c_str())); })) << "a whiteout";
     EXPECT_TRUE(marked_once([&] { ASSERT_TRUE(sys_remove((data + "career.dat").c_str())); })) << "a removal";
     // The settings live in their own folder, written beside the files layer.
     dir.make_home();
     EXPECT_TRUE(marked_once([] { ASSERT_TRUE(sys_audio_volume_save(0x80008000u)); })) << "the volume";
+    // Paths outside the data folder are themselves.
+    EXPECT_EQ(sys_resolve_path(dir.file("elsewhere.txt").c_str()), dir.file("elsewhere.txt"));
 }
 
 TEST_F(Overlay, DeletingADataFileLeavesAWhiteoutThatAWriteOrANewVersionLifts)
@@ -130,30 +108,17 @@ TEST_F(Overlay, DeletingADataFileLeavesAWhiteoutThatAWriteOrANewVersionLifts)
     EXPECT_FALSE(sys_remove(name.c_str()));
 
     // Writing the name again brings it back, as the player's own file.
-    FILE* f = sys_fopen(name.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fputs("rewritten", f);
-    std::fclose(f);
+    write(name, "wb", "rewritten");
     EXPECT_EQ(read_data(name), "rewritten");
     EXPECT_FALSE(path_exists(player + "logic/levels/.wh.level1.txt"));
 
-    // Deleting both copies hides the data file again.
+    // Deleting both copies hides the data file again, until a new version of the game installs a new one.
     ASSERT_TRUE(sys_remove(name.c_str()));
     EXPECT_FALSE(sys_file_exists(name.c_str()));
     EXPECT_FALSE(path_exists(player + "logic/levels/level1.txt"));
-}
-
-TEST(OverlayVersions, AChangedDataFileShowsAgainThroughItsOldWhiteout)
-{
-    TempFolder dir;
-    const std::string data = dir.path() + "data/", player = dir.path() + "player/";
-    ASSERT_TRUE(write_text(data + "graphics/gmean/gmean.zip", "version one"));
-    sys_files_overlay(data, player);
-    ASSERT_TRUE(sys_remove((data + "graphics\\gmean\\gmean.zip").c_str()));
-    EXPECT_FALSE(sys_file_exists((data + "graphics\\gmean\\gmean.zip").c_str()));
-    // A new version of the game installs a new archive: the player's folder unpacks it again.
-    ASSERT_TRUE(write_text(data + "graphics/gmean/gmean.zip", "version two, longer"));
-    EXPECT_TRUE(sys_file_exists((data + "graphics\\gmean\\gmean.zip").c_str()));
+    ASSERT_TRUE(write_text(data + "logic/levels/level1.txt", "version two, longer"));
+    before = folder_fingerprint(data);
+    EXPECT_EQ(read_data(name), "version two, longer");
 }
 
 TEST_F(Overlay, PerFileArchivesExtractIntoThePlayersFolderAndCloseCleansUp)
@@ -182,25 +147,10 @@ TEST_F(Overlay, TakingOverAFileCopiesItOnceAndHidesTheOriginal)
     EXPECT_FALSE(sys_files_take_over((data + "career.dat").c_str()));
 }
 
-TEST(OverlayOff, APortableFolderTakesItsOwnWritesAndDeletes)
-{
-    TempFolder dir;
-    ASSERT_TRUE(write_text(dir.file("graphics/ant/ant.zip"), "archive"));
-    sys_files_overlay(dir.path(), dir.path());
-    ASSERT_TRUE(sys_remove(dir.file("graphics\\ant\\ant.zip").c_str()));
-    EXPECT_FALSE(path_exists(dir.file("graphics/ant/ant.zip")));
-    EXPECT_FALSE(path_exists(dir.file("graphics/ant/.wh.ant.zip")));
-}
-
 // A full disk, as the file size limit shows it: the save fails loudly and the old career stays whole. The
 // limit holds for every file, so the try runs in a child whose debug output goes into a pipe.
-TEST(FullDisk, ASaveThatCannotBeWrittenKeepsTheOldCareerAndSaysSo)
+TEST_F(Overlay, ASaveThatCannotBeWrittenForAFullDiskKeepsTheOldCareerAndSaysSo)
 {
-    TempFolder dir;
-    const std::string data = dir.path() + "data/", player = dir.path() + "player/";
-    fs::create_directories(data);
-    copy_text(AppState.programDir, sizeof AppState.programDir, data.c_str());
-    sys_files_overlay(data, player);
     CareerRecord record;
     set_career_defaults(record);
     record.levelUnlocked[4] = 1;

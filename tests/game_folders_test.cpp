@@ -11,15 +11,20 @@ namespace {
 
 constexpr size_t kLevelTwoFlag = 4 + 35 + 1;
 
-std::vector<std::string> headless(const std::string& log, int frames)
+// A short headless run, with --data when a data folder is given.
+std::vector<std::string> headless(const std::string& log, int frames, const std::string& data = "")
 {
-    return {"--headless", "--fixed-step", "40", "--seed", "1", "--frames", std::to_string(frames), "--log", log};
+    std::vector<std::string> args = {"--headless", "--fixed-step", "40", "--seed", "1", "--frames",
+                                     std::to_string(frames), "--log", log};
+    if (!data.empty()) args.insert(args.begin(), {"--data", data});
+    return args;
 }
 
 std::vector<std::string> win_level_one(const std::string& data, const std::string& log)
 {
-    return {"--data", data, "--headless", "--fixed-step", "40", "--seed", "1", "--level", "1", "--autoplay",
-            "--frames", "6000", "--log", log};
+    std::vector<std::string> args = headless(log, 6000, data);
+    args.insert(args.end(), {"--level", "1", "--autoplay"});
+    return args;
 }
 
 class GameFolders : public ::testing::Test {
@@ -43,12 +48,13 @@ protected:
 
 }  // namespace
 
-TEST_F(GameFolders, WithoutDataItSaysWhereItLookedAndHowToPointData)
+TEST_F(GameFolders, AnInstalledExecutableFindsItsDataBesideItOrSaysWhereItLooked)
 {
     // An installed executable whose data is gone: both places it looks are named.
-    RunResult r = run_binary(install_binary(), headless(log, 5));
+    const std::string binary = install_binary();
+    RunResult r = run_binary(binary, headless(log, 5));
     EXPECT_EQ(r.exitCode, 1);
-    const std::string text = read_text(log);
+    std::string text = read_text(log);
     EXPECT_NE(text.find("Vorlaine cannot find its game data"), std::string::npos) << text;
     EXPECT_NE(text.find(installed_data()), std::string::npos) << text;
     EXPECT_NE(text.find(dir.file("usr/games/")), std::string::npos) << text;
@@ -57,42 +63,24 @@ TEST_F(GameFolders, WithoutDataItSaysWhereItLookedAndHowToPointData)
 
     // A folder named by --data that holds no data.
     fs::create_directories(dir.file("empty"));
-    r = run_game({"--data", dir.file("empty"), "--headless", "--frames", "5", "--log", log});
+    r = run_game(headless(log, 5, dir.file("empty")));
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(read_text(log).find(dir.file("empty/") + " (named by --data)"), std::string::npos) << read_text(log);
-}
 
-TEST_F(GameFolders, AnInstalledLayoutFindsItsDataBesideTheExecutable)
-{
-    const std::string binary = install_binary();
+    // With its data installed where it looks first.
     fs::create_directories(fs::path(installed_data()).parent_path().parent_path());
     ASSERT_TRUE(copy_game_folder(installed_data()));
     fs::remove(installed_data() + "vorlaine");
-    RunResult r = run_binary(binary, headless(log, 5));
+    r = run_binary(binary, headless(log, 5));
     EXPECT_EQ(r.exitCode, 0) << r.output;
-    const std::string text = read_text(log);
-    EXPECT_NE(text.find("Data folder " + installed_data() + "; the player's files go to " +
-                        dir.player_file("")),
+    text = read_text(log);
+    EXPECT_NE(text.find("Data folder " + installed_data() + "; the player's files go to " + dir.player_file("")),
               std::string::npos)
         << text;
     EXPECT_EQ(text.find("incomplete"), std::string::npos) << text;
 }
 
-TEST_F(GameFolders, IncompleteDataIsToldAndPlayedThrough)
-{
-    ASSERT_TRUE(copy_game_folder(data));
-    fs::remove(data + "logic/levels/level3.txt");
-    RunResult r = run_game({"--data", data, "--headless", "--fixed-step", "40", "--frames", "10", "--log", log});
-    EXPECT_EQ(r.exitCode, 0) << r.output;
-    const std::string text = read_text(log);
-    EXPECT_NE(text.find("Message box \"Vorlaine\": Vorlaine's data in " + data + " is incomplete: 1 of its "),
-              std::string::npos)
-        << text;
-    EXPECT_NE(text.find("logic/levels/level3.txt among them"), std::string::npos) << text;
-    EXPECT_NE(text.find("Initted graphic subsystem"), std::string::npos);
-}
-
-TEST_F(GameFolders, APlayersFolderThatCannotBeMadeStillPlaysAndSaysTheCareerIsNotKept)
+TEST_F(GameFolders, APlayersFolderThatCannotBeMadeStillPlaysAndAPortableFolderKeepsThePlayersFilesItself)
 {
     ASSERT_TRUE(copy_game_folder(data));
     const std::string before = folder_fingerprint(data);
@@ -116,38 +104,11 @@ TEST_F(GameFolders, APlayersFolderThatCannotBeMadeStillPlaysAndSaysTheCareerIsNo
     const std::string used = text.substr(at + 25, stand_in.size() + 6);
     EXPECT_FALSE(path_exists(used)) << used;
     EXPECT_EQ(folder_fingerprint(data), before);
-}
 
-TEST_F(GameFolders, ACareerLeftInAnOldBuildFolderIsTakenOverOnce)
-{
-    ASSERT_TRUE(copy_game_folder(data));
-    std::vector<uint8_t> career(64, 0);
-    career[0] = 60;
-    for (int level = 1; level <= 5; level++) career[4 + 35 + size_t(level - 1)] = 1;
-    ASSERT_TRUE(write_bytes(data + "career.dat", career));
-    const std::string before = folder_fingerprint(data);
-
-    RunResult r = run_game({"--data", data, "--headless", "--fixed-step", "40", "--frames", "5", "--log", log});
-    EXPECT_EQ(r.exitCode, 0) << r.output;
-    EXPECT_NE(read_text(log).find("Took over the career in " + data + "career.dat; it is kept in " + dir.player_file("")),
-              std::string::npos)
-        << read_text(log);
-    EXPECT_EQ(read_bytes(dir.player_file("career.dat")), career);
-    EXPECT_EQ(folder_fingerprint(data), before);
-
-    // Once: a player who deletes the career starts afresh instead of getting the old one back.
-    fs::remove(dir.player_file("career.dat"));
-    r = run_game({"--data", data, "--headless", "--fixed-step", "40", "--frames", "5", "--log", log});
-    EXPECT_EQ(r.exitCode, 0) << r.output;
-    EXPECT_EQ(read_text(log).find("Took over"), std::string::npos);
-    EXPECT_FALSE(path_exists(dir.player_file("career.dat")));
-}
-
-TEST_F(GameFolders, APortableFolderKeepsThePlayersFilesItself)
-{
-    ASSERT_TRUE(copy_game_folder(data));
+    // Made portable, the same folder keeps the career, the lock and the unpacked creatures itself.
+    dir.make_home();
     ASSERT_TRUE(write_text(data + "portable", ""));
-    RunResult r = run_game(win_level_one(data, log), 600);
+    r = run_game(win_level_one(data, log), 600);
     EXPECT_EQ(r.exitCode, 0) << r.output;
     const auto career = read_bytes(data + "career.dat");
     ASSERT_EQ(career.size(), 64u);
@@ -155,4 +116,36 @@ TEST_F(GameFolders, APortableFolderKeepsThePlayersFilesItself)
     EXPECT_TRUE(path_exists(data + ".vorlaine.lock"));
     EXPECT_FALSE(path_exists(data + "graphics/gmean/gmean.zip"));
     EXPECT_FALSE(path_exists(dir.player_file("")));
+}
+
+TEST_F(GameFolders, IncompleteDataIsToldAndACareerLeftInAnOldBuildFolderIsTakenOverOnce)
+{
+    ASSERT_TRUE(copy_game_folder(data));
+    fs::remove(data + "logic/levels/level3.txt");
+    std::vector<uint8_t> career(64, 0);
+    career[0] = 60;
+    for (int level = 1; level <= 5; level++) career[4 + 35 + size_t(level - 1)] = 1;
+    ASSERT_TRUE(write_bytes(data + "career.dat", career));
+    const std::string before = folder_fingerprint(data);
+
+    RunResult r = run_game(headless(log, 10, data));
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    const std::string text = read_text(log);
+    EXPECT_NE(text.find("Message box \"Vorlaine\": Vorlaine's data in " + data + " is incomplete: 1 of its "),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("logic/levels/level3.txt among them"), std::string::npos) << text;
+    EXPECT_NE(text.find("Initted graphic subsystem"), std::string::npos);  // and it plays on
+    EXPECT_NE(text.find("Took over the career in " + data + "career.dat; it is kept in " + dir.player_file("")),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(read_bytes(dir.player_file("career.dat")), career);
+    EXPECT_EQ(folder_fingerprint(data), before);
+
+    // Once: a player who deletes the career starts afresh instead of getting the old one back.
+    fs::remove(dir.player_file("career.dat"));
+    r = run_game(headless(log, 5, data));
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(read_text(log).find("Took over"), std::string::npos);
+    EXPECT_FALSE(path_exists(dir.player_file("career.dat")));
 }

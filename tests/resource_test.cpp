@@ -40,20 +40,7 @@ protected:
 
 }  // namespace
 
-TEST_F(ResourceTest, LooseFileWinsOverItsArchive)
-{
-    ASSERT_TRUE(write_text(dir.file("graphics/interface/quit.png"), "loose"));
-    ASSERT_TRUE(write_zip(dir.file("graphics/interface/quit.zip"), {{"quit.png", bytes_of("packed")}}));
-    ResourceFile r;
-    ASSERT_TRUE(r.open("graphics\\interface\\quit.png"));
-    EXPECT_EQ(r.extracted, 0);
-    EXPECT_EQ(read_data_text(r.path), "loose");
-    r.close();
-    EXPECT_TRUE(path_exists(dir.file("graphics/interface/quit.png")));
-    EXPECT_FALSE(path_exists(dir.file("quit.png")));
-}
-
-TEST_F(ResourceTest, PackedFileIsExtractedUnderItsBaseNameAndDeletedByClose)
+TEST_F(ResourceTest, PackedFileIsExtractedUnderItsBaseNameAndALooseFileWinsOverItsArchive)
 {
     const auto payload = big_bytes();
     // Entry names match without regard to case.
@@ -67,9 +54,18 @@ TEST_F(ResourceTest, PackedFileIsExtractedUnderItsBaseNameAndDeletedByClose)
     r.close();
     EXPECT_FALSE(path_exists(dir.file("decompress.png")));
     EXPECT_TRUE(path_exists(dir.file("graphics/interface/decompress.zip")));
+
+    ASSERT_TRUE(write_text(dir.file("graphics/interface/quit.png"), "loose"));
+    ASSERT_TRUE(write_zip(dir.file("graphics/interface/quit.zip"), {{"quit.png", bytes_of("packed")}}));
+    ASSERT_TRUE(r.open("graphics\\interface\\quit.png"));
+    EXPECT_EQ(r.extracted, 0);
+    EXPECT_EQ(read_data_text(r.path), "loose");
+    r.close();
+    EXPECT_TRUE(path_exists(dir.file("graphics/interface/quit.png")));
+    EXPECT_FALSE(path_exists(dir.file("quit.png")));
 }
 
-TEST_F(ResourceTest, MissingArchiveEntryAndNameWithoutExtensionAreReported)
+TEST_F(ResourceTest, MissingCorruptAndUnnamedEntriesAreReportedAndLeaveNothing)
 {
     ASSERT_TRUE(write_zip(dir.file("sounds/click.zip"), {{"other.wav", bytes_of("x")}}));
     ResourceFile r;
@@ -81,55 +77,44 @@ TEST_F(ResourceTest, MissingArchiveEntryAndNameWithoutExtensionAreReported)
     EXPECT_TRUE(log.contains("Can't find zip file " + dir.path() + "graphics\\nowhere.zip."));
     EXPECT_EQ(r.found, 0);
     EXPECT_EQ(r.extracted, 0);
+
+    // A corrupt entry leaves no half-written file: one whose name has no folder would later be taken for
+    // the loose file itself.
+    ASSERT_TRUE(write_zip(dir.file("career.zip"), {{"career.dat", big_bytes()}}));
+    auto archive = read_bytes(dir.file("career.zip"));
+    for (size_t i = 200; i < 400; i++) archive[i] ^= 0x5A;  // inside the deflated data
+    ASSERT_TRUE(write_bytes(dir.file("career.zip"), archive));
+    EXPECT_FALSE(r.open("career.dat"));
+    EXPECT_FALSE(path_exists(dir.file("career.dat")));
+    EXPECT_GE(log.count_starting("error "), 1);
 }
 
-TEST_F(ResourceTest, ArchiveWrittenByInfoZipReads)
+TEST_F(ResourceTest, ExtractAllFillsOnlyFoldersThatAreThereAndGoesOn)
 {
-    const auto payload = big_bytes();
     TempFolder staging;
-    ASSERT_TRUE(write_bytes(staging.file("Walk_0001.tga"), payload));
-    ASSERT_TRUE(run_info_zip(staging.path(), dir.file("graphics/alian/walk_0001.zip"), "Walk_0001.tga"));
-    ResourceFile r;
-    ASSERT_TRUE(r.open("graphics\\alian\\walk_0001.tga"));
-    EXPECT_EQ(read_data(r.path), payload);
-}
-
-TEST_F(ResourceTest, ExtractAllSkipsSubfolderEntriesAndGoesOn)
-{
+    ASSERT_TRUE(write_text(staging.file("a_0001.tga"), "one"));
+    ASSERT_TRUE(write_text(staging.file("sub/b_0001.tga"), "two"));
+    ASSERT_TRUE(write_bytes(staging.file("C_0001.tga"), big_bytes()));
+    ASSERT_TRUE(run_info_zip(staging.path(), dir.file("graphics/alian.zip"), "a_0001.tga sub C_0001.tga"));
     fs::create_directories(dir.file("graphics/alian"));
-    ASSERT_TRUE(write_zip(dir.file("graphics/alian.zip"), {{"a_0001.tga", bytes_of("one")},
-                                                            {"sub/", {}},
-                                                            {"sub/b_0001.tga", bytes_of("two")},
-                                                            {"c_0001.tga", big_bytes()}}));
     ResourceFile r;
     copy_text(r.target_folder, sizeof r.target_folder, "graphics\\alian");
     r.extract_all((dir.path() + "graphics\\alian.zip").c_str());
     EXPECT_EQ(read_text(dir.file("graphics/alian/a_0001.tga")), "one");
-    EXPECT_EQ(read_bytes(dir.file("graphics/alian/c_0001.tga")), big_bytes());
+    EXPECT_EQ(read_bytes(dir.file("graphics/alian/C_0001.tga")), big_bytes());
     // Folders named inside entries are not made; the entry is reported and the loop goes on.
     EXPECT_FALSE(path_exists(dir.file("graphics/alian/sub")));
     EXPECT_TRUE(log.contains("error opening " + dir.path() + "graphics\\alian\\sub/b_0001.tga"));
+    // With the folder already there the entry lands in it.
+    fs::create_directories(dir.file("graphics/alian/sub"));
+    r.extract_all((dir.path() + "graphics\\alian.zip").c_str());
+    EXPECT_EQ(read_text(dir.file("graphics/alian/sub/b_0001.tga")), "two");
 
     // Afterwards single extractions go to the program folder again.
     ASSERT_TRUE(write_zip(dir.file("graphics/misc/icon.zip"), {{"icon.tga", bytes_of("icon")}}));
     ResourceFile single;
     ASSERT_TRUE(single.open("graphics\\misc\\icon.tga"));
     EXPECT_EQ(std::string(single.path), dir.file("icon.tga"));
-}
-
-TEST_F(ResourceTest, ExtractAllReadsInfoZipArchiveWithFolderEntries)
-{
-    TempFolder staging;
-    ASSERT_TRUE(write_text(staging.file("x_0001.tga"), "first"));
-    ASSERT_TRUE(write_text(staging.file("deeper/x_0002.tga"), "second"));
-    ASSERT_TRUE(run_info_zip(staging.path(), dir.file("graphics/wolf.zip"), "x_0001.tga deeper"));
-    fs::create_directories(dir.file("graphics/wolf/deeper"));
-    ResourceFile r;
-    copy_text(r.target_folder, sizeof r.target_folder, "graphics\\wolf\\");
-    r.extract_all((dir.path() + "graphics\\wolf.zip").c_str());
-    EXPECT_EQ(read_text(dir.file("graphics/wolf/x_0001.tga")), "first");
-    // With the folder already there the subfolder entry lands in it.
-    EXPECT_EQ(read_text(dir.file("graphics/wolf/deeper/x_0002.tga")), "second");
 }
 
 TEST(ResourceHostile, EntriesNamingPlacesOutsideTheFolderAreRefused)
@@ -158,33 +143,6 @@ TEST(ResourceHostile, EntriesNamingPlacesOutsideTheFolderAreRefused)
     int entries = 0;
     for (auto& e : fs::directory_iterator(outer.path())) (void)e, entries++;
     EXPECT_EQ(entries, 1);  // only the program folder
-}
-
-TEST_F(ResourceTest, CorruptEntryLeavesNoHalfWrittenFile)
-{
-    // A file whose name has no folder would later be taken for the loose file itself.
-    const auto payload = big_bytes();
-    ASSERT_TRUE(write_zip(dir.file("career.zip"), {{"career.dat", payload}}));
-    auto archive = read_bytes(dir.file("career.zip"));
-    for (size_t i = 200; i < 400; i++) archive[i] ^= 0x5A;  // inside the deflated data
-    ASSERT_TRUE(write_bytes(dir.file("career.zip"), archive));
-    ResourceFile r;
-    EXPECT_FALSE(r.open("career.dat"));
-    EXPECT_FALSE(path_exists(dir.file("career.dat")));
-    EXPECT_GE(log.count_starting("error "), 1);
-}
-
-TEST_F(ResourceTest, ExtractReportsLooseAndPackedFilesApart)
-{
-    ASSERT_TRUE(write_text(dir.file("graphics/a_0001.tga"), "loose"));
-    ASSERT_TRUE(write_zip(dir.file("graphics/a_0002.zip"), {{"a_0002.tga", bytes_of("packed")}}));
-    ResourceFile r;
-    ASSERT_TRUE(r.extract("graphics\\a_0002.tga"));
-    EXPECT_EQ(r.extracted, 1);
-    EXPECT_TRUE(path_exists(dir.file("a_0002.tga")));
-    ASSERT_TRUE(r.extract("graphics\\a_0001.tga"));
-    EXPECT_EQ(r.extracted, 0);
-    EXPECT_FALSE(r.extract("graphics\\a_0003.tga"));
 }
 
 // A creature archive is unpacked into the folder it lies in: an entry of its own name (in any case) must
