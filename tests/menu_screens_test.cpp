@@ -1,7 +1,6 @@
 // The menu screens in process over the headless display and a copy of the generated program folder:
 // the click protocol, the level select's locks, the story's rise, the ending's steps and the unpacking.
 #include <gtest/gtest.h>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -21,7 +20,6 @@
 #include "platform/clock.h"
 #include "platform/events.h"
 #include "platform/platform.h"
-#include "platform/video.h"
 #include "screens/decompress.h"
 #include "screens/ending_screen.h"
 #include "screens/game_screen.h"
@@ -94,6 +92,18 @@ protected:
         ASSERT_NE(v, nullptr);
         tap(v->draw_left() + v->width / 2, v->draw_top() + v->height / 2);
     }
+    // The highest lit dot of the volume slider when exactly the dots up to it are lit; -2 otherwise.
+    int top_lit_dot()
+    {
+        auto* slider = dynamic_cast<CSlider*>(MenuList.find_thing(WellKnownIds[MENU_SLOT_OPTIONS]));
+        int top = -1;
+        for (int d = 0; slider && d < slider->count; d++) {
+            auto* dot = dynamic_cast<CImageButton*>(MenuList.find_thing(slider->buttons[d]));
+            if (!dot || (dot->showingAlternate && top != d - 1)) return -2;
+            if (dot->showingAlternate) top = d;
+        }
+        return slider ? top : -2;
+    }
     void unlock_levels(int count)
     {
         CareerRecord record;
@@ -101,23 +111,12 @@ protected:
         for (int n = 0; n < count; n++) record.levelUnlocked[n] = 1;
         ASSERT_TRUE(save_career(record));
     }
-    // Saves the presented frame; with VORLAINE_SHOTS set also into that folder, for a person to look at.
-    void screenshot(const std::string& name)
-    {
-        const std::string path = dir.file(name);
-        ASSERT_TRUE(video_save_screenshot(path.c_str()));
-        if (const char* keep = std::getenv("VORLAINE_SHOTS")) {
-            std::error_code ec;
-            fs::copy_file(path, std::string(keep) + "/" + name, fs::copy_options::overwrite_existing, ec);
-        }
-    }
-
     TempFolder dir;
     LogCapture log{dir.file("test.log")};
     CManualWaveOut device;
 };
 
-TEST_F(MenuScreens, TitleClickWaitsTwoHundredMillisecondsAndIgnoresASecondTap)
+TEST_F(MenuScreens, TitleClickWaitsTwoHundredMillisecondsIgnoresASecondTapAndQuitEndsTheDrawing)
 {
     enter_title();
     const uint32_t play = WellKnownIds[MENU_SLOT_GO];
@@ -146,18 +145,22 @@ TEST_F(MenuScreens, TitleClickWaitsTwoHundredMillisecondsAndIgnoresASecondTap)
     frames(1);  // 200 ms
     EXPECT_EQ(AppState.screenState, STATE_LEVEL_SELECT);
     EXPECT_EQ(PendingButton, kNoPending);
-}
 
-TEST_F(MenuScreens, QuitPostsTheQuitMessageAndDrawsNothingMore)
-{
-    enter_title();
+    // Without a career only level 1 is open, and none is written; back returns to the title.
+    for (int n = 2; n <= 12; n++) EXPECT_FALSE(level_unlocked(LevelProgress.career, n)) << n;
+    EXPECT_TRUE(level_unlocked(LevelProgress.career, 1));
+    EXPECT_FALSE(path_exists(dir.file("career.dat")));
+    tap_thing(WellKnownIds[MENU_SLOT_BACK]);
+    frames(5);
+    EXPECT_EQ(AppState.screenState, STATE_TITLE);
+
+    // Quit posts the quit message; a frame run for a message queued ahead of it leaves the back buffer alone.
     tap_thing(WellKnownIds[MENU_SLOT_QUIT]);
     frames(5);
     Message m;
     while (events_peek() && events_get(&m)) {
     }
     EXPECT_EQ(m.type, MSG_QUIT);
-    // A frame run for a message queued ahead of the quit leaves the back buffer alone.
     std::memset(AppState.backBuffer, 0x5A, 240 * 320 * 2);
     frames(3);
     EXPECT_EQ(AppState.backBuffer[0], 0x5A5A);
@@ -199,41 +202,8 @@ TEST_F(MenuScreens, LevelSelectShowsOnlyUnlockedLevelsAndLightsTheChosenOne)
     EXPECT_EQ(SpellTable[SPELL_LIGHTNING].usesLeft, 0);
 }
 
-TEST_F(MenuScreens, WithoutACareerOnlyLevelOneIsOpenAndBackReturnsToTheTitle)
-{
-    enter_level_select();
-    for (int n = 2; n <= 12; n++) EXPECT_FALSE(level_unlocked(LevelProgress.career, n)) << n;
-    EXPECT_TRUE(level_unlocked(LevelProgress.career, 1));
-    EXPECT_FALSE(path_exists(dir.file("career.dat")));
-    tap_thing(WellKnownIds[MENU_SLOT_BACK]);
-    frames(5);
-    EXPECT_EQ(AppState.screenState, STATE_TITLE);
-}
-
-TEST_F(MenuScreens, VolumeDotsGiveFiveValuesAndSetTheDevice)
-{
-    AppState.volume = -1;  // the device at full volume on both channels
-    enter_options();
-    ASSERT_EQ(AppState.screenState, STATE_OPTIONS);
-    auto* slider = dynamic_cast<CSlider*>(MenuList.find_thing(WellKnownIds[MENU_SLOT_OPTIONS]));
-    ASSERT_NE(slider, nullptr);
-    EXPECT_EQ(slider->current, 65535.0f);
-    const int32_t expected[5] = {0, 16383, 32767, 49151, 65535};
-    for (int i = 4; i >= 0; i--) {
-        tap_thing(slider->buttons[i]);
-        frames(1);
-        EXPECT_EQ(AppState.volume, expected[i]);
-        EXPECT_EQ(get_volume(), (uint32_t(expected[i]) << 16) | uint32_t(expected[i]));
-        for (int d = 0; d < 5; d++) {
-            auto* dot = dynamic_cast<CImageButton*>(MenuList.find_thing(slider->buttons[d]));
-            EXPECT_EQ(dot->showingAlternate, d <= i) << "dot " << d << " after dot " << i;
-        }
-        EXPECT_EQ(PendingButton, kNoPending);
-    }
-    EXPECT_EQ(log.count_starting("Value is now "), 5);
-}
-
-// The device volume word as the options screen finds it, and the highest dot that must be lit.
+// The device volume word as the options screen finds it, and the highest dot that must be lit; then the
+// values the dots set.
 TEST_F(MenuScreens, TheVolumeShowsAsTheDotNearestTheDevicesLeftChannel)
 {
     const struct {
@@ -248,33 +218,36 @@ TEST_F(MenuScreens, TheVolumeShowsAsTheDotNearestTheDevicesLeftChannel)
     for (const auto& c : cases) {
         AppState.volume = int32_t(c.word);
         enter_options();
-        auto* slider = dynamic_cast<CSlider*>(MenuList.find_thing(WellKnownIds[MENU_SLOT_OPTIONS]));
-        ASSERT_NE(slider, nullptr);
-        for (int d = 0; d < 5; d++) {
-            auto* dot = dynamic_cast<CImageButton*>(MenuList.find_thing(slider->buttons[d]));
-            ASSERT_NE(dot, nullptr);
-            EXPECT_EQ(dot->showingAlternate, d <= c.topDot) << std::hex << c.word << " dot " << d;
-        }
+        EXPECT_EQ(top_lit_dot(), c.topDot) << std::hex << c.word;
         EXPECT_EQ(AppState.volume, int32_t(c.word));  // showing it changes nothing
         MenuList.clear();
     }
-}
-
-TEST_F(MenuScreens, SameDifficultyAsksNothingAndWritesNothing)
-{
-    unlock_levels(4);
-    const auto before = read_bytes(dir.file("career.dat"));
+    // Each dot tapped gives its value on both channels and lights the dots up to it.
+    AppState.volume = -1;
     enter_options();
-    tap(120, 228);  // NORMAL, already chosen
-    frames(6);
-    EXPECT_EQ(log.count_starting("Message box"), 0);
-    EXPECT_EQ(read_bytes(dir.file("career.dat")), before);
+    auto* slider = dynamic_cast<CSlider*>(MenuList.find_thing(WellKnownIds[MENU_SLOT_OPTIONS]));
+    ASSERT_NE(slider, nullptr);
+    const int32_t expected[5] = {0, 16383, 32767, 49151, 65535};
+    for (int i = 4; i >= 0; i--) {
+        tap_thing(slider->buttons[i]);
+        frames(1);
+        EXPECT_EQ(AppState.volume, expected[i]);
+        EXPECT_EQ(get_volume(), (uint32_t(expected[i]) << 16) | uint32_t(expected[i]));
+        EXPECT_EQ(top_lit_dot(), i);
+        EXPECT_EQ(PendingButton, kNoPending);
+    }
+    EXPECT_EQ(log.count_starting("Value is now "), 5);
 }
 
 TEST_F(MenuScreens, DifficultyRefusedKeepsTheCareerAndStillWritesIt)
 {
     unlock_levels(4);
+    const auto before = read_bytes(dir.file("career.dat"));
     enter_options();
+    tap(120, 228);  // NORMAL, already chosen: nothing asked, nothing written
+    frames(6);
+    EXPECT_EQ(log.count_starting("Message box"), 0);
+    EXPECT_EQ(read_bytes(dir.file("career.dat")), before);
     const auto mtimeBefore = fs::last_write_time(dir.file("career.dat"));
     tap(185, 228);  // HARD
     frames(6);
@@ -355,51 +328,21 @@ TEST_F(MenuScreens, StoryRisesAtItsSpeedStopsAndContinueStartsTheLevel)
     leave_game();
 }
 
-// The ink rows of the story's text picture: how far down the page the text reaches.
-int lowest_ink_row(const std::string& story)
-{
-    MenuList.clear();
-    LevelProgress.script.hasStory = 1;
-    std::snprintf(LevelProgress.script.storyText, sizeof LevelProgress.script.storyText, "%s", story.c_str());
-    begin_loaded_level(1, 176, 297);
-    for (CThing* t = MenuList.first_thing(); t; t = MenuList.next_thing())
-        if (auto* s = dynamic_cast<CSceneSprite*>(t); s && s->created) {
-            for (int y = s->height - 1; y >= 0; y--)
-                for (int x = 0; x < s->width; x++)
-                    if (s->picture[y * s->width + x] != 0) return y;
-        }
-    return -1;
-}
-
-TEST_F(MenuScreens, BackslashNInAStoryStartsTheNextSentenceOnANewLine)
-{
-    ASSERT_TRUE(load_level(1));
-    const int oneLine = lowest_ink_row("Short one. Short two.");
-    const int twoLines = lowest_ink_row("Short one.\\nShort two.");
-    ASSERT_GT(oneLine, 0);
-    // One more line of an 18-pixel font.
-    EXPECT_GE(twoLines - oneLine, 15);
-    EXPECT_LE(twoLines - oneLine, 26);
-}
-
 TEST_F(MenuScreens, EndingStepsThroughItsPicturesAndTextsAndQuitReturnsToTheTitle)
 {
     enter_ending();
     EXPECT_EQ(ending_step_count(), 1);
     ASSERT_TRUE(ending_music.wave);
     EXPECT_TRUE(ending_music.wave->is_playing());
-    const char* shots[] = {"ending_1.png", "ending_2.png", "ending_3.png", "ending_4.png"};
-    const int shotAtSecond[] = {10, 21, 33, 45};
-    int shot = 0;
-    for (int second = 1; second <= 46; second++) {
+    const int pictureAtSecond[] = {10, 21, 33, 45};
+    for (int second = 1, picture = 0; second <= 46; second++) {
         frames(1000 / kStepMs);
-        if (shot < 4 && second == shotAtSecond[shot]) {
+        if (picture < 4 && second == pictureAtSecond[picture]) {
             // Each picture shows in full colour in the middle, not hidden behind the one before.
             int lit = 0;
             for (int y = 60; y < 220; y++)
                 for (int x = 30; x < 210; x++) lit += AppState.backBuffer[y * 240 + x] != 0;
-            EXPECT_GT(lit, 160 * 180 * 9 / 10) << "picture " << shot + 1;
-            screenshot(shots[shot++]);
+            EXPECT_GT(lit, 160 * 180 * 9 / 10) << "picture " << ++picture;
         }
     }
     // One step a second; after 41 the counter goes on without effect.
