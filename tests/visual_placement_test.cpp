@@ -16,14 +16,13 @@
 
 namespace {
 
-// Palette: 0 the magenta key, 1 red, 2 green, 3 blue.
+// Palette: 0 the magenta key, 1 red, 2 green.
 std::vector<Bgr> test_palette()
 {
     std::vector<Bgr> p(256);
     p[0] = Bgr{255, 0, 255};
     p[1] = Bgr{0, 0, 255};
     p[2] = Bgr{0, 255, 0};
-    p[3] = Bgr{255, 0, 0};
     return p;
 }
 const uint16_t kRed = rgb565(255, 0, 0);
@@ -148,6 +147,13 @@ TEST_F(VisualTest, ThingPastTheSeamIsHitAtTheStartOfThePlayfieldWhereItIsDrawn)
     EXPECT_EQ(list.thing_at_point(Playfield.screen_to_world_x(sx), Playfield.screen_to_world_y(sy), 0, 0), post->id);
     EXPECT_EQ(screen(146, sy), 0);  // world x 6: past the picture, nothing drawn
     EXPECT_EQ(list.thing_at_point(6, sy, 0, 0), kNoThing);
+    // A sprite wholly left of the view is drawn after the seam too, one right of the seam's width by the view.
+    write_picture("graphics/t/dot.tga", 5, 5, solid_picture(5, 5, 2));
+    add_sprite("graphics\\t\\dot.tga", 10, 180, 100);
+    add_sprite("graphics\\t\\dot.tga", 600, 180, 100);
+    list.draw_all();
+    EXPECT_EQ(screen(152, 182), kGreen);
+    EXPECT_EQ(screen(102, 182), kGreen);
     Playfield.seamVisible = 0;
 }
 
@@ -172,7 +178,7 @@ TEST_F(VisualTest, ScreenSpaceThingIsHitWhereItIsDrawnWhateverTheView)
     Playfield.viewY = 0.0f;
 }
 
-TEST_F(VisualTest, LiftedAndGrowingPicturesAreHitWhereTheyAreDrawn)
+TEST_F(VisualTest, LiftedAndGrowingPicturesAreHitWhereTheyAreDrawnAndScalingStopsAtItsTarget)
 {
     write_picture("graphics/t/ball.tga", 20, 20, solid_picture(20, 20, 1));
     CVisual* ball = add_sprite("graphics\\t\\ball.tga", 100, 200, 5, ANCHOR_FEET);
@@ -203,52 +209,45 @@ TEST_F(VisualTest, LiftedAndGrowingPicturesAreHitWhereTheyAreDrawn)
     EXPECT_NEAR(steps, 249, 1);  // 0.004 a hundredth: done after 250 steps of one hundredth
     EXPECT_EQ(ball->scaleMode, SCALE_NONE);
     EXPECT_EQ(ball->useSourceRect, 0);
-}
 
-TEST_F(VisualTest, ScaleToTargetGrowsTheScaledSizeAndStops)
-{
-    write_picture("graphics/t/gem.tga", 20, 10, solid_picture(20, 10, 3));
-    CVisual* gem = add_sprite("graphics\\t\\gem.tga", 50, 50, 1);
-    gem->start_scale_to_target(2.0f, 0.02f);
-    int steps = 0;
-    while (gem->step_scale()) steps++;
+    // Scaling to a target grows the scaled size and stops there.
+    ball->set_scale_percent(100);
+    ball->start_scale_to_target(2.0f, 0.02f);
+    steps = 0;
+    while (ball->step_scale()) steps++;
     EXPECT_NEAR(steps, 49, 1);
-    EXPECT_FLOAT_EQ(gem->scaleFactor, 2.0f);
-    EXPECT_EQ(gem->scaledWidth, 40);
-    EXPECT_EQ(gem->scaledHeight, 20);
-    EXPECT_FALSE(gem->step_scale());
+    EXPECT_FLOAT_EQ(ball->scaleFactor, 2.0f);
+    EXPECT_EQ(ball->scaledWidth, 40);
+    EXPECT_FALSE(ball->step_scale());
 }
 
 TEST_F(VisualTest, DepthScaleFollowsTheBandAndSetsTheSortKey)
 {
     Playfield.height = 240;
-    Playfield.fieldStart = 163;  // far line 77
-    Playfield.fieldEnd = 77;     // near line 163
-    Playfield.scaleMod = 0.8f;
     CVisual v;
     v.width = 100;
     v.height = 50;
-    const struct { int y, percent; } cases[] = {{77, 20}, {163, 100}, {239, 100}, {120, 60}, {0, 1}};
+    const struct {
+        int fieldStart, fieldEnd;
+        float mod;
+        int y, percent;
+    } cases[] = {
+        // The far line at 77, the near line at 163.
+        {163, 77, 0.8f, 77, 20}, {163, 77, 0.8f, 163, 100}, {163, 77, 0.8f, 239, 100}, {163, 77, 0.8f, 120, 60},
+        {163, 77, 0.8f, 0, 1},
+        {163, 77, 1.0f, 77, 1},  // a modifier of 1 puts the far line at 0 %, which is held at 1 %
+        {100, 100, 1.0f, 139, 1}, {100, 100, 1.0f, 140, 100},  // an empty band is not a division by zero
+    };
     for (auto c : cases) {
+        Playfield.fieldStart = c.fieldStart;
+        Playfield.fieldEnd = c.fieldEnd;
+        Playfield.scaleMod = c.mod;
         v.set_position(10, c.y);
         v.apply_depth_scale();
-        EXPECT_EQ(v.scalePercent, c.percent) << "y " << c.y;
+        EXPECT_EQ(v.scalePercent, c.percent) << "y " << c.y << ", band " << c.fieldStart << "/" << c.fieldEnd;
         EXPECT_EQ(v.sortKey, c.y);
         EXPECT_EQ(v.scaledWidth, 100 * c.percent / 100);
     }
-    // A modifier of 1 puts the far line at 0 %, which is held at 1 %.
-    Playfield.scaleMod = 1.0f;
-    v.set_position(10, 77);
-    v.apply_depth_scale();
-    EXPECT_EQ(v.scalePercent, 1);
-    // An empty band (both lines at one place) is not a division by zero.
-    Playfield.fieldStart = Playfield.fieldEnd = 100;
-    v.set_position(10, 139);
-    v.apply_depth_scale();
-    EXPECT_EQ(v.scalePercent, 1);
-    v.set_position(10, 140);
-    v.apply_depth_scale();
-    EXPECT_EQ(v.scalePercent, 100);
     Playfield.fieldStart = 163;
     Playfield.fieldEnd = 77;
     Playfield.scaleMod = 1.0f;
@@ -281,26 +280,23 @@ TEST_F(VisualTest, DistancesAndBearingsGoThroughTheList)
 
 TEST_F(VisualTest, OnScreenMeansAboveTheFieldBottomAndWithinTheWidenedView)
 {
+    const struct {
+        float view;
+        int x, y, margin;
+        bool on;
+    } cases[] = {
+        {300.0f, 250, 100, 50, true}, {300.0f, 250, 100, 49, false}, {300.0f, 590, 100, 50, true},
+        {300.0f, 590, 100, 49, false},
+        {500.0f, 60, 100, 0, true}, {500.0f, 150, 100, 0, false},  // the view at 500 shows world 0..99 past the seam
+        {500.0f, 520, 199, 0, true}, {500.0f, 520, 200, 0, false},  // at or below the field's bottom: off
+    };
     CVisual v;
-    Playfield.viewX = 300.0f;
-    v.set_position(250, 100);
-    EXPECT_TRUE(v.is_on_screen(50));
-    EXPECT_FALSE(v.is_on_screen(49));
-    v.set_position(590, 100);
-    EXPECT_TRUE(v.is_on_screen(50));
-    EXPECT_FALSE(v.is_on_screen(49));
-    // Across the seam: the view at 500 shows world 0..99 right of the seam.
-    Playfield.viewX = 500.0f;
-    v.set_position(60, 100);
-    EXPECT_TRUE(v.is_on_screen(0));
-    v.set_position(150, 100);
-    EXPECT_FALSE(v.is_on_screen(0));
-    // At or below the playfield rectangle's bottom is off screen whatever x is.
     Playfield.set_playfield_rect(Rect{0, 80, 640, 200});
-    v.set_position(520, 199);
-    EXPECT_TRUE(v.is_on_screen(0));
-    v.set_position(520, 200);
-    EXPECT_FALSE(v.is_on_screen(0));
+    for (auto c : cases) {
+        Playfield.viewX = c.view;
+        v.set_position(c.x, c.y);
+        EXPECT_EQ(v.is_on_screen(c.margin), c.on) << c.x << "," << c.y << " view " << c.view << " margin " << c.margin;
+    }
     Playfield.rectSet = 0;
     Playfield.viewX = 0.0f;
 }
