@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -19,7 +18,6 @@
 #include "game/thing_list.h"
 #include "game/well_known_ids.h"
 #include "graphics/display.h"
-#include "graphics/playfield.h"
 #include "game/scene_sprite.h"
 #include "level/loader.h"
 #include "platform/clock.h"
@@ -35,8 +33,8 @@
 
 namespace {
 
-// A playable level: a flat field, no monsters, the hero at a fixed place.
-std::string playable(const std::string& extra)
+// A playable level: a flat field, no monsters (but the main enemy's strips are loaded), the hero at a fixed place.
+std::string playable(const std::string& extra, int mainEnemy = -1)
 {
     return "background_graphic|graphics\\backgrounds\\field.tga\n"
            "rect_playfield|0|160|640|300\n"
@@ -46,9 +44,8 @@ std::string playable(const std::string& extra)
            "kills_required_to_continue|5\n"
            "creatures_to_spawn|0\n"
            "max_creatures_on_screen_at_once|0\n"
-           "main_enemy|-1\n"
-           "set_start_position|120|250\n" +
-           extra;
+           "main_enemy|" + std::to_string(mainEnemy) + "\n"
+           "set_start_position|120|250\n" + extra;
 }
 
 class GameScreenTest : public ::testing::Test {
@@ -279,9 +276,7 @@ TEST_F(GameScreenTest, ALevelStartOnTheVirtualClockKeepsFrameScaleAtTheStep)
     ASSERT_TRUE(write_strip(dir, "graphics/misc/loading_", 64, 4, 4));
     Loader.initialise(100, 100, "graphics\\misc\\loading_");
     ASSERT_TRUE(write_kind_strips(dir, *MonsterKinds.find_kind(100), 2, 2, 4, 4));
-    std::string text = playable("");
-    text.replace(text.find("main_enemy|-1"), 13, "main_enemy|100");
-    level(2, text);
+    level(2, playable("", 100));
     clock_begin_frame();
     AppState.frameTime = sys_tick_count();
     start_level_directly(2);

@@ -119,8 +119,7 @@ TEST_F(ImageTest, DecodedWidthsRoundDownToWholeGroupsOfFour)
         EXPECT_EQ(w, width == 104 ? 104 : 100) << width;
         EXPECT_EQ(h, 50);
         // Rows follow each other without gaps: the last row runs from column 0 to the last kept column w - 1.
-        auto colour = [&](int x) { return rgb565(rgb[size_t(49 * width + x) * 3], rgb[size_t(49 * width + x) * 3 + 1],
-                                                 rgb[size_t(49 * width + x) * 3 + 2]); };
+        auto colour = [&](int x) { return rgb565(rgb[size_t(x) * 3], rgb[size_t(x) * 3 + 1], rgb[size_t(x) * 3 + 2]); };
         EXPECT_EQ(pixels[size_t(w) * 49 + size_t(w - 1)], colour(w - 1)) << width;
         EXPECT_EQ(pixels[size_t(w) * 49], colour(0)) << width;
     }
@@ -201,12 +200,11 @@ TEST_F(ImageTest, TgasOfImpossibleSizesAreRefused)
     auto shortFile = make_flat_tga(64, 64, 1, 2, 3);
     shortFile.resize(18 + 768 + 64 * 10);  // ten rows instead of sixty-four
     std::vector<std::vector<uint8_t>> files = {shortFile, {0, 1, 1, 0}};
-    for (auto size : {std::pair{4501, 10}, std::pair{10, 4501}, std::pair{0, 10}, std::pair{65535, 65535}}) {
+    for (auto [width, height] : {std::pair{4501, 10}, std::pair{10, 4501}, std::pair{0, 10}, std::pair{65535, 65535}}) {
         auto file = make_flat_tga(1, 1, 1, 2, 3);
-        file[12] = uint8_t(size.first & 0xFF);
-        file[13] = uint8_t(size.first >> 8);
-        file[14] = uint8_t(size.second & 0xFF);
-        file[15] = uint8_t(size.second >> 8);
+        // Width and height, each low byte first.
+        const uint8_t size[] = {uint8_t(width), uint8_t(width >> 8), uint8_t(height), uint8_t(height >> 8)};
+        std::copy(size, size + 4, file.begin() + 12);
         files.push_back(file);
     }
     for (size_t i = 0; i < files.size(); i++) {

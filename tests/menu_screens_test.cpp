@@ -328,34 +328,18 @@ TEST_F(MenuScreens, StoryRisesAtItsSpeedStopsAndContinueStartsTheLevel)
     leave_game();
 }
 
-TEST_F(MenuScreens, EndingStepsThroughItsPicturesAndTextsAndQuitReturnsToTheTitle)
+TEST_F(MenuScreens, EndingStepsThroughItsTextsOnceAndQuitReturnsToTheTitle)
 {
     enter_ending();
     EXPECT_EQ(ending_step_count(), 1);
     ASSERT_TRUE(ending_music.wave);
     EXPECT_TRUE(ending_music.wave->is_playing());
-    const int pictureAtSecond[] = {10, 21, 33, 45};
-    for (int second = 1, picture = 0; second <= 46; second++) {
-        frames(1000 / kStepMs);
-        if (picture < 4 && second == pictureAtSecond[picture]) {
-            // Each picture shows in full colour in the middle, not hidden behind the one before.
-            int lit = 0;
-            for (int y = 60; y < 220; y++)
-                for (int x = 30; x < 210; x++) lit += AppState.backBuffer[y * 240 + x] != 0;
-            EXPECT_GT(lit, 160 * 180 * 9 / 10) << "picture " << ++picture;
-        }
-    }
+    // The pictures and texts themselves are checked at its checkpoints by the ending replay.
+    frames(46 * 1000 / kStepMs);
     // One step a second; after 41 the counter goes on without effect.
     EXPECT_EQ(ending_step_count(), 47);
     for (const char* line : {"Torvessa has been defeated.", "The world has been saved.", "You have done well.", "The End!"})
         EXPECT_EQ(log.count(std::string("Ending: ") + line), 1) << line;
-    // Picture 4 and the last line stay; the earlier texts have shrunk away.
-    int texts = 0, pictures = 0;
-    for (CThing* t = MenuList.first_thing(); t; t = MenuList.next_thing())
-        if (auto* s = dynamic_cast<CSceneSprite*>(t)) (s->created ? texts : pictures)++;
-    EXPECT_EQ(texts, 1);
-    EXPECT_EQ(pictures, 4);
-
     tap(212, 310);
     frames(4);
     EXPECT_EQ(AppState.screenState, STATE_ENDING);

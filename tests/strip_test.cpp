@@ -21,7 +21,11 @@ std::string frame_file(int n, const char* ext = "tga")
 
 class StripTest : public ::testing::Test {
 protected:
-    void SetUp() override { dir.make_program_folder(); }
+    void SetUp() override
+    {
+        dir.make_program_folder();
+        strip.set_name("graphics\\alian\\walk_6_00");
+    }
     void write_tga_frame(int n, int w = 6, int h = 4)
     {
         ASSERT_TRUE(write_bytes(dir.file(frame_file(n)), make_flat_tga(w, h, uint8_t(n << 3), 0x40, 0x08)));
@@ -42,6 +46,8 @@ protected:
     }
     TempFolder dir;
     LogCapture log;
+    CGraphicStrip strip;  // the frames written by the helpers above
+    uint8_t flip = 9;
 };
 
 }  // namespace
@@ -50,9 +56,6 @@ TEST_F(StripTest, TheFirstMissingNumberEndsTheStrip)
 {
     for (int n = 1; n <= 12; n++)
         if (n != 7) write_tga_frame(n);
-    CGraphicStrip strip;
-    strip.set_name("graphics\\alian\\walk_6_00");
-    uint8_t flip = 9;
     const uint16_t* f3 = strip.get_frame(3, &flip);
     ASSERT_NE(f3, nullptr);
     EXPECT_EQ(flip, 0);
@@ -69,12 +72,9 @@ TEST_F(StripTest, DecodedFramesArePreferredOverTga)
 {
     write_tga_frame(1);
     ASSERT_TRUE(write_flat_png(dir.file(frame_file(1, "png")), 8, 5, 0xFF, 0xFF, 0xFF));
-    CGraphicStrip strip;
-    strip.set_name("graphics\\alian\\walk_6_00");
     ASSERT_TRUE(strip.load());
     EXPECT_EQ(strip.frameCount, 1u);
     EXPECT_EQ(strip.width, 8u);
-    uint8_t flip;
     EXPECT_EQ(strip.get_frame(1, &flip)[0], 0xFFFF);
     // JPEG frames come after PNG ones, several of them.
     std::filesystem::remove(dir.file(frame_file(1, "png")));
@@ -88,9 +88,7 @@ TEST_F(StripTest, DecodedFramesArePreferredOverTga)
 
 TEST_F(StripTest, UnusablePngFramesFailTheLoad)
 {
-    auto loadFails = [] {
-        CGraphicStrip strip;
-        strip.set_name("graphics\\alian\\walk_6_00");
+    auto loadFails = [this] {
         EXPECT_FALSE(strip.load());
         EXPECT_EQ(strip.frames, nullptr);
         EXPECT_EQ(strip.frameCount, 0u);
@@ -110,14 +108,11 @@ TEST_F(StripTest, UnusablePngFramesFailTheLoad)
 TEST_F(StripTest, LoadingAgainReadsTheFilesAfreshIntoOneStore)
 {
     for (int n = 1; n <= 3; n++) write_tga_frame(n);
-    CGraphicStrip strip;
-    strip.set_name("graphics\\alian\\walk_6_00");
     ASSERT_TRUE(strip.load());
     write_tga_frame(4);
     ASSERT_TRUE(write_bytes(dir.file(frame_file(1)), make_flat_tga(6, 4, 0xF8, 0, 0)));
     ASSERT_TRUE(strip.load());
     EXPECT_EQ(strip.frameCount, 4u);
-    uint8_t flip;
     EXPECT_EQ(strip.get_frame(1, &flip)[0], rgb565(0xF8, 0, 0));
     EXPECT_EQ(strip.get_frame(4, &flip)[0], frame_colour(4));
 
@@ -133,21 +128,19 @@ TEST_F(StripTest, LoadingAgainReadsTheFilesAfreshIntoOneStore)
 TEST_F(StripTest, MirrorsHandOutTheirSourcesFramesFlipped)
 {
     for (int n = 1; n <= 4; n++) write_tga_frame(n);
-    CGraphicStrip real, mirror, mirrorOfMirror;
-    real.set_name("graphics\\alian\\walk_6_00");
-    mirror.make_mirror(&real);
+    CGraphicStrip mirror, mirrorOfMirror;
+    mirror.make_mirror(&strip);
     mirrorOfMirror.make_mirror(&mirror);
     ASSERT_TRUE(mirror.load());  // a mirror owns no frames: loading it loads its source
     EXPECT_EQ(mirror.frames, nullptr);
-    uint8_t flip = 0;
     const uint16_t* f = mirrorOfMirror.get_frame(3, &flip);
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(flip, 1);
-    EXPECT_EQ(f, real.frames + 2 * 6 * 4);
+    EXPECT_EQ(f, strip.frames + 2 * 6 * 4);
     EXPECT_EQ(mirrorOfMirror.frame_count(), 4u);
     EXPECT_EQ(mirrorOfMirror.frame_width(), 6u);
     mirror.free_frames();
-    EXPECT_NE(real.frames, nullptr);
+    EXPECT_NE(strip.frames, nullptr);
     // A loop of mirrors gives nothing rather than recursing forever.
     CGraphicStrip a, b;
     a.make_mirror(&b);
@@ -166,24 +159,16 @@ TEST_F(StripTest, ArchivedFramesLoadAndLeaveNothingBehind)
     static int* counter = nullptr;
     counter = &hooked;
     set_strip_load_hook([] { ++*counter; });
-    CGraphicStrip strip;
-    strip.set_name("graphics\\alian\\walk_6_00");
     ASSERT_TRUE(strip.load());
     set_strip_load_hook(nullptr);
     EXPECT_EQ(hooked, 1);
     EXPECT_EQ(strip.frameCount, 4u);
-    uint8_t flip;
-    EXPECT_EQ(strip.get_frame(1, &flip)[0], frame_colour(1));
-    EXPECT_EQ(strip.get_frame(2, &flip)[0], frame_colour(2));
-    EXPECT_EQ(strip.get_frame(4, &flip)[0], frame_colour(4));
+    for (int n : {1, 2, 4}) EXPECT_EQ(strip.get_frame(n, &flip)[0], frame_colour(n)) << n;
     EXPECT_EQ(files_in_program_folder(), 0);
 }
 
 TEST_F(StripTest, FailedFrameReadFreesTheStoreSoTheNextGetFrameRetries)
 {
-    CGraphicStrip strip;
-    strip.set_name("graphics\\alian\\walk_6_00");
-    uint8_t flip;
     EXPECT_EQ(strip.get_frame(1, &flip), nullptr);  // no frames at all
     EXPECT_TRUE(log.contains("Couldn't find graphics\\alian\\walk_6_0001.tga."));
     write_tga_frame(1);

@@ -131,42 +131,6 @@ TEST(Text, LinesSitExactlyTheCellHeightApart)
     }
 }
 
-TEST(Text, PrintingOverALoadedPictureKeepsItsPixelsElsewhere)
-{
-    TempFolder dir;
-    dir.make_program_folder();
-    std::vector<uint8_t> rgb;
-    for (int y = 0; y < 60; y++)
-        for (int x = 0; x < 240; x++) {
-            rgb.push_back(uint8_t(x));
-            rgb.push_back(uint8_t(y * 4));
-            rgb.push_back(0x80);
-        }
-    ASSERT_TRUE(write_png(dir.file("graphics/interface/panel.png"), 240, 60, rgb));
-    CVisual v;
-    copy_text(v.fileName, sizeof v.fileName, "graphics\\interface\\panel.png");
-    ASSERT_TRUE(v.load_picture());
-    std::vector<uint16_t> before(v.picture, v.picture + 240 * 60);
-    TextStyle.set_font(15, "Arial", 0, 0, 1, 1);
-    TextStyle.set_text_colour(0xC8C8C8);
-    ASSERT_TRUE(v.print_left(5, 5, "Found life"));
-    int changed = 0, body = 0;
-    for (int y = 0; y < 60; y++)
-        for (int x = 0; x < 240; x++) {
-            const uint16_t now = v.picture[size_t(y) * 240 + size_t(x)];
-            if (now == before[size_t(y) * 240 + size_t(x)]) continue;
-            changed++;
-            body += now == rgb565(0xC8, 0xC8, 0xC8);
-            EXPECT_TRUE(now == kOutlineColour || now == rgb565(0xC8, 0xC8, 0xC8));
-            EXPECT_GE(x, 5);
-            EXPECT_GE(y, 5);
-            EXPECT_LT(x, 120);
-            EXPECT_LT(y, 30);
-        }
-    EXPECT_GT(body, 20);
-    EXPECT_GT(changed, body);
-}
-
 TEST(Text, OutlineSurvivesOnABlankKeyedPicture)
 {
     // Story and ending text are drawn on pictures filled with the key colour; the outline must not vanish.

@@ -54,6 +54,8 @@ protected:
         g_drawTarget = back.data();
         AppState.frameScale = 1.0;
         AppState.frameTime = 1000;
+        Playfield.viewX = Playfield.viewY = 0.0f;
+        Playfield.seamVisible = 0;
     }
     void TearDown() override
     {
@@ -93,8 +95,6 @@ TEST_F(VisualTest, TapReachesTheTopThingAndFallsThroughItsTransparentPixels)
     write_picture("graphics/t/over.tga", 20, 20, half_picture(20, 20, 1));
     CVisual* under = add_sprite("graphics\\t\\under.tga", 100, 50, 10);
     CVisual* over = add_sprite("graphics\\t\\over.tga", 100, 50, 20);
-    Playfield.viewX = 0.0f;
-    Playfield.viewY = 0.0f;
     list.draw_all();
     ASSERT_EQ(screen(115, 55), kRed);
     ASSERT_EQ(screen(105, 55), kGreen);
@@ -137,7 +137,6 @@ TEST_F(VisualTest, ThingPastTheSeamIsHitAtTheStartOfThePlayfieldWhereItIsDrawn)
     // Drawn with the view across the seam (view 500: screen 140 onward shows world 0 onward), the tap
     // at the screen point that shows world x 2 lands on the sprite's colour.
     Playfield.viewX = 500.0f;
-    Playfield.viewY = 0.0f;
     Playfield.seamVisible = 1;
     Playfield.seamX = 140;
     list.draw_all();
@@ -154,7 +153,6 @@ TEST_F(VisualTest, ThingPastTheSeamIsHitAtTheStartOfThePlayfieldWhereItIsDrawn)
     list.draw_all();
     EXPECT_EQ(screen(152, 182), kGreen);
     EXPECT_EQ(screen(102, 182), kGreen);
-    Playfield.seamVisible = 0;
 }
 
 TEST_F(VisualTest, ScreenSpaceThingIsHitWhereItIsDrawnWhateverTheView)
@@ -174,8 +172,6 @@ TEST_F(VisualTest, ScreenSpaceThingIsHitWhereItIsDrawnWhateverTheView)
         EXPECT_EQ(list.thing_at_point(wx, wy, 0, 0), button->id) << "view " << view;
         EXPECT_EQ(list.thing_at_point(Playfield.screen_to_world_x(45), wy, 0, 0), kNoThing) << "view " << view;
     }
-    Playfield.seamVisible = 0;
-    Playfield.viewY = 0.0f;
 }
 
 TEST_F(VisualTest, LiftedAndGrowingPicturesAreHitWhereTheyAreDrawnAndScalingStopsAtItsTarget)
@@ -183,8 +179,6 @@ TEST_F(VisualTest, LiftedAndGrowingPicturesAreHitWhereTheyAreDrawnAndScalingStop
     write_picture("graphics/t/ball.tga", 20, 20, solid_picture(20, 20, 1));
     CVisual* ball = add_sprite("graphics\\t\\ball.tga", 100, 200, 5, ANCHOR_FEET);
     ball->hitTestable = 1;
-    Playfield.viewX = 0.0f;
-    Playfield.viewY = 0.0f;
     ball->heightAboveGround = 40.0f;  // at 100 %: drawn 40 higher, rows 140..159
     list.draw_all();
     EXPECT_EQ(screen(100, 150), kRed);
@@ -232,10 +226,9 @@ TEST_F(VisualTest, DepthScaleFollowsTheBandAndSetsTheSortKey)
         float mod;
         int y, percent;
     } cases[] = {
-        // The far line at 77, the near line at 163.
-        {163, 77, 0.8f, 77, 20}, {163, 77, 0.8f, 163, 100}, {163, 77, 0.8f, 239, 100}, {163, 77, 0.8f, 120, 60},
-        {163, 77, 0.8f, 0, 1},
-        {163, 77, 1.0f, 77, 1},  // a modifier of 1 puts the far line at 0 %, which is held at 1 %
+        // The far line at 77, the near line at 163; the lines themselves and a modifier of 1 are checked by
+        // ActorTest.FarMovementIsFiveTimesSlowerAndNeverBelowATenth.
+        {163, 77, 0.8f, 120, 60}, {163, 77, 0.8f, 0, 1}, {163, 77, 0.8f, 239, 100},
         {100, 100, 1.0f, 139, 1}, {100, 100, 1.0f, 140, 100},  // an empty band is not a division by zero
     };
     for (auto c : cases) {
@@ -278,27 +271,16 @@ TEST_F(VisualTest, DistancesAndBearingsGoThroughTheList)
     EXPECT_TRUE(log.contains("get_angle_to_handle entity doesn't exist!"));
 }
 
-TEST_F(VisualTest, OnScreenMeansAboveTheFieldBottomAndWithinTheWidenedView)
+// The margins either side and the field's bottom are checked through Incinerate's reach
+// (SpellTest.IncinerateReachesOnlyMonstersWithinTheViewWidenedByThirty); here the view across the seam.
+TEST_F(VisualTest, OnScreenReachesAcrossTheSeam)
 {
-    const struct {
-        float view;
-        int x, y, margin;
-        bool on;
-    } cases[] = {
-        {300.0f, 250, 100, 50, true}, {300.0f, 250, 100, 49, false}, {300.0f, 590, 100, 50, true},
-        {300.0f, 590, 100, 49, false},
-        {500.0f, 60, 100, 0, true}, {500.0f, 150, 100, 0, false},  // the view at 500 shows world 0..99 past the seam
-        {500.0f, 520, 199, 0, true}, {500.0f, 520, 200, 0, false},  // at or below the field's bottom: off
-    };
     CVisual v;
-    Playfield.set_playfield_rect(Rect{0, 80, 640, 200});
-    for (auto c : cases) {
-        Playfield.viewX = c.view;
-        v.set_position(c.x, c.y);
-        EXPECT_EQ(v.is_on_screen(c.margin), c.on) << c.x << "," << c.y << " view " << c.view << " margin " << c.margin;
+    Playfield.viewX = 500.0f;  // world 500..639, then 0..99 past the seam
+    for (auto [x, on] : {std::pair{60, true}, std::pair{150, false}, std::pair{520, true}, std::pair{480, false}}) {
+        v.set_position(x, 100);
+        EXPECT_EQ(v.is_on_screen(0), on) << x;
     }
-    Playfield.rectSet = 0;
-    Playfield.viewX = 0.0f;
 }
 
 TEST_F(VisualTest, TintFadesInHoldsAndFadesOut)
