@@ -1,6 +1,5 @@
 // The HUD on real files: the message line's slide and hold, the meter, the spell bar, and the game-wide services.
 #include <gtest/gtest.h>
-#include <cstring>
 #include <string>
 #include <vector>
 #include "app/app_state.h"

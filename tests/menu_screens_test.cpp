@@ -1,5 +1,5 @@
 // The menu screens in process over the headless display and a copy of the generated program folder:
-// the click protocol, the level select's locks, the story's rise, the ending's steps and the unpacking.
+// the click protocol, the level select's locks, the volume dots, the difficulty, the story's rise and the ending.
 #include <gtest/gtest.h>
 #include <cstring>
 #include <filesystem>
@@ -18,18 +18,14 @@
 #include "graphics/display.h"
 #include "level/career.h"
 #include "platform/clock.h"
-#include "platform/events.h"
 #include "platform/platform.h"
-#include "screens/decompress.h"
 #include "screens/ending_screen.h"
 #include "screens/game_screen.h"
 #include "screens/screens.h"
 #include "sound/mixer.h"
 #include "sound/sound_table.h"
-#include "sound/volume.h"
 #include "sound/wave.h"
 #include "sound/wave_out_manual.h"
-#include "support/gfx_files.h"
 #include "support/log_capture.h"
 #include "support/temp_folder.h"
 
@@ -44,14 +40,12 @@ constexpr int kStepMs = 40;
 
 class MenuScreens : public ::testing::Test {
 protected:
-    void SetUp() override { start(false); }
-    void start(bool answerYes)
+    void SetUp() override
     {
         PlatformConfig config;
         config.headless = true;
         config.fixedStepMs = kStepMs;
         config.uncapped = true;
-        config.answerYes = answerYes;
         ASSERT_TRUE(platform_init(config));
         ASSERT_TRUE(open_display());
         ASSERT_TRUE(create_buffers());
@@ -108,7 +102,7 @@ protected:
     {
         CareerRecord record;
         set_career_defaults(record);
-        for (int n = 0; n < count; n++) record.levelUnlocked[n] = 1;
+        for (int n = 0; n < 12; n++) record.levelUnlocked[n] = n < count;
         ASSERT_TRUE(save_career(record));
     }
     TempFolder dir;
@@ -116,7 +110,7 @@ protected:
     CManualWaveOut device;
 };
 
-TEST_F(MenuScreens, TitleClickWaitsTwoHundredMillisecondsIgnoresASecondTapAndQuitEndsTheDrawing)
+TEST_F(MenuScreens, TitleClickWaitsTwoHundredMillisecondsAndIgnoresASecondTap)
 {
     enter_title();
     const uint32_t play = WellKnownIds[MENU_SLOT_GO];
@@ -153,18 +147,6 @@ TEST_F(MenuScreens, TitleClickWaitsTwoHundredMillisecondsIgnoresASecondTapAndQui
     tap_thing(WellKnownIds[MENU_SLOT_BACK]);
     frames(5);
     EXPECT_EQ(AppState.screenState, STATE_TITLE);
-
-    // Quit posts the quit message; a frame run for a message queued ahead of it leaves the back buffer alone.
-    tap_thing(WellKnownIds[MENU_SLOT_QUIT]);
-    frames(5);
-    Message m;
-    while (events_peek() && events_get(&m)) {
-    }
-    EXPECT_EQ(m.type, MSG_QUIT);
-    std::memset(AppState.backBuffer, 0x5A, 240 * 320 * 2);
-    frames(3);
-    EXPECT_EQ(AppState.backBuffer[0], 0x5A5A);
-    EXPECT_EQ(AppState.backBuffer[240 * 320 - 1], 0x5A5A);
 }
 
 TEST_F(MenuScreens, LevelSelectShowsOnlyUnlockedLevelsAndLightsTheChosenOne)
@@ -200,10 +182,17 @@ TEST_F(MenuScreens, LevelSelectShowsOnlyUnlockedLevelsAndLightsTheChosenOne)
     EXPECT_EQ(AppState.screenState, STATE_STORY);
     EXPECT_EQ(LevelProgress.levelNumber, 3);
     EXPECT_EQ(SpellTable[SPELL_LIGHTNING].usesLeft, 0);
+
+    // A career with every level locked, as a difficulty change leaves it, still opens level 1.
+    unlock_levels(0);
+    MenuList.clear();
+    enter_level_select();
+    EXPECT_TRUE(level_unlocked(LevelProgress.career, 1));
+    EXPECT_FALSE(level_unlocked(LevelProgress.career, 2));
 }
 
-// The device volume word as the options screen finds it, and the highest dot that must be lit; then the
-// values the dots set.
+// The device volume word as the options screen finds it, and the highest dot that must be lit. (The value
+// each dot sets: MenusRun.EveryVolumeDotGivesItsValueAndSetsTheDevice.)
 TEST_F(MenuScreens, TheVolumeShowsAsTheDotNearestTheDevicesLeftChannel)
 {
     const struct {
@@ -222,21 +211,6 @@ TEST_F(MenuScreens, TheVolumeShowsAsTheDotNearestTheDevicesLeftChannel)
         EXPECT_EQ(AppState.volume, int32_t(c.word));  // showing it changes nothing
         MenuList.clear();
     }
-    // Each dot tapped gives its value on both channels and lights the dots up to it.
-    AppState.volume = -1;
-    enter_options();
-    auto* slider = dynamic_cast<CSlider*>(MenuList.find_thing(WellKnownIds[MENU_SLOT_OPTIONS]));
-    ASSERT_NE(slider, nullptr);
-    const int32_t expected[5] = {0, 16383, 32767, 49151, 65535};
-    for (int i = 4; i >= 0; i--) {
-        tap_thing(slider->buttons[i]);
-        frames(1);
-        EXPECT_EQ(AppState.volume, expected[i]);
-        EXPECT_EQ(get_volume(), (uint32_t(expected[i]) << 16) | uint32_t(expected[i]));
-        EXPECT_EQ(top_lit_dot(), i);
-        EXPECT_EQ(PendingButton, kNoPending);
-    }
-    EXPECT_EQ(log.count_starting("Value is now "), 5);
 }
 
 TEST_F(MenuScreens, DifficultyRefusedKeepsTheCareerAndStillWritesIt)
@@ -268,31 +242,6 @@ TEST_F(MenuScreens, DifficultyRefusedKeepsTheCareerAndStillWritesIt)
             for (const char* d : {"options_easy", "options_NORMAL", "options_HARD"})
                 if (std::strstr(b->normalFile, d)) pressed += std::strstr(d, "NORMAL") ? 1 : 100;
     EXPECT_EQ(pressed, 1);
-}
-
-class MenuScreensAnswerYes : public MenuScreens {
-protected:
-    void SetUp() override { start(true); }
-};
-
-TEST_F(MenuScreensAnswerYes, DifficultyConfirmedClearsTheLevelsAndWritesTheFile)
-{
-    unlock_levels(6);
-    enter_options();
-    tap(55, 228);  // easy
-    frames(6);
-    CareerRecord r;
-    ASSERT_TRUE(load_career(r));
-    EXPECT_EQ(r.difficulty, DIFFICULTY_EASY);
-    // The saved levels are locked again (Career.DifficultyChangeLocksEveryLevelInTheSavedFile checks each
-    // one); the level select still opens level 1 by itself.
-    tap(42, 297);
-    frames(6);
-    ASSERT_EQ(AppState.screenState, STATE_TITLE);
-    MenuList.clear();
-    enter_level_select();
-    EXPECT_TRUE(level_unlocked(LevelProgress.career, 1));
-    EXPECT_FALSE(level_unlocked(LevelProgress.career, 2));
 }
 
 TEST_F(MenuScreens, StoryRisesAtItsSpeedStopsAndContinueStartsTheLevel)
@@ -345,21 +294,6 @@ TEST_F(MenuScreens, EndingStepsThroughItsTextsOnceAndQuitReturnsToTheTitle)
     frames(1);
     EXPECT_EQ(AppState.screenState, STATE_TITLE);
     EXPECT_FALSE(ending_music.wave->is_playing());
-}
-
-TEST_F(MenuScreens, FirstStartUnpacksOnlyWhileTheGmeanArchiveIsThere)
-{
-    // Only gmean: the other three are reported and gmean is unpacked and deleted.
-    for (const char* n : {"ant", "snow", "zombie"}) fs::remove(dir.file(std::string("graphics/") + n + "/" + n + ".zip"));
-    decompress_graphics();
-    EXPECT_TRUE(log.contains("Decompressing graphics."));
-    for (const char* n : {"ant", "snow", "zombie"})
-        EXPECT_TRUE(log.contains(std::string("Can't unzip ") + dir.path() + "graphics\\" + n + "\\" + n + ".zip.")) << n;
-    EXPECT_FALSE(path_exists(dir.file("graphics/gmean/gmean.zip")));
-    EXPECT_TRUE(path_exists(dir.file("graphics/gmean/gmean_die_6_0001.tga")));
-    const std::string before = log.text();
-    decompress_graphics();
-    EXPECT_EQ(log.text(), before);
 }
 
 }  // namespace
