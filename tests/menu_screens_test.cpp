@@ -286,7 +286,8 @@ TEST_F(MenuScreens, EndingStepsThroughItsTextsOnceAndQuitReturnsToTheTitle)
     frames(46 * 1000 / kStepMs);
     // One step a second; after 41 the counter goes on without effect.
     EXPECT_EQ(ending_step_count(), 47);
-    for (const char* line : {"Torvessa has been defeated.", "The world has been saved.", "You have done well.", "The End!"})
+    for (const char* line :
+         {"Torvessa has been defeated.", "The world has been saved.", "You have done well.", "The End!"})
         EXPECT_EQ(log.count(std::string("Ending: ") + line), 1) << line;
     tap(212, 310);
     frames(4);
