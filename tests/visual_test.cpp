@@ -31,16 +31,19 @@ protected:
             }
         return {lo, hi};
     }
-    // A sprite with a key-coloured border and solid ink inside.
-    void make_framed(CVisual& v, int w, int h)
+    // Makes v a w x h sprite in screen space, its top row the key colour and solid ink below, with a
+    // scratch pad of its size.
+    void make_framed(int w, int h)
     {
         ASSERT_TRUE(v.create_picture(w, h, kInk));
         for (int x = 0; x < w; x++) v.picture[x] = kKey;
         v.screenSpace = 1;
+        ASSERT_TRUE(v.alloc_scratch(w, h));
     }
     TempFolder dir;
     LogCapture log;
     TestScreen screen{kFloor};
+    CVisual v;
 };
 
 }  // namespace
@@ -48,7 +51,6 @@ protected:
 TEST_F(VisualTest, LoadPictureOwnsItABadLoadLeavesNoneAndAMadeOneIsFilled)
 {
     ASSERT_TRUE(write_bytes(dir.file("graphics/misc/icon.tga"), make_flat_tga(12, 7, 0xFF, 0, 0)));
-    CVisual v;
     copy_text(v.fileName, sizeof v.fileName, "graphics\\misc\\icon.tga");
     ASSERT_TRUE(v.load_picture());
     EXPECT_EQ(v.width, 12);
@@ -69,9 +71,7 @@ TEST_F(VisualTest, LoadPictureOwnsItABadLoadLeavesNoneAndAMadeOneIsFilled)
 
 TEST_F(VisualTest, ScaledDrawGoesThroughTheScratchPad)
 {
-    CVisual v;
-    make_framed(v, 40, 40);
-    ASSERT_TRUE(v.alloc_scratch(40, 40));
+    ASSERT_NO_FATAL_FAILURE(make_framed(40, 40));
     v.scalePercent = 50;
     v.update_scaled_size();
     v.set_position(100, 100);
@@ -85,9 +85,7 @@ TEST_F(VisualTest, ScaledDrawGoesThroughTheScratchPad)
 
 TEST_F(VisualTest, FeetAnchorLiftAndSourceRectangle)
 {
-    CVisual v;
-    make_framed(v, 20, 10);
-    ASSERT_TRUE(v.alloc_scratch(20, 10));
+    ASSERT_NO_FATAL_FAILURE(make_framed(20, 10));
     v.anchorMode = ANCHOR_FEET;
     v.set_position(50, 200);
     v.heightAboveGround = 30.0f;
@@ -111,8 +109,7 @@ TEST_F(VisualTest, FeetAnchorLiftAndSourceRectangle)
 
 TEST_F(VisualTest, ClippingAtEveryEdge)
 {
-    CVisual v;
-    make_framed(v, 30, 30);
+    ASSERT_NO_FATAL_FAILURE(make_framed(30, 30));
     v.useScratch = 0;
     // Wholly left of the clip rectangle, touching it: nothing drawn, nothing fails.
     v.set_position(-30, 10);
@@ -138,8 +135,7 @@ TEST_F(VisualTest, ClippingAtEveryEdge)
 
 TEST_F(VisualTest, ScratchPadTooSmallSkipsTheSprite)
 {
-    CVisual v;
-    make_framed(v, 61, 40);
+    ASSERT_NO_FATAL_FAILURE(make_framed(61, 40));
     ASSERT_TRUE(v.alloc_scratch(60, 60));
     v.draw();
     EXPECT_TRUE(log.contains("Scratch size is too small!!! Require 61 x."));
@@ -150,9 +146,7 @@ TEST_F(VisualTest, ScratchPadTooSmallSkipsTheSprite)
 // tint applies to the drawn pixels, each channel held to its range.
 TEST_F(VisualTest, FrozenScratchIsDrawnAsPreparedWithTheTint)
 {
-    CVisual v;
-    make_framed(v, 8, 8);
-    ASSERT_TRUE(v.alloc_scratch(8, 8));
+    ASSERT_NO_FATAL_FAILURE(make_framed(8, 8));
     v.refresh_scratch();
     v.scratchFrozen = 1;
     v.fill_picture(0x0F0F);
