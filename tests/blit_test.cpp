@@ -34,6 +34,12 @@ protected:
         g_drawTarget = screen.data();
     }
     uint16_t at(int x, int y) const { return screen[size_t(y) * size_t(AppState.screenWidth) + size_t(x)]; }
+    // n screen pixels of row y from column x.
+    std::vector<uint16_t> row(int x, int y, int n) const
+    {
+        const auto from = screen.begin() + y * AppState.screenWidth + x;
+        return std::vector<uint16_t>(from, from + n);
+    }
     std::vector<uint16_t> screen;
 };
 
@@ -67,54 +73,34 @@ TEST(ScaleInto, EnlargingNeverReadsPastThePicture)
     EXPECT_EQ(dst[8 * 9 + 8], (2 << 8) | 2);
 }
 
-TEST(ScaleInto, HalfOfFortyByFortyAndItsMirror)
+TEST(ScaleInto, HalfOfFortyByFortyAndItsMirrorIntoAnyStride)
 {
     auto src = coded_source(40, 40);
     std::vector<uint16_t> dst(20 * 20);
     scale_into(0, 0, 40, 40, 0, 0, 20, 20, src.data(), dst.data(), 40, 20, 0);
     for (int y = 0; y < 20; y++)
         for (int x = 0; x < 20; x++) EXPECT_EQ(dst[size_t(y) * 20 + size_t(x)], ((2 * y) << 8) | (2 * x));
-    scale_into(0, 0, 40, 40, 0, 0, 20, 20, src.data(), dst.data(), 40, 20, 1);
-    EXPECT_EQ(dst[19], 0);                       // source column 0 lands in column 19
-    EXPECT_EQ(dst[5 * 20 + 0], (10 << 8) | 38);  // and column 38 in column 0
+    // Mirrored into a wider pad, whose rest is left alone.
+    std::vector<uint16_t> pad(32 * 32, 0x7777);
+    scale_into(0, 0, 40, 40, 0, 0, 20, 20, src.data(), pad.data(), 40, 32, 1);
+    EXPECT_EQ(pad[19], 0);                       // source column 0 lands in column 19
+    EXPECT_EQ(pad[5 * 32 + 0], (10 << 8) | 38);  // and column 38 in column 0
+    EXPECT_EQ(pad[20], 0x7777);
+    EXPECT_EQ(pad[32 * 20], 0x7777);
 }
 
-TEST(ScaleInto, DestinationStrideLeavesTheRestOfThePadAlone)
-{
-    auto src = coded_source(10, 10);
-    std::vector<uint16_t> pad(16 * 16, 0x7777);
-    scale_into(0, 0, 10, 10, 0, 0, 6, 6, src.data(), pad.data(), 10, 16, 1);
-    EXPECT_EQ(pad[6], 0x7777);
-    EXPECT_EQ(pad[16 * 6], 0x7777);
-    EXPECT_NE(pad[5], 0x7777);
-}
-
-TEST_F(BlitTest, KeyedBlitSkipsTheTopLeftColour)
+// The key is the top-left colour, or for flipped frames the colour that starts the second row. Unkeyed,
+// the key colour is drawn like any other (TintOffsetsClampEachChannel).
+TEST_F(BlitTest, KeyedBlitSkipsTheKeyColour)
 {
     std::vector<uint16_t> sprite = {kMagenta, 0x1234, kMagenta, 0x4321, kMagenta, 0x0001};
     blit_tinted(10, 20, 3, 2, sprite.data(), 3, sprite.data(), 0, 1, 0, 0, 0);
-    EXPECT_EQ(at(10, 20), 0x1111);
-    EXPECT_EQ(at(11, 20), 0x1234);
-    EXPECT_EQ(at(12, 20), 0x1111);
-    EXPECT_EQ(at(10, 21), 0x4321);
-    EXPECT_EQ(at(11, 21), 0x1111);
-    EXPECT_EQ(at(12, 21), 0x0001);
-    EXPECT_EQ(at(13, 20), 0x1111);
-    // Unkeyed, every pixel is copied bit for bit.
-    blit_tinted(10, 20, 3, 2, sprite.data(), 3, sprite.data(), 0, 0, 0, 0, 0);
-    EXPECT_EQ(at(10, 20), kMagenta);
-    EXPECT_EQ(at(11, 21), kMagenta);
-}
-
-TEST_F(BlitTest, FlippedFramesKeyOnTheSecondRow)
-{
-    // Top-left is a real colour here; the key sits at the start of the second row.
-    std::vector<uint16_t> sprite = {0x0F0F, kMagenta, kMagenta, 0x2222};
-    blit_tinted(0, 0, 2, 2, sprite.data(), 2, sprite.data(), 1, 1, 0, 0, 0);
-    EXPECT_EQ(at(0, 0), 0x0F0F);
-    EXPECT_EQ(at(1, 0), 0x1111);
-    EXPECT_EQ(at(0, 1), 0x1111);
-    EXPECT_EQ(at(1, 1), 0x2222);
+    EXPECT_EQ(row(10, 20, 4), (std::vector<uint16_t>{0x1111, 0x1234, 0x1111, 0x1111}));
+    EXPECT_EQ(row(10, 21, 3), (std::vector<uint16_t>{0x4321, 0x1111, 0x0001}));
+    std::vector<uint16_t> flipped = {0x0F0F, kMagenta, kMagenta, 0x2222};
+    blit_tinted(0, 0, 2, 2, flipped.data(), 2, flipped.data(), 1, 1, 0, 0, 0);
+    EXPECT_EQ(row(0, 0, 2), (std::vector<uint16_t>{0x0F0F, 0x1111}));
+    EXPECT_EQ(row(0, 1, 2), (std::vector<uint16_t>{0x1111, 0x2222}));
 }
 
 TEST_F(BlitTest, TintOffsetsClampEachChannel)
@@ -122,13 +108,9 @@ TEST_F(BlitTest, TintOffsetsClampEachChannel)
     std::vector<uint16_t> sprite = {kMagenta, 0x0000, 0xFFFF, 0x8410};
     for (uint8_t keyed : {0, 1}) {
         blit_tinted(0, 0, 4, 1, sprite.data(), 4, sprite.data(), 0, keyed, -31, -63, -31);
-        EXPECT_EQ(at(0, 0), keyed ? 0x1111 : 0x0000);
-        EXPECT_EQ(at(1, 0), 0x0000);
-        EXPECT_EQ(at(2, 0), 0x0000);
-        EXPECT_EQ(at(3, 0), 0x0000);
+        EXPECT_EQ(row(0, 0, 4), (std::vector<uint16_t>{uint16_t(keyed ? 0x1111 : 0), 0, 0, 0}));
         blit_tinted(0, 1, 4, 1, sprite.data(), 4, sprite.data(), 0, keyed, 31, 63, 31);
-        EXPECT_EQ(at(1, 1), 0xFFFF);
-        EXPECT_EQ(at(3, 1), 0xFFFF);
+        EXPECT_EQ(row(1, 1, 3), (std::vector<uint16_t>{0xFFFF, 0xFFFF, 0xFFFF}));
         screen.assign(screen.size(), 0x1111);
     }
     // One channel at a time; out-of-range offsets clamp like the range's end.

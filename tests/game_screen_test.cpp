@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -19,7 +18,6 @@
 #include "game/thing_list.h"
 #include "game/well_known_ids.h"
 #include "graphics/display.h"
-#include "graphics/playfield.h"
 #include "game/scene_sprite.h"
 #include "level/loader.h"
 #include "platform/clock.h"
@@ -35,8 +33,8 @@
 
 namespace {
 
-// A playable level: a flat field, no monsters, the hero at a fixed place.
-std::string playable(const std::string& extra)
+// A playable level: a flat field, no monsters (but the main enemy's strips are loaded), the hero at a fixed place.
+std::string playable(const std::string& extra, int mainEnemy = -1)
 {
     return "background_graphic|graphics\\backgrounds\\field.tga\n"
            "rect_playfield|0|160|640|300\n"
@@ -46,9 +44,8 @@ std::string playable(const std::string& extra)
            "kills_required_to_continue|5\n"
            "creatures_to_spawn|0\n"
            "max_creatures_on_screen_at_once|0\n"
-           "main_enemy|-1\n"
-           "set_start_position|120|250\n" +
-           extra;
+           "main_enemy|" + std::to_string(mainEnemy) + "\n"
+           "set_start_position|120|250\n" + extra;
 }
 
 class GameScreenTest : public ::testing::Test {
@@ -106,18 +103,44 @@ protected:
             game_frame();
         }
     }
-    // The game's own pictures and font: level 1 with every spell on the bar, counts of three digits.
-    void start_level_one_with_four_spells(CMessageLine** line, CSpellBar** bar)
+    // The game's own pictures and font: level 1 with every spell on the bar, counts of three digits. Skips
+    // the test where the content was not generated.
+    void start_level_one_with_four_spells()
     {
+        if (!path_exists(std::string(VORLAINE_GAME_DIR) + "/logic/levels/level1.txt"))
+            GTEST_SKIP() << "no generated content in " << VORLAINE_GAME_DIR;
         ASSERT_TRUE(copy_game_folder(dir.path()));
         ASSERT_TRUE(load_level(1));
         reset_spell_table();
         for (int32_t s = SPELL_FIREBALL; s <= SPELL_INCINERATE; s++) SpellTable[s].usesLeft = 100 + s;
         start_level(1);
-        *line = dynamic_cast<CMessageLine*>(GameList.find_thing(WellKnownIds[SLOT_MESSAGE_LINE]));
-        *bar = dynamic_cast<CSpellBar*>(GameList.find_thing(LevelProgress.spellBarId));
-        ASSERT_NE(*line, nullptr);
-        ASSERT_NE(*bar, nullptr);
+        line = dynamic_cast<CMessageLine*>(GameList.find_thing(WellKnownIds[SLOT_MESSAGE_LINE]));
+        bar = dynamic_cast<CSpellBar*>(GameList.find_thing(LevelProgress.spellBarId));
+        ASSERT_NE(line, nullptr);
+        ASSERT_NE(bar, nullptr);
+    }
+    // The lowest screen row that the spell bar's border, icons and counts draw in.
+    int lowest_bar_row()
+    {
+        uint16_t* const back = AppState.backBuffer;
+        uint16_t* const target = g_drawTarget;
+        int bottom = -1;
+        {
+            TestScreen screen(0x1234);
+            std::vector<uint32_t> ids{bar->borderId};
+            for (int s = SPELL_FIREBALL; s <= SPELL_INCINERATE; s++) {
+                ids.push_back(LevelProgress.spellIconIds[s]);
+                ids.push_back(bar->labelIds[s]);
+            }
+            for (uint32_t id : ids)
+                if (CThing* t = GameList.find_thing(id); t) t->draw();
+                else ADD_FAILURE() << "no spell bar part " << id;
+            for (int y = 0; y < 320; y++)
+                if (screen.drawn_in_row(y)) bottom = y;
+        }
+        AppState.backBuffer = back;
+        g_drawTarget = target;
+        return bottom;
     }
     bool quit_posted()
     {
@@ -128,14 +151,16 @@ protected:
     }
 
     TempFolder dir;
+    CMessageLine* line = nullptr;
+    CSpellBar* bar = nullptr;
 };
 
-TEST_F(GameScreenTest, APassThroughChainIsWalkedInOneCallAndLandsOnThePlayableLevel)
+TEST_F(GameScreenTest, APassThroughChainLandsOnThePlayableLevelOrEndsTheProgramCleanly)
 {
     level(1, "level_name|nothing here\n");
     level(2, "background_graphic|\nnext_level|4\n");
     level(4, playable(""));
-    start_level_directly(1);
+    start_level_directly(1);  // walked in one call
     EXPECT_EQ(AppState.screenState, STATE_GAME);
     EXPECT_EQ(LevelProgress.levelNumber, 4);
     EXPECT_EQ(LevelProgress.levelFinished, 0u);
@@ -146,26 +171,26 @@ TEST_F(GameScreenTest, APassThroughChainIsWalkedInOneCallAndLandsOnThePlayableLe
     // Started from the command line: the spells of a fresh start and level 1 open in the career.
     EXPECT_EQ(SpellTable[SPELL_FIREBALL].usesLeft, SpellTable[SPELL_FIREBALL].usesPerPickup);
     EXPECT_EQ(LevelProgress.career.levelUnlocked[0], 1);
+
+    // A chain that leads nowhere ends the program, as a missing script does
+    // (AppRun.ALevelWithoutItsScriptIsReportedOnceAndTheGameEnds).
+    level(9, "background_graphic|\nnext_level|9\n");
+    start_level_directly(9);
+    EXPECT_TRUE(quit_posted());
 }
 
 TEST_F(GameScreenTest, NextLevelFiveHundredOrOneThousandEndsTheRunWhateverTheCount)
 {
-    level(3, playable("next_level|1000\n"));
     level(4, playable(""));
-    start_level_directly(3);
-    ASSERT_EQ(AppState.screenState, STATE_GAME);
-    LevelProgress.levelFinished = 1;
-    advance();
-    EXPECT_EQ(AppState.screenState, STATE_TITLE);
-    EXPECT_EQ(GameList.count(), 0);
-
-    level(5, playable("next_level|500\n"));
-    start_level_directly(5);
-    ASSERT_EQ(AppState.screenState, STATE_GAME);
-    LevelProgress.levelFinished = 1;
-    advance();
-    EXPECT_EQ(AppState.screenState, STATE_ENDING);
-    EXPECT_EQ(GameList.count(), 0);
+    for (auto [next, state] : {std::pair{1000, STATE_TITLE}, std::pair{500, STATE_ENDING}}) {
+        level(3, playable("next_level|" + std::to_string(next) + "\n"));
+        start_level_directly(3);
+        ASSERT_EQ(AppState.screenState, STATE_GAME);
+        LevelProgress.levelFinished = 1;
+        advance();
+        EXPECT_EQ(AppState.screenState, state) << next;
+        EXPECT_EQ(GameList.count(), 0);
+    }
 }
 
 TEST_F(GameScreenTest, AFinishedLevelLeadsOnKeepingTheSpellsAndAStoryGetsItsLineBreaks)
@@ -192,17 +217,7 @@ TEST_F(GameScreenTest, AFinishedLevelLeadsOnKeepingTheSpellsAndAStoryGetsItsLine
     EXPECT_STREQ(LevelProgress.script.storyText, "First sentence.\r\nSecond sentence.");
 }
 
-TEST_F(GameScreenTest, ChainsThatLeadNowhereAndMissingScriptsEndTheProgramCleanly)
-{
-    level(9, "background_graphic|\nnext_level|9\n");
-    start_level_directly(9);
-    EXPECT_TRUE(quit_posted());
-
-    start_level_directly(11);  // no such file
-    EXPECT_TRUE(quit_posted());
-}
-
-TEST_F(GameScreenTest, PauseHoldsTheLevelButSpellsCanStillBeChosen)
+TEST_F(GameScreenTest, PauseHoldsTheLevelButSpellsCanStillBeChosenAndQuitLeavesAtOnce)
 {
     level(3, playable(""));
     ASSERT_TRUE(load_level(3));
@@ -218,14 +233,10 @@ TEST_F(GameScreenTest, PauseHoldsTheLevelButSpellsCanStillBeChosen)
     EXPECT_EQ(LevelProgress.paused, 1);
     EXPECT_EQ(pause->tintRed, 10.0f);
 
-    // Buttons do nothing and she holds still, while the frame goes on.
-    const int x = hero()->x;
+    // Buttons do nothing while the frame goes on; that she holds still is checked by
+    // HeroTest.WhilePausedSheHoldsStillButTheViewStillFollows.
     press(BTN_B);
     EXPECT_NE(hero()->state, HERO_STRIKING);
-    g_input.on_key_down(g_input.code_of(BTN_RIGHT));
-    advance(10);
-    g_input.on_key_up(g_input.code_of(BTN_RIGHT));
-    EXPECT_EQ(hero()->x, x);
 
     // A spell icon still answers.
     ASSERT_EQ(SelectedSpell, SPELL_FIREBALL);
@@ -238,6 +249,11 @@ TEST_F(GameScreenTest, PauseHoldsTheLevelButSpellsCanStillBeChosen)
     EXPECT_EQ(pause->tintRed, 0.0f);
     press(BTN_B);
     EXPECT_EQ(hero()->state, HERO_STRIKING);
+
+    tap(200, 305);  // the quit button: straight to the title
+    EXPECT_EQ(AppState.screenState, STATE_TITLE);
+    EXPECT_EQ(GameList.count(), 0);
+    EXPECT_EQ(current_hero(), nullptr);
 }
 
 TEST_F(GameScreenTest, ALevelStartOnTheVirtualClockKeepsFrameScaleAtTheStep)
@@ -255,9 +271,7 @@ TEST_F(GameScreenTest, ALevelStartOnTheVirtualClockKeepsFrameScaleAtTheStep)
     ASSERT_TRUE(write_strip(dir, "graphics/misc/loading_", 64, 4, 4));
     Loader.initialise(100, 100, "graphics\\misc\\loading_");
     ASSERT_TRUE(write_kind_strips(dir, *MonsterKinds.find_kind(100), 2, 2, 4, 4));
-    std::string text = playable("");
-    text.replace(text.find("main_enemy|-1"), 13, "main_enemy|100");
-    level(2, text);
+    level(2, playable("", 100));
     clock_begin_frame();
     AppState.frameTime = sys_tick_count();
     start_level_directly(2);
@@ -268,17 +282,6 @@ TEST_F(GameScreenTest, ALevelStartOnTheVirtualClockKeepsFrameScaleAtTheStep)
         advance();
         ASSERT_DOUBLE_EQ(AppState.frameScale, 4.0) << "frame " << frame << " after the start";
     }
-}
-
-TEST_F(GameScreenTest, TheQuitButtonLeavesAtOnceForTheTitle)
-{
-    level(3, playable(""));
-    start_level_directly(3);
-    advance(3);
-    tap(200, 305);
-    EXPECT_EQ(AppState.screenState, STATE_TITLE);
-    EXPECT_EQ(GameList.count(), 0);
-    EXPECT_EQ(current_hero(), nullptr);
 }
 
 TEST_F(GameScreenTest, TheLevelsAmbientSoundsPlayOnceTheLevelIsBuilt)
@@ -301,73 +304,47 @@ TEST_F(GameScreenTest, TheLevelsAmbientSoundsPlayOnceTheLevelIsBuilt)
     EXPECT_TRUE(log.contains(wind));
 }
 
-// The pixels of the message panel's text that are on screen but not as written (something drawn over them);
-// the count of text pixels on screen goes to *shown.
-int covered_text_pixels(const CMessageLine& line, int* shown)
+// Where the message panel's text stands on screen: how many of its pixels show, how many of those are not
+// as written (something drawn over them), and its top and bottom rows.
+struct TextOnScreen {
+    int shown = 0, covered = 0, top = 320, bottom = -1;
+};
+TextOnScreen text_on_screen(const CMessageLine& line)
 {
     constexpr uint16_t kPanel = 10565;
-    int covered = 0;
-    *shown = 0;
+    TextOnScreen t;
     for (int r = 0; r < line.height; r++)
         for (int c = 0; c + line.x < 240; c++) {
             const uint16_t p = line.picture[r * line.width + c];
             const int y = line.y + r;
             if (p == kPanel || y < 0 || y >= 320) continue;
-            ++*shown;
-            covered += AppState.backBuffer[y * 240 + line.x + c] != p;
+            t.shown++;
+            t.covered += AppState.backBuffer[y * 240 + line.x + c] != p;
+            t.top = std::min(t.top, y);
+            t.bottom = std::max(t.bottom, y);
         }
-    return covered;
+    return t;
 }
 
 TEST_F(GameScreenTest, AHeldMessageIsClearOfAllFourSpellIconsAndTheirCounts)
 {
-    if (!path_exists(std::string(VORLAINE_GAME_DIR) + "/logic/levels/level1.txt"))
-        GTEST_SKIP() << "no generated content in " << VORLAINE_GAME_DIR;
-    CMessageLine* line = nullptr;
-    CSpellBar* bar = nullptr;
-    ASSERT_NO_FATAL_FAILURE(start_level_one_with_four_spells(&line, &bar));
-    const std::string intro = LevelProgress.script.introText;
+    ASSERT_NO_FATAL_FAILURE(start_level_one_with_four_spells());
+    if (IsSkipped()) return;
     const std::vector<std::string> texts = {"Found Lightning. (10 uses)", "Found Super fireball. (5 uses)",
-                                            "The time gate has appeared", intro};
-    constexpr uint16_t kPanel = 10565;
+                                            "The time gate has appeared", LevelProgress.script.introText};
     for (size_t i = 0; i < texts.size(); i++) {
         const uint32_t ms = 2000 + uint32_t(i);  // tells this message's hold from the one before
         show_message(texts[i].c_str(), ms);
         for (int f = 0; f < 200 && !(line->phase == MESSAGE_HOLDING && line->holdTime == ms); f++) advance();
         ASSERT_EQ(line->phase, MESSAGE_HOLDING) << texts[i];
         ASSERT_EQ(line->y, 53);
-        // Every pixel of the text is on screen as written: nothing is drawn over it.
-        int textPixels = 0, textTop = 60, textBottom = -1;
-        for (int r = 0; r < line->height; r++)
-            for (int c = 0; c + line->x < 240; c++)
-                if (line->picture[r * line->width + c] != kPanel) {
-                    textTop = std::min(textTop, r);
-                    textBottom = std::max(textBottom, r);
-                }
-        EXPECT_EQ(covered_text_pixels(*line, &textPixels), 0) << texts[i];
-        EXPECT_GT(textPixels, 100) << texts[i];
-
-        // Nothing of the spell bar lies in the text's rows.
-        uint16_t* const back = AppState.backBuffer;
-        uint16_t* const target = g_drawTarget;
-        int barBottom = -1;
-        {
-            TestScreen screen(0x1234);
-            for (uint32_t id : {bar->borderId, LevelProgress.spellIconIds[1], LevelProgress.spellIconIds[2],
-                                LevelProgress.spellIconIds[3], LevelProgress.spellIconIds[4], bar->labelIds[1],
-                                bar->labelIds[2], bar->labelIds[3], bar->labelIds[4]}) {
-                CThing* t = GameList.find_thing(id);
-                ASSERT_NE(t, nullptr);
-                t->draw();
-            }
-            for (int y = 0; y < 320; y++)
-                if (screen.drawn_in_row(y)) barBottom = y;
-        }
-        AppState.backBuffer = back;
-        g_drawTarget = target;
+        // Every pixel of the text is on screen as written, and nothing of the spell bar lies in its rows.
+        const TextOnScreen t = text_on_screen(*line);
+        EXPECT_EQ(t.covered, 0) << texts[i];
+        EXPECT_GT(t.shown, 100) << texts[i];
+        const int barBottom = lowest_bar_row();
         EXPECT_GT(barBottom, 30);
-        EXPECT_LT(barBottom, line->y + textTop) << texts[i] << ": text rows " << line->y + textTop << ".."
-                                                << line->y + textBottom;
+        EXPECT_LT(barBottom, t.top) << texts[i] << ": text rows " << t.top << ".." << t.bottom;
     }
 }
 
@@ -375,11 +352,8 @@ TEST_F(GameScreenTest, AHeldMessageIsClearOfAllFourSpellIconsAndTheirCounts)
 // there, and goes below the bar only where it rests, clear of it.
 TEST_F(GameScreenTest, ASlidingMessageIsDrawnAboveTheSpellIconsAndTheirCounts)
 {
-    if (!path_exists(std::string(VORLAINE_GAME_DIR) + "/logic/levels/level1.txt"))
-        GTEST_SKIP() << "no generated content in " << VORLAINE_GAME_DIR;
-    CMessageLine* line = nullptr;
-    CSpellBar* bar = nullptr;
-    ASSERT_NO_FATAL_FAILURE(start_level_one_with_four_spells(&line, &bar));
+    ASSERT_NO_FATAL_FAILURE(start_level_one_with_four_spells());
+    if (IsSkipped()) return;
     for (int f = 0; f < 400 && line->sliding; f++) advance();  // the level's own opening lines go first
     ASSERT_FALSE(line->sliding);
     show_message("Found Incinerate. (1 use)", 1000);
@@ -388,12 +362,11 @@ TEST_F(GameScreenTest, ASlidingMessageIsDrawnAboveTheSpellIconsAndTheirCounts)
         advance();
         if (!line->sliding) break;
         if (line->phase == MESSAGE_HOLDING) continue;
-        int shown = 0;
-        const int covered = covered_text_pixels(*line, &shown);
+        const TextOnScreen t = text_on_screen(*line);
         slidingFrames++;
         // The counts stand at rows 39 to 65: frames where the text passes them are the ones that matter.
-        if (shown > 0 && line->y + 5 < 66) crossing++;
-        EXPECT_EQ(covered, 0) << "y " << line->y << ", phase " << line->phase;
+        if (t.shown > 0 && line->y + 5 < 66) crossing++;
+        EXPECT_EQ(t.covered, 0) << "y " << line->y << ", phase " << line->phase;
     }
     EXPECT_FALSE(line->sliding);
     EXPECT_GT(slidingFrames, 20);

@@ -21,7 +21,11 @@ std::string frame_file(int n, const char* ext = "tga")
 
 class StripTest : public ::testing::Test {
 protected:
-    void SetUp() override { dir.make_program_folder(); }
+    void SetUp() override
+    {
+        dir.make_program_folder();
+        strip.set_name("graphics\\alian\\walk_6_00");
+    }
     void write_tga_frame(int n, int w = 6, int h = 4)
     {
         ASSERT_TRUE(write_bytes(dir.file(frame_file(n)), make_flat_tga(w, h, uint8_t(n << 3), 0x40, 0x08)));
@@ -42,6 +46,8 @@ protected:
     }
     TempFolder dir;
     LogCapture log;
+    CGraphicStrip strip;  // the frames written by the helpers above
+    uint8_t flip = 9;
 };
 
 }  // namespace
@@ -50,9 +56,6 @@ TEST_F(StripTest, TheFirstMissingNumberEndsTheStrip)
 {
     for (int n = 1; n <= 12; n++)
         if (n != 7) write_tga_frame(n);
-    CGraphicStrip strip;
-    strip.set_name("graphics\\alian\\walk_6_00");
-    uint8_t flip = 9;
     const uint16_t* f3 = strip.get_frame(3, &flip);
     ASSERT_NE(f3, nullptr);
     EXPECT_EQ(flip, 0);
@@ -65,36 +68,27 @@ TEST_F(StripTest, TheFirstMissingNumberEndsTheStrip)
     EXPECT_EQ(strip.get_frame(0, &flip), nullptr);
 }
 
-TEST_F(StripTest, PngFramesArePreferredOverTga)
+TEST_F(StripTest, DecodedFramesArePreferredOverTga)
 {
     write_tga_frame(1);
     ASSERT_TRUE(write_flat_png(dir.file(frame_file(1, "png")), 8, 5, 0xFF, 0xFF, 0xFF));
-    CGraphicStrip strip;
-    strip.set_name("graphics\\alian\\walk_6_00");
     ASSERT_TRUE(strip.load());
     EXPECT_EQ(strip.frameCount, 1u);
     EXPECT_EQ(strip.width, 8u);
-    uint8_t flip;
     EXPECT_EQ(strip.get_frame(1, &flip)[0], 0xFFFF);
-}
-
-TEST_F(StripTest, JpegStripOfSeveralFrames)
-{
+    // JPEG frames come after PNG ones, several of them.
+    std::filesystem::remove(dir.file(frame_file(1, "png")));
     for (int n = 1; n <= 3; n++)
-        ASSERT_TRUE(write_jpg(dir.file(frame_file(n, "jpg")), 16, 8, std::vector<uint8_t>(16 * 8 * 3, uint8_t(n * 60))));
-    CGraphicStrip strip;
-    strip.set_name("graphics\\alian\\walk_6_00");
+        ASSERT_TRUE(
+            write_jpg(dir.file(frame_file(n, "jpg")), 16, 8, std::vector<uint8_t>(16 * 8 * 3, uint8_t(n * 60))));
     ASSERT_TRUE(strip.load());
     EXPECT_EQ(strip.frameCount, 3u);
-    uint8_t flip;
     EXPECT_NEAR(strip.get_frame(3, &flip)[0] >> 11, 180 >> 3, 1);
 }
 
 TEST_F(StripTest, UnusablePngFramesFailTheLoad)
 {
-    auto loadFails = [] {
-        CGraphicStrip strip;
-        strip.set_name("graphics\\alian\\walk_6_00");
+    auto loadFails = [this] {
         EXPECT_FALSE(strip.load());
         EXPECT_EQ(strip.frames, nullptr);
         EXPECT_EQ(strip.frameCount, 0u);
@@ -114,23 +108,13 @@ TEST_F(StripTest, UnusablePngFramesFailTheLoad)
 TEST_F(StripTest, LoadingAgainReadsTheFilesAfreshIntoOneStore)
 {
     for (int n = 1; n <= 3; n++) write_tga_frame(n);
-    CGraphicStrip strip, mirror;
-    strip.set_name("graphics\\alian\\walk_6_00");
-    mirror.make_mirror(&strip);
     ASSERT_TRUE(strip.load());
     write_tga_frame(4);
     ASSERT_TRUE(write_bytes(dir.file(frame_file(1)), make_flat_tga(6, 4, 0xF8, 0, 0)));
     ASSERT_TRUE(strip.load());
     EXPECT_EQ(strip.frameCount, 4u);
-    uint8_t flip;
     EXPECT_EQ(strip.get_frame(1, &flip)[0], rgb565(0xF8, 0, 0));
     EXPECT_EQ(strip.get_frame(4, &flip)[0], frame_colour(4));
-    // A mirror owns no frames: loading it loads its source.
-    strip.free_frames();
-    ASSERT_TRUE(mirror.load());
-    EXPECT_EQ(mirror.frames, nullptr);
-    ASSERT_NE(strip.frames, nullptr);
-    EXPECT_EQ(mirror.get_frame(4, &flip), strip.frames + 3 * 6 * 4);
 
     // The same for decoded frames.
     for (int n = 1; n <= 2; n++) ASSERT_TRUE(write_flat_png(dir.file(frame_file(n, "png")), 8, 5, 0xFF, 0xFF, 0xFF));
@@ -144,19 +128,19 @@ TEST_F(StripTest, LoadingAgainReadsTheFilesAfreshIntoOneStore)
 TEST_F(StripTest, MirrorsHandOutTheirSourcesFramesFlipped)
 {
     for (int n = 1; n <= 4; n++) write_tga_frame(n);
-    CGraphicStrip real, mirror, mirrorOfMirror;
-    real.set_name("graphics\\alian\\walk_6_00");
-    mirror.make_mirror(&real);
+    CGraphicStrip mirror, mirrorOfMirror;
+    mirror.make_mirror(&strip);
     mirrorOfMirror.make_mirror(&mirror);
-    uint8_t flip = 0;
+    ASSERT_TRUE(mirror.load());  // a mirror owns no frames: loading it loads its source
+    EXPECT_EQ(mirror.frames, nullptr);
     const uint16_t* f = mirrorOfMirror.get_frame(3, &flip);
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(flip, 1);
-    EXPECT_EQ(f, real.frames + 2 * 6 * 4);
+    EXPECT_EQ(f, strip.frames + 2 * 6 * 4);
     EXPECT_EQ(mirrorOfMirror.frame_count(), 4u);
     EXPECT_EQ(mirrorOfMirror.frame_width(), 6u);
     mirror.free_frames();
-    EXPECT_NE(real.frames, nullptr);
+    EXPECT_NE(strip.frames, nullptr);
     // A loop of mirrors gives nothing rather than recursing forever.
     CGraphicStrip a, b;
     a.make_mirror(&b);
@@ -175,27 +159,21 @@ TEST_F(StripTest, ArchivedFramesLoadAndLeaveNothingBehind)
     static int* counter = nullptr;
     counter = &hooked;
     set_strip_load_hook([] { ++*counter; });
-    CGraphicStrip strip;
-    strip.set_name("graphics\\alian\\walk_6_00");
     ASSERT_TRUE(strip.load());
     set_strip_load_hook(nullptr);
     EXPECT_EQ(hooked, 1);
     EXPECT_EQ(strip.frameCount, 4u);
-    uint8_t flip;
-    EXPECT_EQ(strip.get_frame(1, &flip)[0], frame_colour(1));
-    EXPECT_EQ(strip.get_frame(2, &flip)[0], frame_colour(2));
-    EXPECT_EQ(strip.get_frame(4, &flip)[0], frame_colour(4));
+    for (int n : {1, 2, 4}) EXPECT_EQ(strip.get_frame(n, &flip)[0], frame_colour(n)) << n;
     EXPECT_EQ(files_in_program_folder(), 0);
 }
 
 TEST_F(StripTest, FailedFrameReadFreesTheStoreSoTheNextGetFrameRetries)
 {
+    EXPECT_EQ(strip.get_frame(1, &flip), nullptr);  // no frames at all
+    EXPECT_TRUE(log.contains("Couldn't find graphics\\alian\\walk_6_0001.tga."));
     write_tga_frame(1);
     // Frame 2 holds fewer pixels than the first frame's size.
     ASSERT_TRUE(write_bytes(dir.file(frame_file(2)), make_flat_tga(6, 2, 1, 1, 1)));
-    CGraphicStrip strip;
-    strip.set_name("graphics\\alian\\walk_6_00");
-    uint8_t flip;
     EXPECT_EQ(strip.get_frame(1, &flip), nullptr);
     EXPECT_EQ(strip.frames, nullptr);
     EXPECT_EQ(strip.frameCount, 0u);
@@ -206,23 +184,3 @@ TEST_F(StripTest, FailedFrameReadFreesTheStoreSoTheNextGetFrameRetries)
     EXPECT_EQ(strip.get_frame(2, &flip)[0], frame_colour(2));
 }
 
-TEST_F(StripTest, NoFramesAtAll)
-{
-    CGraphicStrip strip;
-    strip.set_name("graphics\\alian\\walk_6_00");
-    uint8_t flip;
-    EXPECT_EQ(strip.get_frame(1, &flip), nullptr);
-    EXPECT_TRUE(log.contains("Couldn't find graphics\\alian\\walk_6_0001.tga."));
-    EXPECT_TRUE(log.contains("Failed getting frame 1."));
-}
-
-TEST_F(StripTest, FrameNamesAndCounting)
-{
-    const char* first = CGraphicStrip::frame_file_name("x_00", 9, "tga");
-    EXPECT_STREQ(first, "x_0009.tga");
-    CGraphicStrip::frame_file_name("x_00", 10, "png");
-    EXPECT_STREQ(first, "x_0010.png");  // one shared buffer
-    for (int n = 1; n <= 3; n++) write_tga_frame(n);
-    EXPECT_EQ(CGraphicStrip::count_frames((dir.path() + "graphics\\alian\\walk_6_00").c_str(), "tga"), 3);
-    EXPECT_EQ(CGraphicStrip::count_frames((dir.path() + "graphics\\alian\\walk_6_00").c_str(), "png"), 0);
-}

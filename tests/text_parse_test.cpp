@@ -5,9 +5,11 @@
 #include <climits>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/app_state.h"
 #include "level/text_parse.h"
+#include "support/log_capture.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -29,48 +31,30 @@ TEST(TextParse, FieldsSplitAtBarsWithoutTrimming)
 {
     Parsed p;
     ASSERT_TRUE(p.open_text("a|b|c\na||c\na|b|\nabc\nkey| 12|12abc|x 1.5\n"));
-    ASSERT_TRUE(p.parser.next_line());
-    EXPECT_STREQ(p.parser.word(1), "a");
-    EXPECT_STREQ(p.parser.word(3), "c");
-    EXPECT_STREQ(p.parser.word(4), "");
-    ASSERT_TRUE(p.parser.next_line());
-    EXPECT_STREQ(p.parser.word(2), "");
-    EXPECT_STREQ(p.parser.word(3), "c");
-    ASSERT_TRUE(p.parser.next_line());
-    EXPECT_STREQ(p.parser.word(3), "");
-    ASSERT_TRUE(p.parser.next_line());
-    EXPECT_STREQ(p.parser.word(1), "abc");
-    EXPECT_STREQ(p.parser.word(2), "");
-    ASSERT_TRUE(p.parser.next_line());
-    EXPECT_STREQ(p.parser.word(2), " 12");
+    const std::vector<std::vector<std::string>> lines = {
+        {"a", "b", "c", ""}, {"a", "", "c"}, {"a", "b", ""}, {"abc", ""}, {"key", " 12", "12abc", "x 1.5"}};
+    for (const auto& words : lines) {
+        ASSERT_TRUE(p.parser.next_line());
+        for (size_t i = 0; i < words.size(); i++) EXPECT_EQ(p.parser.word(int(i) + 1), words[i]) << p.parser.line();
+    }
     EXPECT_EQ(p.parser.int_word(2), 12);
     EXPECT_EQ(p.parser.int_word(3), 12);
     EXPECT_EQ(p.parser.int_word(4), 0);
     EXPECT_FALSE(p.parser.next_line());
 }
 
-TEST(TextParse, WordBeforeAnyLineAndWithoutFileIsEmpty)
+TEST(TextParse, WithoutALineOrAFileWordsAreEmptyAndAMissingFileIsLoggedWithItsPath)
 {
+    LogCapture log;
     Parsed p;
     ASSERT_TRUE(p.open_text("x|y\n"));
     EXPECT_STREQ(p.parser.word(1), "");
-
+    EXPECT_FALSE(p.parser.open("nothing.txt"));
+    EXPECT_TRUE(log.contains("Couldn't open " + p.folder.path() + "nothing.txt.."));
     CTextParse closed;
-    testing::internal::CaptureStderr();
     EXPECT_FALSE(closed.next_line());
     EXPECT_STREQ(closed.word(1), "");
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("Can't get next line, file is not open."), std::string::npos);
-}
-
-TEST(TextParse, MissingFileIsLoggedWithItsPath)
-{
-    TempFolder folder;
-    CTextParse parser;
-    parser.set_base_folder(folder.path().c_str());
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(parser.open("nothing.txt"));
-    std::string log = testing::internal::GetCapturedStderr();
-    EXPECT_NE(log.find("Couldn't open " + folder.path() + "nothing.txt.."), std::string::npos);
+    EXPECT_TRUE(log.contains("Can't get next line, file is not open."));
 }
 
 TEST(TextParse, CarriageReturnsBeforeLineFeedsNeverReachAField)
@@ -84,17 +68,8 @@ TEST(TextParse, CarriageReturnsBeforeLineFeedsNeverReachAField)
     ASSERT_TRUE(p.parser.next_line());
     EXPECT_STREQ(p.parser.word(1), "mid\rdle");   // only the line end goes
     ASSERT_TRUE(p.parser.next_line());
-    EXPECT_STREQ(p.parser.word(2), "file.wav");   // last line, no line feed
-    EXPECT_FALSE(p.parser.next_line());
-}
-
-TEST(TextParse, LastLineWithoutLineFeedComesBackWhole)
-{
-    Parsed p;
-    ASSERT_TRUE(p.open_text("one\ntwo|three"));
-    ASSERT_TRUE(p.parser.next_line());
-    ASSERT_TRUE(p.parser.next_line());
-    EXPECT_STREQ(p.parser.line(), "two|three");
+    EXPECT_STREQ(p.parser.line(), "last|file.wav");  // the last line, without a line feed, comes back whole
+    EXPECT_STREQ(p.parser.word(2), "file.wav");
     EXPECT_FALSE(p.parser.next_line());
 }
 
@@ -105,7 +80,7 @@ TEST(TextParse, OverLongLineIsCutAndItsTailIsNotALine)
     std::string exact(2023, 'e');
     Parsed p;
     ASSERT_TRUE(p.open_text(longLine + "\n" + exact + "\r\nnext|1\n"));
-    testing::internal::CaptureStderr();
+    LogCapture log;
     ASSERT_TRUE(p.parser.next_line());
     EXPECT_EQ(strlen(p.parser.line()), 2023u);
     EXPECT_EQ(std::string(p.parser.word(2)), std::string(2023 - 15, 'x'));
@@ -113,10 +88,7 @@ TEST(TextParse, OverLongLineIsCutAndItsTailIsNotALine)
     EXPECT_EQ(std::string(p.parser.line()), exact);   // exactly full, CR LF removed, not reported as cut
     ASSERT_TRUE(p.parser.next_line());
     EXPECT_STREQ(p.parser.word(1), "next");
-    std::string log = testing::internal::GetCapturedStderr();
-    size_t first = log.find("Line longer than 2023");
-    EXPECT_NE(first, std::string::npos);
-    EXPECT_EQ(log.find("Line longer than 2023", first + 1), std::string::npos);
+    EXPECT_EQ(log.count_starting("Line longer than 2023"), 1);
 }
 
 TEST(TextParse, NumbersSaturateAndNeverComeBackNaN)

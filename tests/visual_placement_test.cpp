@@ -16,14 +16,13 @@
 
 namespace {
 
-// Palette: 0 the magenta key, 1 red, 2 green, 3 blue.
+// Palette: 0 the magenta key, 1 red, 2 green.
 std::vector<Bgr> test_palette()
 {
     std::vector<Bgr> p(256);
     p[0] = Bgr{255, 0, 255};
     p[1] = Bgr{0, 0, 255};
     p[2] = Bgr{0, 255, 0};
-    p[3] = Bgr{255, 0, 0};
     return p;
 }
 const uint16_t kRed = rgb565(255, 0, 0);
@@ -55,6 +54,8 @@ protected:
         g_drawTarget = back.data();
         AppState.frameScale = 1.0;
         AppState.frameTime = 1000;
+        Playfield.viewX = Playfield.viewY = 0.0f;
+        Playfield.seamVisible = 0;
     }
     void TearDown() override
     {
@@ -94,8 +95,6 @@ TEST_F(VisualTest, TapReachesTheTopThingAndFallsThroughItsTransparentPixels)
     write_picture("graphics/t/over.tga", 20, 20, half_picture(20, 20, 1));
     CVisual* under = add_sprite("graphics\\t\\under.tga", 100, 50, 10);
     CVisual* over = add_sprite("graphics\\t\\over.tga", 100, 50, 20);
-    Playfield.viewX = 0.0f;
-    Playfield.viewY = 0.0f;
     list.draw_all();
     ASSERT_EQ(screen(115, 55), kRed);
     ASSERT_EQ(screen(105, 55), kGreen);
@@ -138,7 +137,6 @@ TEST_F(VisualTest, ThingPastTheSeamIsHitAtTheStartOfThePlayfieldWhereItIsDrawn)
     // Drawn with the view across the seam (view 500: screen 140 onward shows world 0 onward), the tap
     // at the screen point that shows world x 2 lands on the sprite's colour.
     Playfield.viewX = 500.0f;
-    Playfield.viewY = 0.0f;
     Playfield.seamVisible = 1;
     Playfield.seamX = 140;
     list.draw_all();
@@ -148,7 +146,13 @@ TEST_F(VisualTest, ThingPastTheSeamIsHitAtTheStartOfThePlayfieldWhereItIsDrawn)
     EXPECT_EQ(list.thing_at_point(Playfield.screen_to_world_x(sx), Playfield.screen_to_world_y(sy), 0, 0), post->id);
     EXPECT_EQ(screen(146, sy), 0);  // world x 6: past the picture, nothing drawn
     EXPECT_EQ(list.thing_at_point(6, sy, 0, 0), kNoThing);
-    Playfield.seamVisible = 0;
+    // A sprite wholly left of the view is drawn after the seam too, one right of the seam's width by the view.
+    write_picture("graphics/t/dot.tga", 5, 5, solid_picture(5, 5, 2));
+    add_sprite("graphics\\t\\dot.tga", 10, 180, 100);
+    add_sprite("graphics\\t\\dot.tga", 600, 180, 100);
+    list.draw_all();
+    EXPECT_EQ(screen(152, 182), kGreen);
+    EXPECT_EQ(screen(102, 182), kGreen);
 }
 
 TEST_F(VisualTest, ScreenSpaceThingIsHitWhereItIsDrawnWhateverTheView)
@@ -168,17 +172,13 @@ TEST_F(VisualTest, ScreenSpaceThingIsHitWhereItIsDrawnWhateverTheView)
         EXPECT_EQ(list.thing_at_point(wx, wy, 0, 0), button->id) << "view " << view;
         EXPECT_EQ(list.thing_at_point(Playfield.screen_to_world_x(45), wy, 0, 0), kNoThing) << "view " << view;
     }
-    Playfield.seamVisible = 0;
-    Playfield.viewY = 0.0f;
 }
 
-TEST_F(VisualTest, LiftedAndGrowingPicturesAreHitWhereTheyAreDrawn)
+TEST_F(VisualTest, LiftedAndGrowingPicturesAreHitWhereTheyAreDrawnAndScalingStopsAtItsTarget)
 {
     write_picture("graphics/t/ball.tga", 20, 20, solid_picture(20, 20, 1));
     CVisual* ball = add_sprite("graphics\\t\\ball.tga", 100, 200, 5, ANCHOR_FEET);
     ball->hitTestable = 1;
-    Playfield.viewX = 0.0f;
-    Playfield.viewY = 0.0f;
     ball->heightAboveGround = 40.0f;  // at 100 %: drawn 40 higher, rows 140..159
     list.draw_all();
     EXPECT_EQ(screen(100, 150), kRed);
@@ -203,52 +203,44 @@ TEST_F(VisualTest, LiftedAndGrowingPicturesAreHitWhereTheyAreDrawn)
     EXPECT_NEAR(steps, 249, 1);  // 0.004 a hundredth: done after 250 steps of one hundredth
     EXPECT_EQ(ball->scaleMode, SCALE_NONE);
     EXPECT_EQ(ball->useSourceRect, 0);
-}
 
-TEST_F(VisualTest, ScaleToTargetGrowsTheScaledSizeAndStops)
-{
-    write_picture("graphics/t/gem.tga", 20, 10, solid_picture(20, 10, 3));
-    CVisual* gem = add_sprite("graphics\\t\\gem.tga", 50, 50, 1);
-    gem->start_scale_to_target(2.0f, 0.02f);
-    int steps = 0;
-    while (gem->step_scale()) steps++;
+    // Scaling to a target grows the scaled size and stops there.
+    ball->set_scale_percent(100);
+    ball->start_scale_to_target(2.0f, 0.02f);
+    steps = 0;
+    while (ball->step_scale()) steps++;
     EXPECT_NEAR(steps, 49, 1);
-    EXPECT_FLOAT_EQ(gem->scaleFactor, 2.0f);
-    EXPECT_EQ(gem->scaledWidth, 40);
-    EXPECT_EQ(gem->scaledHeight, 20);
-    EXPECT_FALSE(gem->step_scale());
+    EXPECT_FLOAT_EQ(ball->scaleFactor, 2.0f);
+    EXPECT_EQ(ball->scaledWidth, 40);
+    EXPECT_FALSE(ball->step_scale());
 }
 
 TEST_F(VisualTest, DepthScaleFollowsTheBandAndSetsTheSortKey)
 {
     Playfield.height = 240;
-    Playfield.fieldStart = 163;  // far line 77
-    Playfield.fieldEnd = 77;     // near line 163
-    Playfield.scaleMod = 0.8f;
     CVisual v;
     v.width = 100;
     v.height = 50;
-    const struct { int y, percent; } cases[] = {{77, 20}, {163, 100}, {239, 100}, {120, 60}, {0, 1}};
+    const struct {
+        int fieldStart, fieldEnd;
+        float mod;
+        int y, percent;
+    } cases[] = {
+        // The far line at 77, the near line at 163; the lines themselves and a modifier of 1 are checked by
+        // ActorTest.FarMovementIsFiveTimesSlowerAndNeverBelowATenth.
+        {163, 77, 0.8f, 120, 60}, {163, 77, 0.8f, 0, 1}, {163, 77, 0.8f, 239, 100},
+        {100, 100, 1.0f, 139, 1}, {100, 100, 1.0f, 140, 100},  // an empty band is not a division by zero
+    };
     for (auto c : cases) {
+        Playfield.fieldStart = c.fieldStart;
+        Playfield.fieldEnd = c.fieldEnd;
+        Playfield.scaleMod = c.mod;
         v.set_position(10, c.y);
         v.apply_depth_scale();
-        EXPECT_EQ(v.scalePercent, c.percent) << "y " << c.y;
+        EXPECT_EQ(v.scalePercent, c.percent) << "y " << c.y << ", band " << c.fieldStart << "/" << c.fieldEnd;
         EXPECT_EQ(v.sortKey, c.y);
         EXPECT_EQ(v.scaledWidth, 100 * c.percent / 100);
     }
-    // A modifier of 1 puts the far line at 0 %, which is held at 1 %.
-    Playfield.scaleMod = 1.0f;
-    v.set_position(10, 77);
-    v.apply_depth_scale();
-    EXPECT_EQ(v.scalePercent, 1);
-    // An empty band (both lines at one place) is not a division by zero.
-    Playfield.fieldStart = Playfield.fieldEnd = 100;
-    v.set_position(10, 139);
-    v.apply_depth_scale();
-    EXPECT_EQ(v.scalePercent, 1);
-    v.set_position(10, 140);
-    v.apply_depth_scale();
-    EXPECT_EQ(v.scalePercent, 100);
     Playfield.fieldStart = 163;
     Playfield.fieldEnd = 77;
     Playfield.scaleMod = 1.0f;
@@ -279,30 +271,16 @@ TEST_F(VisualTest, DistancesAndBearingsGoThroughTheList)
     EXPECT_TRUE(log.contains("get_angle_to_handle entity doesn't exist!"));
 }
 
-TEST_F(VisualTest, OnScreenMeansAboveTheFieldBottomAndWithinTheWidenedView)
+// The margins either side and the field's bottom are checked through Incinerate's reach
+// (SpellTest.IncinerateReachesOnlyMonstersWithinTheViewWidenedByThirty); here the view across the seam.
+TEST_F(VisualTest, OnScreenReachesAcrossTheSeam)
 {
     CVisual v;
-    Playfield.viewX = 300.0f;
-    v.set_position(250, 100);
-    EXPECT_TRUE(v.is_on_screen(50));
-    EXPECT_FALSE(v.is_on_screen(49));
-    v.set_position(590, 100);
-    EXPECT_TRUE(v.is_on_screen(50));
-    EXPECT_FALSE(v.is_on_screen(49));
-    // Across the seam: the view at 500 shows world 0..99 right of the seam.
-    Playfield.viewX = 500.0f;
-    v.set_position(60, 100);
-    EXPECT_TRUE(v.is_on_screen(0));
-    v.set_position(150, 100);
-    EXPECT_FALSE(v.is_on_screen(0));
-    // At or below the playfield rectangle's bottom is off screen whatever x is.
-    Playfield.set_playfield_rect(Rect{0, 80, 640, 200});
-    v.set_position(520, 199);
-    EXPECT_TRUE(v.is_on_screen(0));
-    v.set_position(520, 200);
-    EXPECT_FALSE(v.is_on_screen(0));
-    Playfield.rectSet = 0;
-    Playfield.viewX = 0.0f;
+    Playfield.viewX = 500.0f;  // world 500..639, then 0..99 past the seam
+    for (auto [x, on] : {std::pair{60, true}, std::pair{150, false}, std::pair{520, true}, std::pair{480, false}}) {
+        v.set_position(x, 100);
+        EXPECT_EQ(v.is_on_screen(0), on) << x;
+    }
 }
 
 TEST_F(VisualTest, TintFadesInHoldsAndFadesOut)
