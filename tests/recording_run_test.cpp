@@ -86,24 +86,23 @@ TEST_F(RecordingRun, RealClockRunReplaysHeadlessWithTheSameFramesAndLogLines)
     EXPECT_EQ(read_bytes(dir.player_file("career.dat")), later);
 }
 
-TEST_F(RecordingRun, AReplayedWinSavesItsCareerApartFromThePlayers)
+TEST_F(RecordingRun, AReplayedWinAndAnAnsweredBoxPlayAsRecordedAndKeepThePlayersCareerOutOfIt)
 {
-    const std::string rec = dir.file("win.rec");
-    RunResult live = run({"--fixed-step", "40", "--seed", "1", "--level", "1", "--autoplay", "--frames", "6000",
-                          "--record", rec, "--log", dir.file("live.log")});
-    ASSERT_EQ(live.exitCode, 0) << live.output;
+    // Replays with the player's career gone: the same game lines, and the replay's career is kept apart.
+    const auto replay_matches = [&](const std::string& rec) {
+        std::remove(dir.player_file("career.dat").c_str());
+        RunResult replay = run({"--replay", rec, "--log", dir.file("replay.log")});
+        EXPECT_EQ(replay.exitCode, 0) << replay.output;
+        EXPECT_EQ(game_lines(dir.file("live.log")), game_lines(dir.file("replay.log")));
+        EXPECT_FALSE(path_exists(dir.player_file("career.dat")));
+    };
+    RunResult won = run({"--fixed-step", "40", "--seed", "1", "--level", "1", "--autoplay", "--frames", "6000",
+                         "--record", dir.file("win.rec"), "--log", dir.file("live.log")});
+    ASSERT_EQ(won.exitCode, 0) << won.output;
     ASSERT_NE(read_text(dir.file("live.log")).find("START LEVEL 2.."), std::string::npos) << "the level was not won";
     ASSERT_TRUE(path_exists(dir.player_file("career.dat")));
-    std::remove(dir.player_file("career.dat").c_str());
+    replay_matches(dir.file("win.rec"));
 
-    RunResult replay = run({"--replay", rec, "--log", dir.file("replay.log")});
-    ASSERT_EQ(replay.exitCode, 0) << replay.output;
-    EXPECT_EQ(game_lines(dir.file("live.log")), game_lines(dir.file("replay.log")));
-    EXPECT_FALSE(path_exists(dir.player_file("career.dat")));
-}
-
-TEST_F(RecordingRun, AMessageBoxIsAnsweredAsItWasInTheRecordedRun)
-{
     // Title, options, HARD: the difficulty box, answered yes, clears the career.
     ASSERT_TRUE(write_text(dir.file("input.txt"), "20 tap 191 223\n40 tap 185 228\n"));
     const std::string rec = dir.file("box.rec");
@@ -116,11 +115,8 @@ TEST_F(RecordingRun, AMessageBoxIsAnsweredAsItWasInTheRecordedRun)
     ASSERT_EQ(career.size(), 64u);
     EXPECT_EQ(career[4 + 56], DIFFICULTY_HARD);
     EXPECT_FALSE(path_exists(data + "career.dat"));
-    std::remove(dir.player_file("career.dat").c_str());
     // Without --answer a headless box says no; the replay answers yes, as the player did.
-    RunResult replay = run({"--replay", rec, "--log", dir.file("replay.log")});
-    ASSERT_EQ(replay.exitCode, 0) << replay.output;
-    EXPECT_EQ(game_lines(dir.file("live.log")), game_lines(dir.file("replay.log")));
+    replay_matches(rec);
     EXPECT_NE(read_text(dir.file("replay.log")).find("-> Yes"), std::string::npos);
 }
 
