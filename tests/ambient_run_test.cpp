@@ -2,26 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/game_process.h"
 #include "support/temp_folder.h"
 
 namespace {
-
-// The sound names a level script gives with set_ambient_sound1 and set_ambient_sound2.
-std::vector<std::string> ambient_sounds(const std::string& script)
-{
-    std::vector<std::string> names;
-    std::istringstream lines(script);
-    for (std::string line; std::getline(lines, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        for (const char* key : {"set_ambient_sound1|", "set_ambient_sound2|"})
-            if (line.rfind(key, 0) == 0) names.push_back(line.substr(std::string(key).size()));
-    }
-    return names;
-}
 
 TEST(AmbientRun, LevelOneTriesBothOfItsAmbientSounds)
 {
@@ -31,7 +18,12 @@ TEST(AmbientRun, LevelOneTriesBothOfItsAmbientSounds)
     const std::string data = dir.path() + "game/";
     ASSERT_TRUE(copy_game_folder(data));
     dir.make_home();
-    const std::vector<std::string> sounds = ambient_sounds(read_text(data + "logic/levels/level1.txt"));
+    // The sound names the level script gives with set_ambient_sound1 and set_ambient_sound2.
+    std::vector<std::string> sounds;
+    for (std::string line : lines_with(data + "logic/levels/level1.txt", "set_ambient_sound")) {
+        if (line.back() == '\r') line.pop_back();
+        sounds.push_back(line.substr(line.find('|') + 1));
+    }
     ASSERT_EQ(sounds.size(), 2u);
     for (const std::string& name : sounds) {
         std::string file = data + name;

@@ -27,6 +27,18 @@ protected:
         return "Controls file " + sys_controls_path() + " line " + std::to_string(line) + " skipped: " + reason + ".";
     }
 
+    // Each key (or controller button) serves the button code given; 0 for none.
+    static void expect_keys(const Controls& c, std::initializer_list<std::pair<SDL_Keycode, uint32_t>> keys)
+    {
+        for (const auto& [key, code] : keys) EXPECT_EQ(c.key_code(key), code) << SDL_GetKeyName(key);
+    }
+    static void expect_pads(const Controls& c,
+                            std::initializer_list<std::pair<SDL_GameControllerButton, uint32_t>> pads)
+    {
+        for (const auto& [pad, code] : pads)
+            EXPECT_EQ(c.pad_code(pad), code) << SDL_GameControllerGetStringForButton(pad);
+    }
+
     TempFolder folder;
     LogCapture log{folder.file("log.txt")};
 };
@@ -36,20 +48,13 @@ TEST_F(ControlsTest, MissingFileKeepsTheDefaultKeyMap)
     EXPECT_EQ(sys_controls_path(), folder.config_file("controls.conf"));
     Controls c = Controls::defaults();
     EXPECT_FALSE(c.load(sys_controls_path()));
-    const struct {
-        SDL_Keycode key;
-        uint32_t code;
-    } keys[] = {{SDLK_UP, KEY_UP}, {SDLK_DOWN, KEY_DOWN}, {SDLK_LEFT, KEY_LEFT},     {SDLK_RIGHT, KEY_RIGHT},
-                {SDLK_z, KEY_A},   {SDLK_x, KEY_B},       {SDLK_c, KEY_C},           {SDLK_RETURN, KEY_START},
-                {SDLK_SPACE, KEY_EXTRA1}, {SDLK_LSHIFT, KEY_EXTRA2}};
-    for (const auto& k : keys) EXPECT_EQ(c.key_code(k.key), k.code) << SDL_GetKeyName(k.key);
-    EXPECT_EQ(c.key_code(SDLK_q), 0u);
-    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_A), KEY_B);  // south strikes
-    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_B), KEY_A);  // east casts
-    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_X), KEY_C);
-    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_DPAD_LEFT), KEY_LEFT);
-    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER), KEY_EXTRA2);
-    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_Y), 0u);
+    expect_keys(c, {{SDLK_UP, KEY_UP}, {SDLK_DOWN, KEY_DOWN}, {SDLK_LEFT, KEY_LEFT}, {SDLK_RIGHT, KEY_RIGHT},
+                    {SDLK_z, KEY_A}, {SDLK_x, KEY_B}, {SDLK_c, KEY_C}, {SDLK_RETURN, KEY_START},
+                    {SDLK_SPACE, KEY_EXTRA1}, {SDLK_LSHIFT, KEY_EXTRA2}, {SDLK_q, 0}});
+    // South strikes, east casts.
+    expect_pads(c, {{SDL_CONTROLLER_BUTTON_A, KEY_B}, {SDL_CONTROLLER_BUTTON_B, KEY_A},
+                    {SDL_CONTROLLER_BUTTON_X, KEY_C}, {SDL_CONTROLLER_BUTTON_DPAD_LEFT, KEY_LEFT},
+                    {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, KEY_EXTRA2}, {SDL_CONTROLLER_BUTTON_Y, 0}});
 }
 
 TEST_F(ControlsTest, SeveralKeysServeOneButtonAndAKeyMovesFromItsDefault)
@@ -61,20 +66,13 @@ TEST_F(ControlsTest, SeveralKeysServeOneButtonAndAKeyMovesFromItsDefault)
                       "c =\n"                     // C serves nothing
                       "[controller]\n"
                       "b = y, A\n");
-    EXPECT_EQ(c.key_code(SDLK_q), KEY_LEFT);
-    EXPECT_EQ(c.key_code(SDLK_KP_4), KEY_LEFT);
-    EXPECT_EQ(c.key_code(SDLK_a), KEY_LEFT);
-    EXPECT_EQ(c.key_code(SDLK_LEFT), 0u);  // the left arrow was left's default: replaced
-    EXPECT_EQ(c.key_code(SDLK_x), KEY_B);
-    EXPECT_EQ(c.key_code(SDLK_k), KEY_B);
-    EXPECT_EQ(c.key_code(SDLK_COMMA), KEY_B);
-    EXPECT_EQ(c.key_code(SDLK_z), KEY_START);
-    EXPECT_EQ(c.key_code(SDLK_RETURN), 0u);
-    EXPECT_EQ(c.key_code(SDLK_c), 0u);
-    EXPECT_EQ(c.key_code(SDLK_UP), KEY_UP);  // untouched buttons keep their defaults
-    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_Y), KEY_B);
-    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_A), KEY_B);
-    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_DPAD_LEFT), KEY_LEFT);  // the keyboard's left is not the pad's
+    // The left arrow was left's default and Return start's: replaced; untouched buttons keep their defaults.
+    expect_keys(c, {{SDLK_q, KEY_LEFT}, {SDLK_KP_4, KEY_LEFT}, {SDLK_a, KEY_LEFT}, {SDLK_LEFT, 0}, {SDLK_x, KEY_B},
+                    {SDLK_k, KEY_B}, {SDLK_COMMA, KEY_B}, {SDLK_z, KEY_START}, {SDLK_RETURN, 0}, {SDLK_c, 0},
+                    {SDLK_UP, KEY_UP}});
+    // The keyboard's left is not the pad's.
+    expect_pads(c, {{SDL_CONTROLLER_BUTTON_Y, KEY_B}, {SDL_CONTROLLER_BUTTON_A, KEY_B},
+                    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, KEY_LEFT}});
     EXPECT_EQ(log.count_starting("Controls file"), 0) << log.text();
 }
 
@@ -110,17 +108,10 @@ TEST_F(ControlsTest, BadLinesAreLoggedWithTheirNumberAndSkipped)
     EXPECT_TRUE(log.contains(skipped(16, "longer than 4096 characters")));
     EXPECT_EQ(log.count_starting("Controls file"), 11) << log.text();
     // The rest applies; what the skipped lines named stays as it was.
-    EXPECT_EQ(c.key_code(SDLK_w), KEY_UP);
-    EXPECT_EQ(c.key_code(SDLK_UP), 0u);
-    EXPECT_EQ(c.key_code(SDLK_DOWN), KEY_DOWN);
-    EXPECT_EQ(c.key_code(SDLK_s), 0u);
-    EXPECT_EQ(c.key_code(SDLK_q), 0u);
-    EXPECT_EQ(c.key_code(SDLK_z), KEY_A);
-    EXPECT_EQ(c.key_code(SDLK_F12), 0u);
-    EXPECT_EQ(c.key_code(SDLK_c), KEY_C);
-    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_B), KEY_A);
-    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_RIGHTSTICK), KEY_EXTRA1);
-    EXPECT_EQ(c.pad_code(SDL_CONTROLLER_BUTTON_LEFTSHOULDER), 0u);
+    expect_keys(c, {{SDLK_w, KEY_UP}, {SDLK_UP, 0}, {SDLK_DOWN, KEY_DOWN}, {SDLK_s, 0}, {SDLK_q, 0}, {SDLK_z, KEY_A},
+                    {SDLK_F12, 0}, {SDLK_c, KEY_C}});
+    expect_pads(c, {{SDL_CONTROLLER_BUTTON_B, KEY_A}, {SDL_CONTROLLER_BUTTON_RIGHTSTICK, KEY_EXTRA1},
+                    {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, 0}});
 }
 
 TEST_F(ControlsTest, WrittenDefaultsReadBackAsTheDefaultsAndAnEarlierFileIsKept)

@@ -44,16 +44,13 @@ TEST_F(DesktopSettings, ScreenshotNamesTellTheTimeAndNeverOverwrite)
     EXPECT_EQ(screenshot_name(folder.path(), t), folder.file("vorlaine-2023-11-14_22-13-20-3.png"));
 }
 
-TEST_F(DesktopSettings, WindowSettingsRoundTripAndBadLinesAreSkipped)
+TEST_F(DesktopSettings, WindowSettingsBadLinesAreSkippedAndTheRestHolds)
 {
+    // Saved and read back through the real binary in DesktopWindowRun; here the lines a player spoilt.
     WindowSettings s;
     EXPECT_FALSE(sys_window_settings_load(&s));
     EXPECT_EQ(s.scale, 0);
-    ASSERT_TRUE(sys_window_settings_save({4, true}));
     EXPECT_EQ(sys_window_settings_path(), folder.config_file("window.conf"));
-    ASSERT_TRUE(sys_window_settings_load(&s));
-    EXPECT_EQ(s.scale, 4);
-    EXPECT_TRUE(s.fullscreen);
     ASSERT_TRUE(write_text(sys_window_settings_path(), "# mine\nscale=0\nscale=2x\nfullscreen=maybe\nscale=3\n"));
     WindowSettings t;
     ASSERT_TRUE(sys_window_settings_load(&t));

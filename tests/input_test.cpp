@@ -62,11 +62,8 @@ TEST(InputScript, ParsesEventsAndRejectsNonsense)
 {
     InputScript script;
     std::string why;
-    EXPECT_TRUE(script.parse_line("# a comment", &why));
-    EXPECT_TRUE(script.parse_line("", &why));
-    EXPECT_TRUE(script.parse_line("5 key down Left", &why));
-    EXPECT_TRUE(script.parse_line("9 tap 120 160  # play", &why));
-    EXPECT_TRUE(script.parse_line("12 drag 10 10", &why));
+    for (const char* line : {"# a comment", "", "5 key down Left", "9 tap 120 160  # play", "12 drag 10 10"})
+        EXPECT_TRUE(script.parse_line(line, &why)) << line;
     ASSERT_EQ(script.events().size(), 4u);
     EXPECT_EQ(script.events()[0].message.type, MSG_KEYDOWN);
     EXPECT_EQ(script.events()[0].message.wParam, uint32_t(KEY_LEFT));
@@ -74,11 +71,8 @@ TEST(InputScript, ParsesEventsAndRejectsNonsense)
     EXPECT_EQ(script.events()[2].frame, 10);  // a tap lifts on the next frame
     EXPECT_EQ(script.events()[2].message.type, MSG_LBUTTONUP);
 
-    EXPECT_FALSE(script.parse_line("5 key down Banana", &why));
-    EXPECT_FALSE(script.parse_line("5 tap 400 10", &why));
-    EXPECT_FALSE(script.parse_line("0 tap 1 1", &why));
-    EXPECT_FALSE(script.parse_line("tap 1 1", &why));
-    EXPECT_FALSE(script.parse_line("3 dance", &why));
+    for (const char* line : {"5 key down Banana", "5 tap 400 10", "0 tap 1 1", "tap 1 1", "3 dance"})
+        EXPECT_FALSE(script.parse_line(line, &why)) << line;
     EXPECT_EQ(script.events().size(), 4u);
 }
 

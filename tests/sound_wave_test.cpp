@@ -28,35 +28,30 @@ void put_u32(std::vector<uint8_t>& v, size_t at, uint32_t x)
     for (int i = 0; i < 4; i++) v[at + size_t(i)] = uint8_t(x >> (8 * i));
 }
 
-TEST_F(WaveLoadTest, ShortFmtBodyLoadsWithNoExtraSize)
+// Each file loads over the one before, replacing it.
+TEST_F(WaveLoadTest, ChunkLayoutsThatLoadKeepTheirSamples)
 {
-    // The 16-byte form has no extra-size field: the two bytes after it belong to the next chunk header.
-    ASSERT_TRUE(load(WaveBuilder().fmt(1, 1, 22050, 8, 16).data({1, 2, 3}).bytes()));
-    EXPECT_EQ(wave.format.extraSize, 0);
-    EXPECT_EQ(wave.format.formatTag, 1);
-    EXPECT_EQ(wave.format.channels, 1);
-    EXPECT_EQ(wave.format.samplesPerSec, 22050u);
-    EXPECT_EQ(wave.format.bitsPerSample, 8);
-    ASSERT_EQ(wave.length, 3u);
-    EXPECT_EQ(wave.data[0], 1);
-    EXPECT_EQ(wave.data[2], 3);
+    const struct {
+        const char* what;
+        std::vector<uint8_t> bytes;
+        uint16_t channels;
+        std::vector<uint8_t> samples;
+    } cases[] = {
+        // The 16-byte form has no extra-size field: the two bytes after it belong to the next chunk header.
+        {"short fmt", WaveBuilder().fmt(1, 1, 22050, 8, 16).data({1, 2, 3}).bytes(), 1, {1, 2, 3}},
+        {"odd chunk before the data, no pad byte",
+         WaveBuilder().fmt(1, 2, 22050, 8, 18).chunk("LIST", {'a', 'b', 'c'}).data({9, 8, 7, 6}).bytes(), 2,
+         {9, 8, 7, 6}},
+        // An odd-length 8-bit stereo file would leave a channel with one byte that never ends.
+        {"trailing partial frame", wave_u8(2, {1, 2, 3, 4, 5}), 2, {1, 2, 3, 4}},
+        {"mono again", wave_u8(1, {5, 6, 7}), 1, {5, 6, 7}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(load(c.bytes)) << c.what;
+        EXPECT_EQ(wave.format.channels, c.channels) << c.what;
+        EXPECT_EQ(std::vector<uint8_t>(wave.data, wave.data + wave.length), c.samples) << c.what;
+    }
     EXPECT_EQ(log.text(), "");
-}
-
-TEST_F(WaveLoadTest, OddChunkBeforeDataHasNoPadByte)
-{
-    auto bytes = WaveBuilder().fmt(1, 2, 22050, 8, 18).chunk("LIST", {'a', 'b', 'c'}).data({9, 8, 7, 6}).bytes();
-    ASSERT_TRUE(load(bytes));
-    ASSERT_EQ(wave.length, 4u);
-    EXPECT_EQ(wave.data[0], 9);
-    EXPECT_EQ(wave.data[3], 6);
-}
-
-TEST_F(WaveLoadTest, DataBeforeFmtDoesNotLoad)
-{
-    EXPECT_FALSE(load(WaveBuilder().data({1, 2, 3, 4}).fmt(1, 1, 22050, 8).bytes()));
-    EXPECT_FALSE(wave.is_loaded());
-    EXPECT_EQ(log.count("Error reading wave file format?"), 1);
 }
 
 TEST_F(WaveLoadTest, SixteenBitStereo44100LoadsAsEightBitStereo22050)
@@ -105,13 +100,6 @@ TEST_F(WaveLoadTest, OtherRatesAndSampleTypesConvert)
     EXPECT_EQ(wave.format.bitsPerSample, 8);
 }
 
-TEST_F(WaveLoadTest, TrailingPartialFrameIsDropped)
-{
-    // An odd-length 8-bit stereo file would leave a channel with one byte that never ends.
-    ASSERT_TRUE(load(wave_u8(2, {1, 2, 3, 4, 5})));
-    EXPECT_EQ(wave.length, 4u);
-}
-
 TEST_F(WaveLoadTest, BrokenFilesFailWithTheFormatMessage)
 {
     const auto good = WaveBuilder().fmt(1, 1, 22050, 8).data({1, 2, 3, 4}).bytes();
@@ -125,6 +113,7 @@ TEST_F(WaveLoadTest, BrokenFilesFailWithTheFormatMessage)
     cases.push_back({"data runs past the file", with(data_size_at, 5)});
     cases.push_back({"data size wraps", with(data_size_at, 0xFFFFFFFFu)});
     cases.push_back({"fmt size wraps", with(fmt_size_at, 0xFFFFFFF8u)});
+    cases.push_back({"data before fmt", WaveBuilder().data({1, 2, 3, 4}).fmt(1, 1, 22050, 8).bytes()});
     cases.push_back({"no channels", WaveBuilder().fmt(1, 0, 22050, 8).data({1, 2}).bytes()});
     cases.push_back({"three channels", WaveBuilder().fmt(1, 3, 22050, 8).data({1, 2, 3}).bytes()});
     cases.push_back({"no rate", WaveBuilder().fmt(1, 1, 0, 8).data({1, 2}).bytes()});
@@ -149,8 +138,13 @@ TEST_F(WaveLoadTest, BrokenFilesFailWithTheFormatMessage)
     EXPECT_EQ(log.text().find("Can't find"), std::string::npos);
 }
 
-TEST_F(WaveLoadTest, MissingFileIsReportedByLoadFileOnly)
+TEST_F(WaveLoadTest, DataPathsFindTheFileAndAMissingOneIsReportedByLoadFileOnly)
 {
+    // Data paths with backslashes and other letter case find the file.
+    ASSERT_TRUE(write_bytes(folder.file("sounds/test.wav"), wave_u8(1, {5, 6, 7})));
+    CWave by_data_path((folder.path() + "SOUNDS\\Test.wav").c_str());
+    EXPECT_TRUE(by_data_path.is_loaded());
+
     const std::string missing = folder.file("sounds/none.wav");
     CWave quiet(missing.c_str());
     EXPECT_FALSE(quiet.is_loaded());
@@ -160,17 +154,6 @@ TEST_F(WaveLoadTest, MissingFileIsReportedByLoadFileOnly)
     // An empty file has no content either.
     EXPECT_FALSE(load({}));
     EXPECT_EQ(log.count("Can't find wave file " + folder.file("sounds/test.wav")), 1);
-}
-
-TEST_F(WaveLoadTest, ReloadReplacesTheSound)
-{
-    ASSERT_TRUE(load(wave_u8(1, {5, 6, 7})));
-    ASSERT_TRUE(load(wave_u8(2, {1, 2})));
-    EXPECT_EQ(wave.length, 2u);
-    EXPECT_EQ(wave.format.channels, 2);
-    // Data paths with backslashes and other letter case find the file too.
-    CWave by_data_path((folder.path() + "SOUNDS\\Test.wav").c_str());
-    EXPECT_TRUE(by_data_path.is_loaded());
 }
 
 }  // namespace
