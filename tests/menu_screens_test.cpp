@@ -19,6 +19,7 @@
 #include "level/career.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
+#include "screens/decompress.h"
 #include "screens/ending_screen.h"
 #include "screens/game_screen.h"
 #include "screens/screens.h"
@@ -40,12 +41,14 @@ constexpr int kStepMs = 40;
 
 class MenuScreens : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { start(false); }
+    void start(bool answerYes)
     {
         PlatformConfig config;
         config.headless = true;
         config.fixedStepMs = kStepMs;
         config.uncapped = true;
+        config.answerYes = answerYes;
         ASSERT_TRUE(platform_init(config));
         ASSERT_TRUE(open_display());
         ASSERT_TRUE(create_buffers());
@@ -192,7 +195,7 @@ TEST_F(MenuScreens, LevelSelectShowsOnlyUnlockedLevelsAndLightsTheChosenOne)
 }
 
 // The device volume word as the options screen finds it, and the highest dot that must be lit. (The value
-// each dot sets: MenusRun.EveryVolumeDotGivesItsValueAndSetsTheDevice.)
+// each dot sets: MenusRun.EveryChosenVolumeShowsOnItsDotAfterARestart.)
 TEST_F(MenuScreens, TheVolumeShowsAsTheDotNearestTheDevicesLeftChannel)
 {
     const struct {
@@ -242,6 +245,32 @@ TEST_F(MenuScreens, DifficultyRefusedKeepsTheCareerAndStillWritesIt)
             for (const char* d : {"options_easy", "options_NORMAL", "options_HARD"})
                 if (std::strstr(b->normalFile, d)) pressed += std::strstr(d, "NORMAL") ? 1 : 100;
     EXPECT_EQ(pressed, 1);
+}
+
+class MenuScreensAnswerYes : public MenuScreens {
+protected:
+    void SetUp() override { start(true); }
+};
+
+TEST_F(MenuScreensAnswerYes, DifficultyConfirmedClearsTheLevelsAndWritesTheFile)
+{
+    unlock_levels(6);
+    enter_options();
+    tap(55, 228);  // easy
+    frames(6);
+    CareerRecord r;
+    ASSERT_TRUE(load_career(r));
+    EXPECT_EQ(r.difficulty, DIFFICULTY_EASY);
+    for (int n = 1; n <= 12; n++) EXPECT_FALSE(level_unlocked(r, n)) << n;
+    EXPECT_EQ(read_bytes(dir.file("career.dat")).size(), 64u);
+    // The level select still opens level 1 by itself.
+    tap(42, 297);
+    frames(6);
+    ASSERT_EQ(AppState.screenState, STATE_TITLE);
+    MenuList.clear();
+    enter_level_select();
+    EXPECT_TRUE(level_unlocked(LevelProgress.career, 1));
+    EXPECT_FALSE(level_unlocked(LevelProgress.career, 2));
 }
 
 TEST_F(MenuScreens, StoryRisesAtItsSpeedStopsAndContinueStartsTheLevel)
@@ -295,6 +324,23 @@ TEST_F(MenuScreens, EndingStepsThroughItsTextsOnceAndQuitReturnsToTheTitle)
     frames(1);
     EXPECT_EQ(AppState.screenState, STATE_TITLE);
     EXPECT_FALSE(ending_music.wave->is_playing());
+}
+
+TEST_F(MenuScreens, FirstStartUnpacksOnlyWhileTheGmeanArchiveIsThere)
+{
+    // Only gmean: the other three are reported and gmean is unpacked and deleted.
+    for (const char* n : {"ant", "snow", "zombie"})
+        fs::remove(dir.file(std::string("graphics/") + n + "/" + n + ".zip"));
+    decompress_graphics();
+    EXPECT_TRUE(log.contains("Decompressing graphics."));
+    for (const char* n : {"ant", "snow", "zombie"})
+        EXPECT_TRUE(log.contains(std::string("Can't unzip ") + dir.path() + "graphics\\" + n + "\\" + n + ".zip."))
+            << n;
+    EXPECT_FALSE(path_exists(dir.file("graphics/gmean/gmean.zip")));
+    EXPECT_TRUE(path_exists(dir.file("graphics/gmean/gmean_die_6_0001.tga")));
+    const std::string before = log.text();
+    decompress_graphics();
+    EXPECT_EQ(log.text(), before);
 }
 
 }  // namespace

@@ -227,7 +227,7 @@ TEST_F(VisualTest, DepthScaleFollowsTheBandAndSetsTheSortKey)
         int y, percent;
     } cases[] = {
         // The far line at 77, the near line at 163; the lines themselves and a modifier of 1 are checked by
-        // ActorTest.FarMovementIsFiveTimesSlowerAndNeverBelowATenth.
+        // ActorTest.StepsFollowFacingDepthAndFrameLengthAndWrapAtTheEdges.
         {163, 77, 0.8f, 120, 60}, {163, 77, 0.8f, 0, 1}, {163, 77, 0.8f, 239, 100},
         {100, 100, 1.0f, 139, 1}, {100, 100, 1.0f, 140, 100},  // an empty band is not a division by zero
     };
