@@ -9,7 +9,7 @@ namespace {
 const int kCompass[8] = {8, 9, 6, 3, 2, 1, 4, 7};   // clockwise from up
 }
 
-TEST(Direction, AngleOfEachQuadrantAndAxis)
+TEST(Direction, AngleOfEachQuadrantAndAxisAndTheBinsAroundThem)
 {
     // y grows downward; straight down and up are the rounded 1.57 and 4.71.
     const float cases[][3] = {{1, 1, 0.7853982f},  {-1, 1, 2.3561945f}, {-1, -1, 3.9269907f}, {1, -1, 5.4977871f},
@@ -18,49 +18,34 @@ TEST(Direction, AngleOfEachQuadrantAndAxis)
     for (float dx : {-3.0f, -0.001f, 0.0f, 2.0f})
         for (float dy : {-7.0f, 0.0f, 0.5f}) {
             float a = angle_of(dx, dy);
-            EXPECT_GE(a, 0.0f);
-            EXPECT_LT(a, 6.2832f);
+            EXPECT_TRUE(a >= 0.0f && a < 6.2832f) << dx << ", " << dy;
         }
-}
 
-TEST(Direction, DirectionToPoints)
-{
-    EXPECT_EQ(direction_to(100, 100, 100, 50), 8);
     // Every heading lands in the bin of the nearest compass point.
-    for (int i = 0; i < 8; ++i) {
-        float heading = direction_radians(kCompass[i]);
+    for (int d : kCompass) {
+        float heading = direction_radians(d);
         for (float off : {-0.3f, 0.0f, 0.3f})
-            EXPECT_EQ(direction_to(0, 0, 100 * std::cos(heading + off), 100 * std::sin(heading + off)), kCompass[i])
-                << kCompass[i] << " " << off;
+            EXPECT_EQ(direction_to(0, 0, 100 * std::cos(heading + off), 100 * std::sin(heading + off)), d)
+                << d << " " << off;
     }
 }
 
-TEST(Direction, TurningGoesRoundBothWays)
+TEST(Direction, TurnsGoRoundBothWaysAndTowardTheShortWayWithTiesClockwise)
 {
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(turn_clockwise(kCompass[i]), kCompass[(i + 1) % 8]);
-        EXPECT_EQ(turn_counter_clockwise(kCompass[i]), kCompass[(i + 7) % 8]);
-    }
-    EXPECT_EQ(turn_clockwise(5), 5);
-    EXPECT_EQ(turn_counter_clockwise(0), 0);
-}
-
-TEST(Direction, TurnTowardTakesTheShortWayAndBreaksTiesClockwise)
-{
-    // Four steps either way (the opposite facing) goes clockwise.
+    // Four steps either way (the opposite facing) goes clockwise; repeated steps arrive within four.
     for (int w = 0; w < 8; ++w)
         for (int c = 0; c < 8; ++c) {
-            int clockwiseSteps = (w - c + 8) % 8;
+            const int clockwiseSteps = (w - c + 8) % 8;
             int d = kCompass[c];
-            int expected = clockwiseSteps == 0   ? d
-                           : clockwiseSteps <= 4 ? turn_clockwise(d)
-                                                 : turn_counter_clockwise(d);
+            EXPECT_EQ(turn_clockwise(d), kCompass[(c + 1) % 8]);
+            EXPECT_EQ(turn_counter_clockwise(d), kCompass[(c + 7) % 8]);
+            const int expected = clockwiseSteps == 0 ? d : kCompass[(c + (clockwiseSteps <= 4 ? 1 : 7)) % 8];
             EXPECT_EQ(turn_toward(kCompass[w], d), expected) << kCompass[w] << " from " << d;
-            // Repeated steps arrive within four.
-            for (int step = 0; step < 4; ++step)
-                d = turn_toward(kCompass[w], d);
+            for (int step = 0; step < 4; ++step) d = turn_toward(kCompass[w], d);
             EXPECT_EQ(d, kCompass[w]);
         }
+    EXPECT_EQ(turn_clockwise(5), 5);
+    EXPECT_EQ(turn_counter_clockwise(0), 0);
 
     // A bad facing is logged and counted as up.
     testing::internal::CaptureStderr();
@@ -71,9 +56,7 @@ TEST(Direction, TurnTowardTakesTheShortWayAndBreaksTiesClockwise)
 
 TEST(Direction, DeathFacing)
 {
-    for (int d : {7, 1, 2, 4})
-        EXPECT_EQ(death_facing(d), 4) << d;
-    for (int d : {3, 9, 8, 6})
-        EXPECT_EQ(death_facing(d), 6) << d;
-    EXPECT_EQ(death_facing(5), 5);
+    // The left half and straight down fall left, the rest right; no direction stays.
+    const int falls[10] = {0, 4, 4, 6, 4, 5, 6, 4, 6, 6};
+    for (int d = 1; d <= 9; d++) EXPECT_EQ(death_facing(d), falls[d]) << d;
 }
