@@ -54,23 +54,14 @@ protected:
         return controller;
     }
     void tick(uint32_t ms) { think_after(list, ms); }
-    // The things of type T in the list, in drawing order.
-    template <class T>
-    std::vector<T*> all()
-    {
-        std::vector<T*> found;
-        for (CThing* t = list.first_thing(); t; t = list.next_thing())
-            if (auto* x = dynamic_cast<T*>(t)) found.push_back(x);
-        return found;
-    }
     template <class T>
     int count()
     {
-        return int(all<T>().size());
+        return int(things_of<T>(list).size());
     }
     CMonster* first_monster(int32_t kindId)
     {
-        for (CMonster* m : all<CMonster>())
+        for (CMonster* m : things_of<CMonster>(list))
             if (m->kindNumber == kindId) return m;
         return nullptr;
     }
@@ -134,7 +125,7 @@ TEST_F(LevelControllerTest, NothingHappensWhilePausedAndWithoutABossTheGateAppea
     EXPECT_TRUE(log.contains("Error: Unable to locate monster 103."));
     EXPECT_TRUE(log.contains("Error initting monster 103."));
     ASSERT_EQ(count<CDragonFly>(), 1);
-    EXPECT_EQ(all<CDragonFly>()[0]->pause, &LevelProgress.paused);
+    EXPECT_EQ(things_of<CDragonFly>(list)[0]->pause, &LevelProgress.paused);
 
     for (int i = 0; i < 10; i++) tick(100);
     EXPECT_EQ(LevelProgress.monstersSpawned, 1);  // fewer to spawn than the quota: it is never met
@@ -159,11 +150,11 @@ TEST_F(LevelControllerTest, KillsDropPowerUpsAQuarterOfTheTimeAndHealthAOneTwelf
     EXPECT_EQ(LevelProgress.kills, kills);
     EXPECT_EQ(LevelProgress.monstersOnScreen, 0);
 
-    for (CPickup* pickup : all<CPickup>()) EXPECT_TRUE(pickup->x == 123 && pickup->y == 150);  // where it fell
+    for (CPickup* pickup : things_of<CPickup>(list)) EXPECT_TRUE(pickup->x == 123 && pickup->y == 150);  // where it fell
     EXPECT_NEAR(count<CPowerUp>(), kills / 4, 75);
     EXPECT_NEAR(count<CHealthPickup>(), kills / 12, 50);
     std::set<int32_t> spells;
-    for (CPowerUp* p : all<CPowerUp>()) spells.insert(p->spell);
+    for (CPowerUp* p : things_of<CPowerUp>(list)) spells.insert(p->spell);
     EXPECT_EQ(spells, (std::set<int32_t>{1, 2, 3, 4}));
 }
 

@@ -1,10 +1,8 @@
 // Monsters over real strip files: damage and armour, stun and death, melee timing, shots, noticing, the boss's death and corpse.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "app/app_state.h"
 #include "game/level_controller.h"
@@ -64,9 +62,9 @@ protected:
         m->targetId = hero->id;
         m->go_attack();
         for (int i = 0; i < 300 && m->state == MONSTER_ATTACK; i++) {
-            const int before = hero->blows;
+            const int before = hero->hits;
             tick(10);
-            if (hero->blows != before) frames += std::to_string(strip_frame_of(m->picture)) + " ";
+            if (hero->hits != before) frames += std::to_string(strip_frame_of(m->picture)) + " ";
         }
         return frames;
     }
@@ -75,7 +73,7 @@ protected:
     CThingList list;
 };
 
-TEST_F(MonsterTest, DamageAtOrBelowArmourDoesNothingAHitStunsAndTheLastPointOfHealthDecidesDeath)
+TEST_F(MonsterTest, DamagePastTheArmourStunsTheLastPointDecidesDeathAndDifficultyScalesHealth)
 {
     ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(100), 4, 6));
     CMonster* armoured = add_monster(100, 100, 150, 6);
@@ -119,12 +117,8 @@ TEST_F(MonsterTest, DamageAtOrBelowArmourDoesNothingAHitStunsAndTheLastPointOfHe
     TestHero* hero = add_hero(fresh->x, fresh->y);
     hero->strike(0, 10, 12, int32_t(hero->id));
     EXPECT_EQ(fresh->health, 18);
-}
 
-TEST_F(MonsterTest, DifficultyScalesHealth)
-{
-    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(100), 4, 6));
-    // A wolf has 30; nonsense counts as normal.
+    // The difficulty scales health; nonsense counts as normal.
     for (auto [difficulty, health] : {std::pair<uint32_t, int>{DIFFICULTY_EASY, 18}, {DIFFICULTY_HARD, 48}, {7, 30}}) {
         LevelProgress.career.difficulty = difficulty;
         EXPECT_EQ(add_monster(100, 100, 150, 6)->fullHealth, health) << difficulty;
@@ -148,10 +142,10 @@ TEST_F(MonsterTest, ABlowLandsOnceOnFrameFourAndNeverFromAnAttackStripUnderFourF
     tick(10);
 
     CMonster* snow = add_monster(104, 100, 150, 6);
-    const int blowsBefore = hero->blows;
+    const int blowsBefore = hero->hits;
     EXPECT_EQ(attack_once(snow, hero), "");
     EXPECT_NE(snow->state, MONSTER_ATTACK);  // the animation did end
-    EXPECT_EQ(hero->blows, blowsBefore);
+    EXPECT_EQ(hero->hits, blowsBefore);
 }
 
 TEST_F(MonsterTest, AShotLeavesOnceFromFrameFourOwnedByTheShooter)
@@ -166,11 +160,10 @@ TEST_F(MonsterTest, AShotLeavesOnceFromFrameFourOwnedByTheShooter)
     int frameAtShot = 0;
     for (int i = 0; i < 300 && zombie->state == MONSTER_SHOOT; i++) {
         tick(10);
-        for (CThing* t = list.first_thing(); t; t = list.next_thing())
-            if (auto* p = dynamic_cast<CProjectile*>(t)) {
-                EXPECT_EQ(p->casterId, int32_t(zombie->id));
-                if (shots.insert(p->id).second) frameAtShot = zombie->frame;
-            }
+        for (CProjectile* p : things_of<CProjectile>(list)) {
+            EXPECT_EQ(p->casterId, int32_t(zombie->id));
+            if (shots.insert(p->id).second) frameAtShot = zombie->frame;
+        }
     }
     EXPECT_EQ(shots.size(), 1u);
     EXPECT_EQ(frameAtShot, 4);
@@ -241,26 +234,6 @@ TEST_F(MonsterTest, ABossShakesOnItsLastDeathFrameCountsWhenItEndsAndLies5000ms)
     EXPECT_EQ(list.find_thing(bossId), nullptr);
     EXPECT_EQ(list.find_thing(barId), nullptr);
     EXPECT_EQ(list.find_thing(barPictureId), nullptr);
-}
-
-// Every sound these kinds name, and the pictures and sounds of pickups and the gate, exist in the generated
-// program folder (the creature strips themselves are checked whole by CreatureContent).
-TEST(MonsterContent, EveryNamedStripAndSoundIsGenerated)
-{
-    namespace fs = std::filesystem;
-    const std::string game = std::string(VORLAINE_GAME_DIR) + "/";
-    if (!fs::exists(game + "graphics/wolf")) GTEST_SKIP() << "no generated content in " << game;
-    std::vector<std::string> files = {"graphics\\misc\\icon_fire01.tga", "graphics\\misc\\icon_big_fire01.tga",
-        "graphics\\misc\\icon_lightning01.tga", "graphics\\misc\\icon_abomb01.tga", "graphics\\misc\\time_meter.tga",
-        "graphics\\interface\\gate.tga", "sounds\\hit.wav", "sounds\\impact.wav", "sounds\\frag.wav",
-        "sounds\\spawn.wav", "sounds\\powerup.wav", "sounds\\timegate.wav", "sounds\\story.wav", "sounds\\mbank2.wav"};
-    for (const CMonsterKind& kind : MonsterKinds.kinds)
-        for (const CSound* sound : {&kind.attackSound, &kind.deathSound})
-            if (sound->name[0]) files.push_back(sound->name);
-    std::string missing;
-    for (const std::string& file : files)
-        if (!fs::exists(game + data_path(file.c_str()))) missing += file + "\n";
-    EXPECT_EQ(missing, "");
 }
 
 }  // namespace

@@ -14,7 +14,6 @@
 #include "game/well_known_ids.h"
 #include "graphics/playfield.h"
 #include "level/career.h"
-#include "support/log_capture.h"
 #include "support/monster_files.h"
 #include "support/scene_files.h"
 #include "support/temp_folder.h"
@@ -60,40 +59,31 @@ protected:
     TestHero* hero = nullptr;
 };
 
-TEST_F(PickupTest, TwoProbesInOneFrameTakeEffectOnceThenThePickupGrowsAway)
+TEST_F(PickupTest, AHealthPickupServesTheFirstProbeInReachOnceAndOnlyTheHero)
 {
+    // Two probes in one frame take effect once; the pickup then grows away.
     hero->health = 30;
-    CHealthPickup* health = drop(new CHealthPickup, 200, 150);
-    const uint32_t healthId = health->id;
+    const uint32_t healthId = drop(new CHealthPickup, 200, 150)->id;
     probe_from(hero, 200, 150);
     probe_from(hero, 200, 150);
     EXPECT_EQ(hero->health, 50);
     EXPECT_STREQ(messages->pendingText, "Found life");
     EXPECT_FALSE(messages->pending);  // shown once, nothing queued behind it
-    EXPECT_FALSE(health->alive);
-
     for (int i = 0; i < 200 && list.find_thing(healthId); i++) tick(10);
     EXPECT_EQ(list.find_thing(healthId), nullptr);
-    EXPECT_NE(list.find_thing(hero->id), nullptr);
-}
 
-TEST_F(PickupTest, ReachShrinksWithDepthAndOnlyTheHeroGainsFromAPickup)
-{
+    // The reach shrinks with depth, and a pickup never takes its own probe. At full health it is still used
+    // up, and still told.
+    hero->health = 75;
+    messages->pendingText[0] = '\0';
     CHealthPickup* far = drop(new CHealthPickup, 300, 150);
     const int reach = far->scalePercent * 20 / 100;
     ASSERT_LT(reach, 20);
     probe_from(hero, 300 + reach + 1, 150);
-    EXPECT_TRUE(far->alive);
-    far->probe_pickups(100);  // never taken by its own probe
+    far->probe_pickups(100);
     EXPECT_TRUE(far->alive);
     probe_from(hero, 300 + reach, 150);
     EXPECT_FALSE(far->alive);
-
-    // Full health: still used up, still told.
-    messages->pendingText[0] = '\0';
-    hero->health = 75;
-    drop(new CHealthPickup, 100, 150);
-    probe_from(hero, 100, 150);
     EXPECT_EQ(hero->health, 75);
     EXPECT_STREQ(messages->pendingText, "Found life");
 
@@ -128,37 +118,29 @@ TEST_F(PickupTest, PowerUpsAddUsesAndSayUseOrUses)
     EXPECT_STREQ(messages->pendingText, "Found Fireball. (15 uses)");
 }
 
-TEST_F(PickupTest, TheGateFinishesTheLevelAndUnlocksTheNextOneBelowLevelTwelve)
+TEST_F(PickupTest, TheGateFinishesTheLevelAndBelowLevelTwelveUnlocksTheNextAndSavesTheCareer)
 {
-    LogCapture log;
-    LevelProgress.levelNumber = 5;
-    auto* gate = new CTimeGate;
-    list.add_thing(gate);
-    gate->place_gate();
-    EXPECT_EQ(gate->scaleMode, SCALE_GROW_IN);
-    probe_from(hero, gate->x, gate->y);
-    EXPECT_EQ(LevelProgress.levelFinished, 1u);
-    EXPECT_TRUE(level_unlocked(LevelProgress.career, 6));
-    EXPECT_TRUE(log.contains("START LEVEL 2.."));
-    EXPECT_TRUE(path_exists(folder.file("career.dat")));  // its layout is the career test's
-    bool banner = false;
-    for (CThing* t = list.first_thing(); t; t = list.next_thing()) banner = banner || t->sortKey == 500;
-    EXPECT_TRUE(banner);
-    tick(10);
-    EXPECT_NE(list.find_thing(gate->id), nullptr);  // the level change clears it, not the probe
-}
-
-TEST_F(PickupTest, TheGateOnLevelTwelveUnlocksAndSavesNothing)
-{
-    LevelProgress.levelNumber = 12;
+    // Level 12 first: it leaves the career as it was and writes no file.
     const CareerRecord before = LevelProgress.career;
-    auto* gate = new CTimeGate;
-    list.add_thing(gate);
-    gate->place_gate();
-    probe_from(hero, gate->x, gate->y);
-    EXPECT_EQ(LevelProgress.levelFinished, 1u);
-    EXPECT_EQ(std::memcmp(&before, &LevelProgress.career, sizeof before), 0);
-    EXPECT_FALSE(path_exists(folder.file("career.dat")));
+    for (int32_t level : {12, 5}) {
+        SCOPED_TRACE(level);
+        LevelProgress.levelNumber = level;
+        auto* gate = new CTimeGate;
+        list.add_thing(gate);
+        gate->place_gate();
+        EXPECT_EQ(gate->scaleMode, SCALE_GROW_IN);
+        probe_from(hero, gate->x, gate->y);
+        EXPECT_EQ(LevelProgress.levelFinished, 1u);
+        LevelProgress.levelFinished = 0;
+        EXPECT_EQ(std::memcmp(&before, &LevelProgress.career, sizeof before) == 0, level == 12);
+        EXPECT_EQ(level_unlocked(LevelProgress.career, 6), level == 5);
+        EXPECT_EQ(path_exists(folder.file("career.dat")), level == 5);  // its layout is the career test's
+        int banners = 0;
+        for (CThing* t = list.first_thing(); t; t = list.next_thing()) banners += t->sortKey == 500;
+        EXPECT_EQ(banners, level == 12 ? 1 : 2);
+        tick(10);
+        EXPECT_NE(list.find_thing(gate->id), nullptr);  // the level change clears it, not the probe
+    }
 }
 
 }  // namespace

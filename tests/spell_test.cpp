@@ -14,7 +14,6 @@
 #include "game/projectile.h"
 #include "game/spell_bar.h"
 #include "game/spells.h"
-#include "game/thing_list.h"
 #include "game/well_known_ids.h"
 #include "graphics/playfield.h"
 #include "support/gameplay_files.h"
@@ -25,15 +24,6 @@
 
 namespace {
 
-template <typename T>
-int count_of(CThingList& list)
-{
-    int n = 0;
-    for (CThing* t = list.first_thing(); t; t = list.next_thing())
-        if (dynamic_cast<T*>(t)) n++;
-    return n;
-}
-
 class SpellTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -42,7 +32,6 @@ protected:
         for (const char* strip : {"graphics/misc/fire_ball_", "graphics/misc/super_fire_ball_",
                                   "graphics/misc/blue_star_", "graphics/explosion/explod"})
             write_strip(dir, strip, 4, 16, 16);
-        write_strip(dir, "graphics/dfly/dfly_fly_6_00", 2, 24, 16);
         write_bytes(dir.file("graphics/misc/shadow_small.tga"), make_keyed_tga(12, 6, 10, 10, 10));
         write_bytes(dir.file("graphics/misc/shadow_big.tga"), make_keyed_tga(20, 8, 10, 10, 10));
         ASSERT_TRUE(write_hero_strips(dir, 6, 3));
@@ -62,6 +51,11 @@ protected:
     void TearDown() override { AppState.currentGameList = nullptr; }
 
     void frame(uint32_t ms = 40) { think_after(list, ms); }
+    template <typename T>
+    int count()
+    {
+        return int(things_of<T>(list).size());
+    }
     TargetDummy* add_dummy(int px, int py, int kind = 100) { return add_target_dummy(list, px, py, 100, kind); }
     // A dragon fly of the wanted sort, found by trying seeds.
     CDragonFly* add_fly(bool bomber)
@@ -81,7 +75,7 @@ protected:
     CHero* hero = nullptr;
 };
 
-TEST_F(SpellTest, EveryoneInAFireballsCircleButItsCasterTakesFiveThenItBursts)
+TEST_F(SpellTest, EveryoneInAFireballsCircleButItsCasterTakesFiveThenItBurstsWhateverItsHeading)
 {
     // The caster stands where the fireball starts: point blank.
     TargetDummy* caster = add_dummy(250, 150);
@@ -89,20 +83,26 @@ TEST_F(SpellTest, EveryoneInAFireballsCircleButItsCasterTakesFiveThenItBursts)
     TargetDummy* b = add_dummy(246, 165);
     TargetDummy* far = add_dummy(290, 150);
     cast_spell(caster, 0.0f, SPELL_MONSTER_FIREBALL);
-    ASSERT_EQ(count_of<CFireball>(list), 1);
+    ASSERT_EQ(count<CFireball>(), 1);
     frame();
     EXPECT_EQ(a->taken, 5);
     EXPECT_EQ(b->taken, 5);
     EXPECT_EQ(far->taken, 0);
     EXPECT_EQ(caster->taken, 0);
     frame();
-    EXPECT_EQ(count_of<CFireball>(list), 0);
-    EXPECT_EQ(count_of<CExplosion>(list), 1);
+    EXPECT_EQ(count<CFireball>(), 0);
+    EXPECT_EQ(count<CExplosion>(), 1);
     EXPECT_EQ(a->taken, 5);
     // The burst plays its strip and goes; the fireball's shadow went with it.
     for (int i = 0; i < 10; i++) frame();
-    EXPECT_EQ(count_of<CExplosion>(list), 0);
-    EXPECT_EQ(count_of<CShadow>(list), 0);
+    EXPECT_EQ(count<CExplosion>(), 0);
+    EXPECT_EQ(count<CShadow>(), 0);
+
+    // A heading outside 0..2 pi is logged and still flown.
+    LogCapture log;
+    cast_spell(caster, 7.5f, SPELL_SUPER_FIREBALL);
+    EXPECT_TRUE(log.contains("CProjectile got invalid radian."));
+    EXPECT_EQ(count<CSuperFireball>(), 1);
 }
 
 TEST_F(SpellTest, TheLastUseOfASpellDropsItFromTheBar)
@@ -116,7 +116,7 @@ TEST_F(SpellTest, TheLastUseOfASpellDropsItFromTheBar)
     ASSERT_NE(LevelProgress.spellIconIds[SPELL_LIGHTNING], 0u);
 
     hero->cast();
-    EXPECT_EQ(count_of<CLightningBolt>(list), 1);
+    EXPECT_EQ(count<CLightningBolt>(), 1);
     EXPECT_EQ(SpellTable[SPELL_LIGHTNING].usesLeft, 0);
     EXPECT_EQ(LevelProgress.spellIconIds[SPELL_LIGHTNING], 0u);
     EXPECT_EQ(SelectedSpell, SPELL_FIREBALL);
@@ -124,12 +124,12 @@ TEST_F(SpellTest, TheLastUseOfASpellDropsItFromTheBar)
     // Asked for all the same, a spent spell casts nothing and never goes below 0.
     cast_spell(hero, 0.0f, SPELL_LIGHTNING);
     EXPECT_EQ(SpellTable[SPELL_LIGHTNING].usesLeft, 0);
-    EXPECT_EQ(count_of<CLightningBolt>(list), 1);
+    EXPECT_EQ(count<CLightningBolt>(), 1);
 
     // Monsters cast without spending anything.
     TargetDummy* goblin = add_dummy(300, 150);
     cast_spell(goblin, 0.0f, SPELL_LIGHTNING);
-    EXPECT_EQ(count_of<CLightningBolt>(list), 2);
+    EXPECT_EQ(count<CLightningBolt>(), 2);
     EXPECT_EQ(SpellTable[SPELL_LIGHTNING].usesLeft, 0);
 }
 
@@ -151,7 +151,7 @@ TEST_F(SpellTest, IncinerateReachesOnlyMonstersWithinTheViewWidenedByThirty)
     EXPECT_EQ(leftOut->hits + rightOut->hits + belowField->hits + scenery->hits, 0);
     EXPECT_EQ(hero->health, kHeroFullHealth);
     // Two bursts on each victim, and the ground shakes.
-    EXPECT_EQ(count_of<CExplosion>(list), 4);
+    EXPECT_EQ(count<CExplosion>(), 4);
     EXPECT_EQ(list.count(), before + 4);
     EXPECT_TRUE(Playfield.shakeActive);
     EXPECT_EQ(SpellTable[SPELL_INCINERATE].usesLeft, 0);
@@ -164,79 +164,60 @@ TEST_F(SpellTest, ABoltLeavingTheNearEdgeFliesFiftyOnAndGoesWithoutABurst)
     SelectedSpell = SPELL_LIGHTNING;
     hero->set_direction(2);
     hero->cast();
-    CLightningBolt* bolt = nullptr;
-    for (CThing* t = list.first_thing(); t; t = list.next_thing())
-        if (auto* b = dynamic_cast<CLightningBolt*>(t)) bolt = b;
-    ASSERT_NE(bolt, nullptr);
+    ASSERT_EQ(count<CLightningBolt>(), 1);
+    CLightningBolt* bolt = things_of<CLightningBolt>(list)[0];
     int deepest = 0;
-    for (int i = 0; i < 200 && count_of<CLightningBolt>(list); i++) {
+    for (int i = 0; i < 200 && count<CLightningBolt>(); i++) {
         deepest = bolt->y;
         frame();
     }
-    EXPECT_EQ(count_of<CLightningBolt>(list), 0);
+    EXPECT_EQ(count<CLightningBolt>(), 0);
     EXPECT_GE(deepest, 220 + 50);
     EXPECT_LT(deepest, 220 + 53);
-    EXPECT_EQ(count_of<CExplosion>(list), 0);
+    EXPECT_EQ(count<CExplosion>(), 0);
 }
 
-TEST_F(SpellTest, HeadingsOutsideZeroToSixAreLoggedAndStillFlown)
+TEST_F(SpellTest, ABomberBombsWhereTheHeroWalksAndAHighFlierCrossesTheSkyInSight)
 {
-    LogCapture log;
-    TargetDummy* caster = add_dummy(300, 150);
-    cast_spell(caster, 7.5f, SPELL_SUPER_FIREBALL);
-    EXPECT_TRUE(log.contains("CProjectile got invalid radian."));
-    EXPECT_EQ(count_of<CSuperFireball>(list), 1);
-}
-
-TEST_F(SpellTest, ABomberDropsFireballsThatHurtWhatTheyLandOn)
-{
-    CDragonFly* fly = add_fly(true);
-    EXPECT_EQ(fly->y, hero->y);
-    EXPECT_EQ(fly->x, 70);
-    for (int i = 0; i < 30; i++) frame(40);  // 1.2 s: one bomb away
-    EXPECT_GE(count_of<CFireball>(list), 1);
-    // The fly leaves once it is 80 past the view's right edge.
-    for (int i = 0; i < 2000 && count_of<CDragonFly>(list); i++) frame(40);
-    EXPECT_EQ(count_of<CDragonFly>(list), 0);
-}
-
-TEST_F(SpellTest, AHighFlierCrossesTheSkyInSight)
-{
-    // A fly the size of the game's own: 81 x 63.
+    // Flies the size of the game's own: 81 x 63.
     write_strip(dir, "graphics/dfly/dfly_fly_6_00", 2, 81, 63);
-    CDragonFly* fly = add_fly(false);
+    CDragonFly* bomber = add_fly(true);
+    EXPECT_EQ(bomber->y, hero->y);
+    EXPECT_EQ(bomber->x, 70);
+    CDragonFly* flier = add_fly(false);
+    const uint32_t flierId = flier->id;
     TestScreen screen(0x1234);
-    const int whole = 81 * 63 - 1;  // every pixel but the key
-    int seen = 0, fullySeen = 0;
-    for (int i = 0; i < 400; i++) {
-        frame(40);
-        if (!count_of<CDragonFly>(list)) break;  // gone past the right edge
+    int seen = 0, wholeSeen = 0;
+    for (int i = 1; i < 2000 && count<CDragonFly>(); i++) {
+        frame();
+        EXPECT_TRUE(i != 30 || count<CFireball>() >= 1) << "no bomb in 1.2 s";
+        if (!list.find_thing(flierId)) continue;
         screen.clear();
-        fly->draw();
-        int drawn = 0, top = 320, bottom = -1;
-        for (int y = 0; y < 320; y++) {
-            const int n = screen.drawn_in_row(y);
-            drawn += n;
-            if (n && y < top) top = y;
-            if (n) bottom = y;
-        }
+        flier->draw();
+        int drawn = 0, top = -1, bottom = -1;
+        for (int y = 0; y < 320; y++)
+            if (const int n = screen.drawn_in_row(y)) {
+                drawn += n;
+                if (top < 0) top = y;
+                bottom = y;
+            }
         if (!drawn) continue;
         seen++;
-        // In the sky: 20 below the top of the view and above the ground (the playfield starts at row 100).
+        // In the sky: 20 below the top of the view and above the ground (the playfield starts at row 100);
+        // across the middle of the view nothing of it is cut off.
         EXPECT_GE(top, 20);
         EXPECT_LE(bottom, 20 + 62);
-        // Across the middle of the view nothing of it is cut off.
-        const int onScreen = fly->x - int(Playfield.viewX);
+        const int onScreen = flier->x - int(Playfield.viewX);
         if (onScreen >= 41 && onScreen <= 240 - 41) {
-            EXPECT_EQ(drawn, whole) << onScreen;
+            EXPECT_EQ(drawn, 81 * 63 - 1) << onScreen;  // every pixel but the key
             EXPECT_EQ(top, 20);
-            EXPECT_EQ(bottom, 20 + 62);
-            fullySeen++;
+            wholeSeen++;
         }
     }
-    EXPECT_EQ(count_of<CDragonFly>(list), 0);  // it went on past the right edge and left
-    EXPECT_GT(fullySeen, 20);
-    EXPECT_GT(seen, fullySeen);  // coming in and going out it is partly seen
+    // Both went on 80 past the view's right edge and left; coming in and going out the flier is partly seen.
+    EXPECT_EQ(count<CDragonFly>(), 0);
+    EXPECT_GT(wholeSeen, 20);
+    EXPECT_GT(seen, wholeSeen);
 }
 
 // The scenery cannon: the shot, the whistle and the impact where the hero stood.
@@ -253,16 +234,14 @@ protected:
         list.add_thing(cannon);
         return cannon;
     }
-    // Steps of 1 ms until the cannon has fired or limit ms have passed; the time of the shot, or 0.
-    uint32_t until_fired(CCannon* cannon, uint32_t limit)
+    // Steps of 1 ms until the cannon fires, at most 11 s; the shot comes 8000..10999 ms after since.
+    uint32_t expect_shot(CCannon* cannon, uint32_t since)
     {
-        for (uint32_t waited = 0; waited < limit; waited++) {
-            frame(1);
-            if (cannon->phase != 0) return AppState.frameTime;
-        }
-        return 0;
+        for (uint32_t waited = 0; waited < 11000 && cannon->phase == 0; waited++) frame(1);
+        const uint32_t after = AppState.frameTime - since;
+        EXPECT_TRUE(cannon->phase != 0 && after >= 8000 && after <= 10999) << after;
+        return AppState.frameTime;
     }
-    int bursts() { return count_of<CExplosion>(list); }
     // whistleIn ms of play before the whistle: the shell flies on, whistles, and 5600 ms later lands on the hero.
     void expect_whistle_then_impact(CCannon* cannon, uint32_t whistleIn)
     {
@@ -271,18 +250,19 @@ protected:
         think_after(list, 1);
         EXPECT_EQ(cannon->phase, 2);
         think_after(list, 5599);
-        EXPECT_EQ(bursts(), 0);
+        EXPECT_EQ(count<CExplosion>(), 0);
         EXPECT_EQ(hero->health, kHeroFullHealth);
         think_after(list, 1);
-        EXPECT_EQ(bursts(), 5);
+        EXPECT_EQ(count<CExplosion>(), 5);
         EXPECT_EQ(hero->health, kHeroFullHealth - 40);
     }
 };
 
 TEST_F(CannonTest, ShotsComeEightToElevenSecondsApart)
 {
-    std::vector<CCannon*> cannons;
-    for (int i = 0; i < 24; i++) cannons.push_back(add_cannon());
+    // Drawn anew for each cannon, over the whole window.
+    std::vector<CCannon*> cannons(24);
+    for (CCannon*& cannon : cannons) cannon = add_cannon();
     const uint32_t armed = AppState.frameTime;
     std::vector<uint32_t> after(cannons.size(), 0);
     for (uint32_t waited = 0; waited < 11500; waited++) {
@@ -290,16 +270,11 @@ TEST_F(CannonTest, ShotsComeEightToElevenSecondsApart)
         for (size_t i = 0; i < cannons.size(); i++)
             if (!after[i] && cannons[i]->phase != 0) after[i] = AppState.frameTime - armed;
     }
-    uint32_t earliest = 20000, latest = 0;
-    for (uint32_t ms : after) {
-        EXPECT_GE(ms, 8000u);
-        EXPECT_LE(ms, 10999u);
-        earliest = std::min(earliest, ms);
-        latest = std::max(latest, ms);
-    }
-    // Drawn anew for each cannon, over the whole window.
-    EXPECT_LT(earliest, 8600u);
-    EXPECT_GT(latest, 10400u);
+    const auto [earliest, latest] = std::minmax_element(after.begin(), after.end());
+    EXPECT_GE(*earliest, 8000u);
+    EXPECT_LT(*earliest, 8600u);
+    EXPECT_GT(*latest, 10400u);
+    EXPECT_LE(*latest, 10999u);
 }
 
 TEST_F(CannonTest, TheWhistleFollowsTheShotAndTheImpactHurtsEverythingInTheCircle)
@@ -309,8 +284,7 @@ TEST_F(CannonTest, TheWhistleFollowsTheShotAndTheImpactHurtsEverythingInTheCircl
     TargetDummy* outside = add_dummy(281, 125);
     TargetDummy* scenery = add_dummy(150, 140, 0);
     CCannon* cannon = add_cannon();
-    const uint32_t shot = until_fired(cannon, 11000);
-    ASSERT_NE(shot, 0u);
+    expect_shot(cannon, AppState.frameTime);
     EXPECT_EQ(cannon->aimX, 200);
     EXPECT_EQ(cannon->aimY, 150);
     EXPECT_TRUE(cannon->animating);  // the firing strip plays
@@ -320,19 +294,13 @@ TEST_F(CannonTest, TheWhistleFollowsTheShotAndTheImpactHurtsEverythingInTheCircl
     EXPECT_EQ(inside->taken, 40);
     EXPECT_EQ(scenery->taken, 40);
     EXPECT_EQ(outside->hits, 0);
-    int red = 0;
-    for (CThing* t = list.first_thing(); t; t = list.next_thing())
-        if (auto* e = dynamic_cast<CExplosion*>(t)) red += e->tintRed == 10.0f;
-    EXPECT_EQ(red, 1);
+    const std::vector<CExplosion*> made = things_of<CExplosion>(list);
+    EXPECT_EQ(std::count_if(made.begin(), made.end(), [](CExplosion* e) { return e->tintRed == 10.0f; }), 1);
     EXPECT_TRUE(Playfield.shakeActive);
 
     // Once, and then the next shot is again 8 to 11 seconds away.
-    const uint32_t impact = AppState.frameTime;
-    const uint32_t next = until_fired(cannon, 11000);
+    expect_shot(cannon, AppState.frameTime);
     EXPECT_EQ(inside->hits, 1);
-    ASSERT_NE(next, 0u);
-    EXPECT_GE(next - impact, 8000u);
-    EXPECT_LE(next - impact, 10999u);
 }
 
 TEST_F(CannonTest, NothingHappensWhilePausedAndThePauseDoesNotShortenTheWarning)
@@ -350,17 +318,14 @@ TEST_F(CannonTest, NothingHappensWhilePausedAndThePauseDoesNotShortenTheWarning)
     EXPECT_EQ(cannon->phase, 0);
     EXPECT_FALSE(cannon->animating);
     set_paused(0);
-    const uint32_t shot = until_fired(cannon, 11000);
-    ASSERT_NE(shot, 0u);
-    EXPECT_GE(shot - armed - 30000, 8000u);
-    EXPECT_LE(shot - armed - 30000, 10999u);
+    const uint32_t shot = expect_shot(cannon, armed + 30000);
 
     // Paused 1 s into the shell's flight, for 20 s: no whistle, no impact.
     think_after(list, 1000);
     set_paused(1);
     for (int i = 0; i < 200; i++) frame(100);
     EXPECT_EQ(cannon->phase, 1);
-    EXPECT_EQ(bursts(), 0);
+    EXPECT_EQ(count<CExplosion>(), 0);
     EXPECT_EQ(hero->health, kHeroFullHealth);
     set_paused(0);
     // The warning it had left is still ahead: the whistle 1.4 s and the impact 7 s of play after the shot.

@@ -2,11 +2,12 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
-#include "game/actor.h"
+#include "game/thing_list.h"
+#include "support/gameplay_files.h"
 
 class CMessageLine;
-class CThingList;
 class TempFolder;
 struct CMonsterKind;
 
@@ -18,6 +19,15 @@ void start_test_level(const TempFolder& folder, CThingList& list, unsigned seed)
 void think_after(CThingList& list, uint32_t ms);
 // A message line in its well-known slot, as the game screen places it.
 CMessageLine* add_test_message_line(CThingList& list);
+// The things of type T in the list, in drawing order.
+template <class T>
+std::vector<T*> things_of(CThingList& list)
+{
+    std::vector<T*> found;
+    for (CThing* t = list.first_thing(); t; t = list.next_thing())
+        if (auto* x = dynamic_cast<T*>(t)) found.push_back(x);
+    return found;
+}
 
 // Writes every strip the kind names (each named slot of its six sets) as keyed TGA frames of w x h;
 // the attack set gets attackFrames frames, every other set frames.
@@ -26,25 +36,18 @@ bool write_kind_strips(const TempFolder& folder, const CMonsterKind& kind, int f
 // The data name with '/' for '\' (the files layer does the same at the system call).
 std::string data_path(const char* name);
 
-// A creature that takes damage as the hero does, counting the blows.
-class TestHero : public CActor {
+// A creature that takes damage as the hero does: only while alive, and off its health.
+class TestHero : public BlowCounter {
 public:
     TestHero()
     {
         health = fullHealth = 75;
         scalePercent = 100;
     }
-    int32_t message(int32_t code, AttackRecord* record, int32_t value) override
-    {
-        return combat_message(code, record, value);
-    }
-    void hit(int32_t amount, int32_t) override
+    void hit(int32_t amount, int32_t from) override
     {
         if (!alive) return;
-        taken += amount;
-        blows++;
+        BlowCounter::hit(amount, from);
         health -= amount;
     }
-    int32_t taken = 0;
-    int32_t blows = 0;
 };
