@@ -26,8 +26,6 @@ protected:
     void SetUp() override
     {
         folder.make_program_folder();
-        back.assign(size_t(kScreenWidth) * kScreenHeight, 0);
-        g_drawTarget = back.data();
         AppState.frameScale = 1.0;
         AppState.frameTime = 1000;
         Playfield.rectSet = 0;
@@ -38,24 +36,14 @@ protected:
     void TearDown() override
     {
         list.clear();
-        g_drawTarget = nullptr;
         Playfield.clear_hard_boxes();
         Playfield.rectSet = 0;
         Playfield.scaleMod = 1.0f;
     }
 
-    // The five drawn facings of "graphics\c\<name>_<d>_00", declared into set with the other three mirrored.
-    void write_five_way(CStripSet& set, const std::string& name, int count = 1, int w = 16, int h = 12)
+    Creature* add_actor(int x, int y, int facing, CStripSet* set = nullptr)
     {
-        for (int d : {6, 2, 8, 9, 3})
-            ASSERT_TRUE(write_strip(folder, "graphics/c/" + name + "_" + std::to_string(d) + "_00", count, w, h));
-        set.declare_directions(("graphics\\c\\" + name).c_str());
-    }
-
-    template <class T = Creature>
-    T* add_actor(int x, int y, int facing, CStripSet* set = nullptr)
-    {
-        auto* a = new T;
+        auto* a = new Creature;
         list.add_thing(a);
         a->set_position(x, y);
         a->set_scale_percent(100);
@@ -78,15 +66,8 @@ protected:
         return out;
     }
 
-    uint16_t screen(int x, int y) const { return back[size_t(y) * kScreenWidth + size_t(x)]; }
-    void redraw()
-    {
-        std::fill(back.begin(), back.end(), 0);
-        list.draw_all();
-    }
-
     TempFolder folder;
-    std::vector<uint16_t> back;
+    TestScreen screen{0};
     CThingList list;
 };
 
@@ -98,14 +79,6 @@ TEST_F(ActorTest, FrameSteppingInItsFourModes)
     four.declare(6, "graphics\\c\\four_6_00");
     one.declare(6, "graphics\\c\\one_6_00");
 
-    // Ping-pong: the strip set shows frame 1, then back and forth without repeating the ends.
-    Creature* a = add_actor(100, 200, 6);
-    a->animMode = ANIM_PING_PONG;
-    a->set_strip_set(&four);
-    EXPECT_EQ(strip_frame_of(a->picture), 1);
-    EXPECT_EQ(play(a, ANIM_PING_PONG, 7), "2 3 4 3 2 1 2 ");
-    EXPECT_EQ(a->frame, 2);
-
     // A one-frame strip stays on 1 in ping-pong; in a loop every step wraps and reports it.
     Creature* b = add_actor(100, 200, 6);
     b->animMode = ANIM_PING_PONG;
@@ -113,11 +86,14 @@ TEST_F(ActorTest, FrameSteppingInItsFourModes)
     EXPECT_EQ(play(b, ANIM_PING_PONG, 3), "1 1 1 ");
     EXPECT_EQ(play(b, ANIM_LOOP, 2), "1! 1! ");
 
-    // Loop: finished as it wraps to 1, and forward even when a ping-pong left it running backward.
-    EXPECT_EQ(play(a, ANIM_PING_PONG, 3), "3 4 3 ");
-    ASSERT_EQ(a->reverse, 1);
+    // Ping-pong from the frame the strip set shows, without repeating the ends. A loop runs forward even when
+    // a ping-pong left it running backward, finishing as it wraps; once holds the last frame, still finished.
+    Creature* a = add_actor(100, 200, 6);
+    a->animMode = ANIM_PING_PONG;
+    a->set_strip_set(&four);
+    EXPECT_EQ(strip_frame_of(a->picture), 1);
+    EXPECT_EQ(play(a, ANIM_PING_PONG, 10), "2 3 4 3 2 1 2 3 4 3 ");
     EXPECT_EQ(play(a, ANIM_LOOP, 5), "4 1! 2 3 4 ");
-    // Once: holds the last frame and keeps reporting the end.
     EXPECT_EQ(play(a, ANIM_ONCE, 2), "4! 4! ");
 
     // Backward from the end: 4 3 2 1, then finished without a new picture.
@@ -125,7 +101,6 @@ TEST_F(ActorTest, FrameSteppingInItsFourModes)
     a->play_backward_from_end();
     EXPECT_EQ(strip_frame_of(a->picture), 4);
     EXPECT_EQ(play(a, a->animMode, 4), "3 2 1 1! ");
-    EXPECT_EQ(a->frame, 1);
 
     // The frame timer restarts with the delay only while the actor means to move.
     a->frameDelay = 120;
@@ -140,30 +115,26 @@ TEST_F(ActorTest, FrameSteppingInItsFourModes)
 TEST_F(ActorTest, MirrorFacingsDrawAndHitFlipped)
 {
     // Frames of 20 x 14, transparent all round and on the left; the right half's inside is blue in frame 1
-    // and green in frame 2. The capped picture also draws its top row in red, all but the key pixel.
+    // and green in frame 2. The capped picture also has an opaque top row, all but the key pixel.
     std::vector<Bgr> palette = {{255, 0, 255}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
     palette.resize(256);
-    const uint16_t blue = rgb565(0, 0, 255), green = rgb565(0, 255, 0), red = rgb565(255, 0, 0);
-    auto half = [&](int n, bool capped) {
+    const uint16_t blue = rgb565(0, 0, 255), green = rgb565(0, 255, 0);
+    auto write_half = [&](const std::string& strip, int n, bool capped) {
         std::vector<uint8_t> idx(20 * 14, 0);
         for (int y = 1; y < 13; y++)
             for (int x = 10; x < 19; x++) idx[size_t(y) * 20 + size_t(x)] = uint8_t(n);
         for (int x = 1; x < 20 && capped; x++) idx[size_t(x)] = 3;
-        return make_tga(20, 14, palette, idx);
+        const std::string file = "graphics/c/" + strip + "_000" + std::to_string(n) + ".tga";
+        return write_bytes(folder.file(file), make_tga(20, 14, palette, idx));
     };
     for (int d : {6, 2, 8, 9, 3})
-        for (int n : {1, 2}) {
-            const std::string file = "graphics/c/walk_" + std::to_string(d) + "_000" + std::to_string(n) + ".tga";
-            ASSERT_TRUE(write_bytes(folder.file(file), half(n, false)));
-        }
+        for (int n : {1, 2}) ASSERT_TRUE(write_half("walk_" + std::to_string(d), n, false));
     CStripSet walk;
     walk.declare_directions("graphics\\c\\walk");
     Creature* a = add_actor(100, 100, 6, &walk);
     a->alloc_scratch(40, 40);
     a->hitTestable = 1;
     const uint16_t* right = a->picture;
-    EXPECT_TRUE(walk.present(4));
-    EXPECT_FALSE(walk.present(5));
 
     // Facing 4 the coloured half is drawn on the left of the feet, and taps find it there.
     for (auto [facing, opaque, clear] : {std::tuple{4, 93, 105}, std::tuple{6, 105, 93}}) {
@@ -171,9 +142,10 @@ TEST_F(ActorTest, MirrorFacingsDrawAndHitFlipped)
         a->set_direction(facing);
         EXPECT_EQ(a->picture, right);  // the same frame, borrowed from slot 6
         EXPECT_EQ(a->flip, facing == 4 ? 1 : 0);
-        redraw();
-        EXPECT_EQ(screen(opaque, 95), blue);
-        EXPECT_EQ(screen(clear, 95), 0);
+        screen.clear();
+        list.draw_all();
+        EXPECT_EQ(screen.at(opaque, 95), blue);
+        EXPECT_EQ(screen.at(clear, 95), 0);
         EXPECT_TRUE(a->contains_point(opaque, 95));
         EXPECT_FALSE(a->contains_point(clear, 95));
     }
@@ -188,19 +160,14 @@ TEST_F(ActorTest, MirrorFacingsDrawAndHitFlipped)
     a->set_direction(3);
     EXPECT_EQ(a->frame, 1);
 
-    // A flipped frame keys on the first pixel of its second row, in drawing and in taps alike: a
-    // picture with an opaque top row still shows, and is hit on, that row when mirrored.
-    ASSERT_TRUE(write_bytes(folder.file("graphics/c/cap_6_0001.tga"), half(1, true)));
+    // A flipped frame keys on the first pixel of its second row in taps as in drawing (BlitTest's): a
+    // mirrored picture with an opaque top row is hit on that row.
+    ASSERT_TRUE(write_half("cap_6", 1, true));
     CStripSet cap;
     cap.declare(6, "graphics\\c\\cap_6_00");
     cap.mirror(4, 6);
     a->set_strip_set(&cap);
     a->set_direction(4);
-    ASSERT_EQ(a->flip, 1);
-    redraw();
-    EXPECT_EQ(screen(95, 86), red);  // top row, drawn
-    EXPECT_EQ(screen(95, 88), blue);
-    EXPECT_EQ(screen(105, 88), 0);   // the transparent half, now on the right
     EXPECT_TRUE(a->contains_point(95, 86));
     EXPECT_TRUE(a->contains_point(95, 88));
     EXPECT_FALSE(a->contains_point(105, 88));
@@ -292,30 +259,6 @@ TEST_F(ActorTest, StepsFollowFacingDepthAndFrameLengthAndWrapAtTheEdges)
     EXPECT_LT(a->scalePercent, 100);
 }
 
-TEST_F(ActorTest, RefusedStepsKeepThePlaceAndUnblockTurnsClockwise)
-{
-    CStripSet set;
-    write_five_way(set, "w");
-    Playfield.set_playfield_rect(Rect{0, 50, 640, 230});
-    Playfield.add_hard_box(Rect{150, 0, 200, 240}, 0);
-    Creature* a = add_actor(145, 200, 6, &set);
-    a->speed = a->targetSpeed = 10.0f;
-    a->move();
-    EXPECT_EQ(a->blocked, 1);
-    EXPECT_FLOAT_EQ(a->fx, 145.0f);
-    EXPECT_EQ(a->x, 145);
-    EXPECT_TRUE(a->unblock());
-    EXPECT_EQ(a->direction, 3);
-    EXPECT_EQ(a->blocked, 0);
-    EXPECT_FALSE(a->unblock());
-    // A later box that is walkable opens the way again.
-    Playfield.add_hard_box(Rect{150, 190, 200, 210}, 1);
-    a->direction = 6;
-    a->move();
-    EXPECT_EQ(a->blocked, 0);
-    EXPECT_FLOAT_EQ(a->fx, 155.0f);
-}
-
 TEST_F(ActorTest, NewActorsStandOnWalkableGroundOrGiveUp)
 {
     Playfield.set_playfield_rect(Rect{10, 60, 600, 220});
@@ -348,22 +291,47 @@ TEST_F(ActorTest, NewActorsStandOnWalkableGroundOrGiveUp)
     }
 }
 
-TEST_F(ActorTest, SteeringTurnsOneStepPerCallAndArrives)
+TEST_F(ActorTest, TurnsFollowTheDrawnDirectionsSteeringAndRefusedSteps)
 {
-    CStripSet set;
-    write_five_way(set, "s");
-    Creature* a = add_actor(100, 200, 8, &set);
+    // Five facings drawn, the other three their mirrors.
+    for (int d : {6, 2, 8, 9, 3})
+        ASSERT_TRUE(write_strip(folder, "graphics/c/e_" + std::to_string(d) + "_00", 1, 16, 12));
+    CStripSet eight, four;
+    eight.declare_directions("graphics\\c\\e");
+    eight.load_all();
+    for (int d : {6, 2, 8}) four.declare(d, "graphics\\c\\e_6_00");
+    four.mirror(4, 6);
+    // A random turn from up reaches a neighbour with eight facings drawn, a right angle with four; a
+    // diagonal facing the four cannot show stays.
+    auto turns_from_up = [](Creature* c) {
+        std::set<int> seen;
+        for (int i = 0; i < 40; i++) {
+            c->set_direction(8);
+            c->random_turn();
+            seen.insert(c->direction);
+        }
+        return seen;
+    };
+    EXPECT_EQ(turns_from_up(add_actor(100, 200, 8, &eight)), (std::set<int>{7, 9}));
+    Creature* b = add_actor(100, 200, 8, &four);
+    EXPECT_EQ(turns_from_up(b), (std::set<int>{4, 6}));
+    b->direction = b->lastDirection = 3;
+    b->random_turn();
+    EXPECT_EQ(b->direction, 3);
+
+    // Steering turns one step per call, only while it means to move, and arrives within 20.
+    Creature* a = add_actor(100, 200, 8, &eight);
     a->set_move_target(300, 200);
-    EXPECT_FALSE(a->walk_toward_target());  // standing still: no steering
+    EXPECT_FALSE(a->walk_toward_target());
     EXPECT_EQ(a->direction, 8);
     a->targetSpeed = 1.0f;
+    for (int facing : {9, 6}) {
+        EXPECT_FALSE(a->walk_toward_target());
+        EXPECT_EQ(a->direction, facing);
+    }
+    a->set_position(279, 200);
     EXPECT_FALSE(a->walk_toward_target());
-    EXPECT_EQ(a->direction, 9);
-    EXPECT_FALSE(a->walk_toward_target());
-    EXPECT_EQ(a->direction, 6);
-    a->set_position(279, 200);  // 21 away: not there yet
-    EXPECT_FALSE(a->walk_toward_target());
-    a->set_position(281, 200);  // 19 away: inside the arrival distance of 20
+    a->set_position(281, 200);
     EXPECT_TRUE(a->walk_toward_target());
     EXPECT_EQ(a->moveTargetActive, 0);
 
@@ -371,10 +339,10 @@ TEST_F(ActorTest, SteeringTurnsOneStepPerCallAndArrives)
     a->targetSpeed = 0.0f;
     a->steeringMode = STEER_CHASE;
     a->set_move_target(281, 100);
-    a->face_target();
-    EXPECT_EQ(a->direction, 9);
-    a->face_target();
-    EXPECT_EQ(a->direction, 8);
+    for (int facing : {9, 8}) {
+        a->face_target();
+        EXPECT_EQ(a->direction, facing);
+    }
     EXPECT_EQ(a->moveTargetActive, 1);
 
     // A tracked thing that leaves the list ends the chase.
@@ -388,38 +356,27 @@ TEST_F(ActorTest, SteeringTurnsOneStepPerCallAndArrives)
     EXPECT_FALSE(a->walk_toward_target());
     EXPECT_TRUE(log.contains("Can't target null, removing target."));
     EXPECT_EQ(a->moveTargetActive, 0);
+
+    // A refused step keeps the place, and unblock turns clockwise once; a later walkable box opens the way.
+    Playfield.set_playfield_rect(Rect{0, 50, 640, 230});
+    Playfield.add_hard_box(Rect{150, 0, 200, 240}, 0);
+    a->set_position(145, 200);
+    a->set_direction(6);
+    a->speed = a->targetSpeed = 10.0f;
+    a->move();
+    EXPECT_EQ(a->blocked, 1);
+    EXPECT_FLOAT_EQ(a->fx, 145.0f);
+    EXPECT_TRUE(a->unblock());
+    EXPECT_EQ(a->direction, 3);
+    EXPECT_FALSE(a->unblock());
+    Playfield.add_hard_box(Rect{150, 190, 200, 210}, 1);
+    a->direction = 6;
+    a->move();
+    EXPECT_EQ(a->blocked, 0);
+    EXPECT_FLOAT_EQ(a->fx, 155.0f);
 }
 
-TEST_F(ActorTest, RandomTurnsFollowTheDrawnDirections)
-{
-    CStripSet eight, four;
-    write_five_way(eight, "e");
-    four.declare(6, "graphics\\c\\e_6_00");
-    four.declare(2, "graphics\\c\\e_6_00");
-    four.declare(8, "graphics\\c\\e_6_00");
-    four.mirror(4, 6);
-    eight.load_all();
-    four.load_all();
-    // The facings one random turn from up reaches.
-    auto turns_from_up = [](Creature* c) {
-        std::set<int> seen;
-        for (int i = 0; i < 40; i++) {
-            c->set_direction(8);
-            c->random_turn();
-            seen.insert(c->direction);
-        }
-        return seen;
-    };
-    EXPECT_EQ(turns_from_up(add_actor(100, 200, 8, &eight)), (std::set<int>{7, 9}));
-    Creature* b = add_actor(100, 200, 8, &four);
-    EXPECT_EQ(turns_from_up(b), (std::set<int>{4, 6}));
-    b->direction = 3;
-    b->lastDirection = 3;
-    b->random_turn();
-    EXPECT_EQ(b->direction, 3);  // a diagonal facing stays
-}
-
-TEST_F(ActorTest, PointAheadAndReach)
+TEST_F(ActorTest, PointAheadReachAndAreaAttacksThatSpareTheirSourceAndOwner)
 {
     Creature* a = add_actor(100, 200, 6);
     struct Aim {
@@ -446,10 +403,9 @@ TEST_F(ActorTest, PointAheadAndReach)
     LogCapture log;
     EXPECT_FALSE(a->possible_to_hit_entity(25, 25, 4242u));
     EXPECT_TRUE(log.contains("possible_to_hit_entity says entity doesn't exist!"));
-}
+    list.clear();
 
-TEST_F(ActorTest, AreaAttackSparesItsSourceAndOwner)
-{
+    // An area attack spares its source and its owner.
     Creature* caster = add_actor(100, 200, 6);
     Creature* shot = add_actor(105, 200, 6);
     Creature* monster = add_actor(110, 200, 4);
