@@ -1,6 +1,9 @@
 // CHero over real strip files: the strike on frame 4 in the scaled circle, auto-aim, gaits, damage, death, camera.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "app/app_state.h"
 #include "app/input.h"
 #include "game/hero.h"
@@ -37,10 +40,6 @@ protected:
 
     // One frame of the game list, ms after the last.
     void frame(uint32_t ms = 40) { think_after(list, ms); }
-    TargetDummy* add_dummy(int px, int py, int percent, int kind = 100)
-    {
-        return add_target_dummy(list, px, py, percent, kind);
-    }
 
     TempFolder dir;
     CThingList list;
@@ -51,48 +50,43 @@ TEST_F(HeroTest, StrikeLandsOnceOnFrameFourOnEveryLivingThingInTheScaledCircle)
 {
     ASSERT_EQ(hero->scalePercent, 75);
     hero->set_direction(6);
-    // 25 ahead at 75 % is 18 to the right; a victim at 50 % counts within 25 x 75 % = 18.75 of that point,
-    // one at 100 % within 25.
-    const int px = 300 + 18, py = 120;
-    TargetDummy* nearSmall = add_dummy(px + 18, py, 50);
-    TargetDummy* outSmall = add_dummy(px, py + 19, 50);
-    TargetDummy* nearBig = add_dummy(px - 24, py, 100);
-    TargetDummy* outBig = add_dummy(px, py - 26, 100);
-    TargetDummy* corpse = add_dummy(px, py, 100);
-    corpse->alive = 0;
-    TargetDummy* ally = add_dummy(px + 2, py + 2, 100, 0);  // not a monster: a strike spares nothing alive
+    // 25 ahead at 75 % is 18 to the right, (318, 120); a victim at 50 % counts within 25 x 75 % = 18.75 of
+    // that point, one at 100 % within 25. Not a monster, or dead: a strike spares nothing alive.
+    struct Victim {
+        int dx, dy, percent, kind, alive, hits;
+    } const victims[] = {{18, 0, 50, 100, 1, 1},  {0, 19, 50, 100, 1, 0}, {-24, 0, 100, 100, 1, 1},
+                         {0, -26, 100, 100, 1, 0}, {2, 2, 100, 0, 1, 1},  {0, 0, 100, 100, 0, 0}};
+    std::vector<TargetDummy*> dummies;
+    for (const Victim& v : victims) {
+        dummies.push_back(add_target_dummy(list, 318 + v.dx, 120 + v.dy, v.percent, v.kind));
+        dummies.back()->alive = uint8_t(v.alive);
+    }
 
     hero->strike_command();
     ASSERT_EQ(hero->state, HERO_STRIKING);
     int landedOnFrame = 0;
     for (int i = 0; i < 60 && hero->state == HERO_STRIKING; i++) {
         frame(25);
-        if (!landedOnFrame && nearSmall->hits) landedOnFrame = hero->frame;
+        if (!landedOnFrame && dummies[0]->hits) landedOnFrame = hero->frame;
         // A second command while swinging starts nothing new.
         if (hero->state == HERO_STRIKING) hero->strike_command();
     }
     EXPECT_EQ(landedOnFrame, 4);
     EXPECT_EQ(hero->state, HERO_IDLE);
-    EXPECT_EQ(nearSmall->taken, kHeroStrikeDamage);
-    EXPECT_EQ(nearSmall->hits, 1);
-    EXPECT_EQ(nearBig->hits, 1);
-    EXPECT_EQ(ally->hits, 1);
-    EXPECT_EQ(outSmall->hits, 0);
-    EXPECT_EQ(outBig->hits, 0);
-    EXPECT_EQ(corpse->hits, 0);
+    EXPECT_EQ(dummies[0]->taken, kHeroStrikeDamage);
+    for (size_t i = 0; i < dummies.size(); i++) EXPECT_EQ(dummies[i]->hits, victims[i].hits) << i;
     EXPECT_EQ(hero->health, kHeroFullHealth);
 }
 
 TEST_F(HeroTest, AutoAimIgnoresMonstersExactlyOneHundredTenAwayAndTheDeadAndTheStylusSteers)
 {
     hero->set_position(100, 200);
-    add_dummy(210, 200, 100);                  // exactly 110: out of range
-    TargetDummy* corpse = add_dummy(150, 200, 100);  // near, but dead
-    corpse->alive = 0;
-    add_dummy(120, 210, 100, 0);               // near, but not a monster
+    add_target_dummy(list, 210, 200);              // exactly 110: out of range
+    add_target_dummy(list, 150, 200)->alive = 0;   // near, but dead
+    add_target_dummy(list, 120, 210, 100, 0);      // near, but not a monster
     EXPECT_EQ(hero->auto_aim_target(), 0u);
 
-    TargetDummy* below = add_dummy(100, 309, 100);   // 109 straight down
+    TargetDummy* below = add_target_dummy(list, 100, 309);  // 109 straight down
     EXPECT_EQ(hero->auto_aim_target(), below->id);
 
     // With no input she turns toward it, one 45-degree step per 75 ms.
@@ -134,18 +128,14 @@ TEST_F(HeroTest, HeldInputWalksThenRunsAndABriefPauseKeepsTheRun)
 
 TEST_F(HeroTest, HitsBelowThirtyTurnHerRedAndTheLastOneEndsTheGame)
 {
+    // No more than the armour does nothing.
     hero->health = 40;
-    hero->hit(10, 0);
-    EXPECT_EQ(hero->health, 30);
-    EXPECT_FALSE(hero->tintActive);
-    hero->armour = 2;
-    hero->hit(2, 0);  // no more than the armour: nothing
-    EXPECT_EQ(hero->health, 30);
-    hero->armour = 0;
-    hero->hit(1, 0);
-    EXPECT_EQ(hero->health, 29);
-    EXPECT_TRUE(hero->tintActive);
-
+    for (auto [armour, amount, health] : {std::tuple{0, 10, 30}, {2, 2, 30}, {0, 1, 29}}) {
+        hero->armour = armour;
+        hero->hit(amount, 0);
+        EXPECT_EQ(hero->health, health);
+        EXPECT_EQ(hero->tintActive, health < 30);
+    }
     hero->heal(100);
     EXPECT_EQ(hero->health, kHeroFullHealth);
 
