@@ -70,11 +70,9 @@ protected:
 TEST_F(ThingList, IdsStartAtOneAndAreNeverReused)
 {
     EXPECT_EQ(add(0), 1u);
-    EXPECT_EQ(probe(1)->ownerList, &list);
     EXPECT_EQ(add(0), 2u);
     probe(1)->removeFlag = 1;
     list.think_all();
-    EXPECT_EQ(list.find_thing(1), nullptr);
     EXPECT_EQ(add(0), 3u);
     list.clear();
     EXPECT_EQ(j.deleted, 3);
@@ -85,33 +83,29 @@ TEST_F(ThingList, IdsStartAtOneAndAreNeverReused)
     EXPECT_EQ(list.adopt(nullptr), 0u);
 }
 
-TEST_F(ThingList, DrawsAndMessagesByAscendingKeyWithTheLaterOfEqualKeysBeneath)
+TEST_F(ThingList, DrawsAndMessagesByAscendingKeyWithTheLaterOfEqualKeysBeneathAndResortMovesChangedThingsOnly)
 {
+    EXPECT_EQ(list.highest_sort_key(), -1);
     uint32_t a = add(10), b = add(5), c = add(10), d = add(20);
     EXPECT_EQ(draw_order(), (std::vector<uint32_t>{b, c, a, d}));
     EXPECT_EQ(list.highest_sort_key(), 20);
     EXPECT_EQ(list.broadcast(MSG_AREA_ATTACK, nullptr, 0), 0);   // messages go in the same order
     EXPECT_EQ(j.messages, (std::vector<uint32_t>{b, c, a, d}));
-}
 
-TEST_F(ThingList, ResortMovesChangedThingsOnlyAndMoveToTopNeedsAList)
-{
-    EXPECT_EQ(list.highest_sort_key(), -1);
-    uint32_t a = add(1), b = add(2), c = add(3);
-    probe(a)->set_sort_key(5);
-    probe(c)->set_sort_key(2);   // now equal to b: re-inserted beneath it
-    EXPECT_EQ(list.highest_sort_key(), 5);   // known before the resort
+    probe(b)->set_sort_key(30);
+    probe(d)->set_sort_key(10);   // now equal to a and c: re-inserted beneath them
+    EXPECT_EQ(list.highest_sort_key(), 30);   // known before the resort
     list.resort();
-    EXPECT_EQ(draw_order(), (std::vector<uint32_t>{c, b, a}));
-    EXPECT_EQ(probe(a)->resortFlag, 0);
-    probe(b)->set_sort_key(2);   // unchanged key: no flag, no move
+    EXPECT_EQ(draw_order(), (std::vector<uint32_t>{d, c, a, b}));
+    EXPECT_EQ(probe(b)->resortFlag, 0);
+    probe(a)->set_sort_key(10);   // unchanged key: no flag, no move
     list.resort();
-    EXPECT_EQ(draw_order(), (std::vector<uint32_t>{c, b, a}));
+    EXPECT_EQ(draw_order(), (std::vector<uint32_t>{d, c, a, b}));
 
-    probe(c)->move_to_top();
+    probe(d)->move_to_top();
     list.resort();
-    EXPECT_EQ(probe(c)->sortKey, 6);
-    EXPECT_EQ(draw_order(), (std::vector<uint32_t>{b, a, c}));
+    EXPECT_EQ(probe(d)->sortKey, 31);
+    EXPECT_EQ(draw_order(), (std::vector<uint32_t>{c, a, b, d}));
     Probe loose(j, 4);
     testing::internal::CaptureStderr();
     loose.move_to_top();
@@ -137,8 +131,9 @@ TEST_F(ThingList, ThingsRemovedDuringThinkAreGoneBeforeTheDrawAndThoseAddedThink
     EXPECT_EQ(list.count(), 4);
 }
 
-TEST_F(ThingList, TapReachesTheTopThingOnlyAndAnswersItsClickResult)
+TEST_F(ThingList, TapReachesTheTopThingAndNoClickWithholdsOnlyItsAnswer)
 {
+    // Which of the things under a point is hit is VisualTest's; here the list's part.
     EXPECT_EQ(list.thing_at_point(5, 5, 0, 0), kNoThing);   // empty list
     uint32_t low = add(1, 0, 0, 100, 100);
     uint32_t high = add(2, 50, 50, 150, 150);
@@ -146,14 +141,10 @@ TEST_F(ThingList, TapReachesTheTopThingOnlyAndAnswersItsClickResult)
     EXPECT_EQ(j.hits, (std::vector<uint32_t>{high}));
     EXPECT_EQ(j.tapped, (std::vector<uint32_t>{high}));
     EXPECT_EQ(list.thing_at_point(10, 10, 0, 0), low);   // outside the top thing: the one below
-    EXPECT_EQ(list.thing_at_point(500, 500, 0, 0), kNoThing);
-
-    probe(low)->clickResult = 42;
-    EXPECT_EQ(list.thing_at_point(1, 1, 0, 0), 42u);
     probe(low)->noClickFlag = 1;
     EXPECT_EQ(list.thing_at_point(1, 1, 0, 0), kNoThing);
-    EXPECT_EQ(j.hits.size(), 4u);   // still hit and told, only its answer is withheld
-    EXPECT_EQ(j.tapped.size(), 4u);
+    EXPECT_EQ(j.hits.size(), 3u);   // still hit and told, only its answer is withheld
+    EXPECT_EQ(j.tapped.size(), 3u);
 }
 
 TEST_F(ThingList, CursorWalkRestartsAtTheEndAndSurvivesRemoval)
@@ -163,13 +154,8 @@ TEST_F(ThingList, CursorWalkRestartsAtTheEndAndSurvivesRemoval)
     CThing* b = probe(add(2));
     CThing* c = probe(add(3));
     EXPECT_EQ(list.first_thing(), a);
-    EXPECT_EQ(list.next_thing(), b);
-    EXPECT_EQ(list.next_thing(), c);
-    EXPECT_EQ(list.next_thing(), nullptr);
-    EXPECT_EQ(list.next_thing(), a);   // starts over
-
-    EXPECT_EQ(list.next_thing(), b);
-    b->removeFlag = 1;                 // the thing under the cursor goes
+    for (CThing* next : {b, c, static_cast<CThing*>(nullptr), a, b}) EXPECT_EQ(list.next_thing(), next);  // then over
+    b->removeFlag = 1;   // the thing under the cursor goes
     list.think_all();
     EXPECT_EQ(list.next_thing(), c);
 
