@@ -22,7 +22,10 @@ bool write_hero_strips(const TempFolder& folder, int frames, int deathFrames, in
 
 TargetDummy* add_target_dummy(CThingList& list, int px, int py, int percent, int kind)
 {
-    auto* dummy = new TargetDummy(px, py, percent, kind);
+    auto* dummy = new TargetDummy;
+    dummy->kindNumber = kind;
+    dummy->set_position(px, py);
+    dummy->scalePercent = percent;
     list.add_thing(dummy);
     return dummy;
 }

@@ -28,16 +28,6 @@ public:
     int hits = 0;
 };
 
-// A blow counter of any kind standing where it is put, at a fixed scale.
-class TargetDummy : public BlowCounter {
-public:
-    TargetDummy(int px, int py, int percent = 100, int kind = 100)
-    {
-        kindNumber = kind;
-        set_position(px, py);
-        scalePercent = percent;
-    }
-};
-
-// A target dummy added to the list.
+// A blow counter of any kind added to the list, standing where it is put at a fixed scale.
+using TargetDummy = BlowCounter;
 TargetDummy* add_target_dummy(CThingList& list, int px, int py, int percent = 100, int kind = 100);
