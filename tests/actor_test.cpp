@@ -272,10 +272,8 @@ TEST_F(ActorTest, NewActorsStandOnWalkableGroundOrGiveUp)
     Playfield.rectSet = 0;
     for (int i = 0; i < 50; i++) {
         Creature c;
-        EXPECT_GE(c.x, 0);
-        EXPECT_LT(c.x, Playfield.width);
-        EXPECT_GE(c.y, 240 - 163 + 10);
-        EXPECT_LT(c.y, 240 - 77 - 40);
+        EXPECT_TRUE(c.x >= 0 && c.x < Playfield.width && c.y >= 240 - 163 + 10 && c.y < 240 - 77 - 40)
+            << c.x << ", " << c.y;
     }
 }
 

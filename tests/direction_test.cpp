@@ -1,4 +1,4 @@
-// Direction arithmetic: bearings, compass bins, turning one step and the falling side.
+// Direction arithmetic: bearings, compass bins and turning one step.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -52,11 +52,4 @@ TEST(Direction, TurnsGoRoundBothWaysAndTowardTheShortWayWithTiesClockwise)
     EXPECT_EQ(turn_toward(5, 6), 9);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Convert_pad_to_new_pad error! What do I do with 5?"),
               std::string::npos);
-}
-
-TEST(Direction, DeathFacing)
-{
-    // The left half and straight down fall left, the rest right; no direction stays.
-    const int falls[10] = {0, 4, 4, 6, 4, 5, 6, 4, 6, 6};
-    for (int d = 1; d <= 9; d++) EXPECT_EQ(death_facing(d), falls[d]) << d;
 }
