@@ -9,7 +9,6 @@
 #include "app/app_state.h"
 #include "game/actor.h"
 #include "game/thing_list.h"
-#include "graphics/display.h"
 #include "graphics/playfield.h"
 #include "support/gameplay_files.h"
 #include "support/gfx_files.h"

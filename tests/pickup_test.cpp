@@ -12,7 +12,6 @@
 #include "game/thing_list.h"
 #include "game/time_gate.h"
 #include "game/well_known_ids.h"
-#include "graphics/playfield.h"
 #include "level/career.h"
 #include "support/monster_files.h"
 #include "support/scene_files.h"

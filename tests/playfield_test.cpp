@@ -44,10 +44,8 @@ protected:
 
 }  // namespace
 
-TEST_F(PlayfieldTest, LoadingCentresTheViewAndLowersAShortBackground)
+TEST_F(PlayfieldTest, LoadingCentresTheViewLowersAShortBackgroundAndTheViewWraps)
 {
-    EXPECT_EQ(field.width, 640);
-    EXPECT_EQ(field.height, 240);
     EXPECT_EQ(field.viewX, 320.0f);
     EXPECT_EQ(field.viewY, -80.0f);
     field.draw_background(target.data());
@@ -56,10 +54,8 @@ TEST_F(PlayfieldTest, LoadingCentresTheViewAndLowersAShortBackground)
     EXPECT_EQ(at(0, 80), coded_pixel(320));
     EXPECT_EQ(at(239, 319), coded_pixel(559));
     EXPECT_EQ(field.seamVisible, 0);
-}
 
-TEST_F(PlayfieldTest, SetViewWrapsOnceEachWay)
-{
+    // The view wraps once each way.
     for (auto [to, wrapped] : {std::pair{700.0f, 60.0f}, {-10.0f, 630.0f}, {640.0f, 640.0f}}) {
         field.set_view(to, 0.0f);
         EXPECT_EQ(field.viewX, wrapped) << to;
