@@ -176,11 +176,7 @@ TEST_F(LevelControllerTest, AMonsterStillAboutWhenTheBossComesShowsItsFrameLoade
     ASSERT_NE(strip->frames, nullptr);
     EXPECT_EQ(regular->picture, strip->frames + size_t(regular->frame - 1) * size_t(strip->width) * strip->height);
     TestScreen screen(0x1234);
-    regular->draw();
-    int drawn = 0;
-    for (int y = 0; y < 320; y++) drawn += screen.drawn_in_row(y);
-    EXPECT_GT(drawn, 0);
-    list.draw_all();  // and every other one about
+    list.draw_all();  // every monster about, read where the sanitizer sees a freed frame
 
     // Only a kill after the boss came ends its phase: the gate appears and spawning goes on.
     for (int i = 0; i < 20; i++) tick(100);

@@ -121,11 +121,13 @@ TEST_F(MonsterTest, DamagePastTheArmourStunsTheLastPointDecidesDeathAndDifficult
     }
 }
 
-TEST_F(MonsterTest, ABlowLandsOnceOnFrameFourAndNeverFromAnAttackStripUnderFourFrames)
+TEST_F(MonsterTest, BlowsAndShotsLeaveOnceOnFrameFourAndNoBlowFromAnAttackStripUnderFourFrames)
 {
     LevelProgress.career.difficulty = DIFFICULTY_HARD;
     ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(100), 4, 6));  // wolf: 6 attack frames
     ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(104), 4, 3));  // snow beast: 3
+    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(101), 4, 6));  // zombie: fireballs
+    Playfield.set_playfield_rect(Rect{0, 0, 640, 240});  // open ground: the shot flies on
     CMonster* wolf = add_monster(100, 100, 150, 6);
     int32_t bx = 0, by = 0;
     wolf->point_ahead(wolf->kind->reach, &bx, &by);
@@ -133,19 +135,14 @@ TEST_F(MonsterTest, ABlowLandsOnceOnFrameFourAndNeverFromAnAttackStripUnderFourF
     EXPECT_EQ(attack_once(wolf, hero), "4 ");
     EXPECT_EQ(hero->taken, 39);  // 30 on hard
     wolf->removeFlag = 1;
-    tick(10);
-
     CMonster* snow = add_monster(104, 100, 150, 6);
     EXPECT_EQ(attack_once(snow, hero), "");
     EXPECT_NE(snow->state, MONSTER_ATTACK);  // the animation did end
-}
+    snow->removeFlag = 1;
 
-TEST_F(MonsterTest, AShotLeavesOnceFromFrameFourOwnedByTheShooter)
-{
-    ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(101), 4, 6));  // zombie: fireballs
-    Playfield.set_playfield_rect(Rect{0, 0, 640, 240});  // open ground: the shot flies on
+    // The shot is the shooter's.
     CMonster* zombie = add_monster(101, 100, 150, 6);
-    TestHero* hero = add_hero(300, 150);
+    hero->set_position(300, 150);
     zombie->targetId = hero->id;
     zombie->go_shoot();
     std::set<uint32_t> shots;

@@ -1,4 +1,4 @@
-// CThingList: ids, draw order, the two-pass think, re-sorting, taps, messages and the cursor walk.
+// CThingList: ids, draw order, the two-pass think, re-sorting, taps and messages.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -145,19 +145,4 @@ TEST_F(ThingList, TapReachesTheTopThingAndNoClickWithholdsOnlyItsAnswer)
     EXPECT_EQ(list.thing_at_point(1, 1, 0, 0), kNoThing);
     EXPECT_EQ(j.hits.size(), 3u);   // still hit and told, only its answer is withheld
     EXPECT_EQ(j.tapped.size(), 3u);
-}
-
-TEST_F(ThingList, CursorWalkRestartsAtTheEndAndSurvivesRemoval)
-{
-    EXPECT_EQ(list.first_thing(), nullptr);
-    CThing* a = probe(add(1));
-    CThing* b = probe(add(2));
-    CThing* c = probe(add(3));
-    EXPECT_EQ(list.first_thing(), a);
-    for (CThing* next : {b, c, static_cast<CThing*>(nullptr), a, b}) EXPECT_EQ(list.next_thing(), next);  // then over
-    b->removeFlag = 1;   // the thing under the cursor goes
-    list.think_all();
-    EXPECT_EQ(list.next_thing(), c);
-    list.clear();
-    EXPECT_EQ(list.next_thing(), nullptr);
 }
