@@ -195,21 +195,19 @@ TEST_F(ActorTest, StepsFollowFacingDepthAndFrameLengthAndWrapAtTheEdges)
     const float diagonal = 0.7692308f * 0.75f;
     struct Case {
         float x, y;
-        int facing, steps;
-        float scaleMod;
-        double frameScale;
-        int percent;
-        float endX, endY;
+        int facing, steps, percent;
+        float endX, endY, scaleMod = 0.8f;
+        double frameScale = 1.0;
     } const cases[] = {
-        {100, 77, 6, 10, 0.8f, 1.0, 20, 102, 77},
-        {100, 77, 6, 10, 1.0f, 1.0, 1, 101, 77},
-        {100, 200, 6, 10, 0.8f, 1.0, 100, 110, 200},
-        {100, 200, 6, 5, 0.8f, 2.0, 100, 110, 200},  // twice the frame length, twice the step
-        {100, 180, 2, 10, 0.8f, 1.0, 100, 100, 187.5f},
-        {100, 180, 3, 10, 0.8f, 1.0, 100, 105, 180 + diagonal * 10},
-        {639.5f, 200, 6, 1, 0.8f, 1.0, 100, 0.5f, 200},  // off one edge, back at the other
-        {0.5f, 200, 4, 2, 0.8f, 1.0, 100, 638.5f, 200},
-        {100, 180, 7, 2, 0.8f, 1.0, 100, 99, 180 - diagonal * 2},
+        {100, 77, 6, 10, 20, 102, 77},
+        {100, 77, 6, 10, 1, 101, 77, 1.0f},
+        {100, 200, 6, 10, 100, 110, 200},
+        {100, 200, 6, 5, 100, 110, 200, 0.8f, 2.0},  // twice the frame length, twice the step
+        {100, 180, 2, 10, 100, 100, 187.5f},
+        {100, 180, 3, 10, 100, 105, 180 + diagonal * 10},
+        {639.5f, 200, 6, 1, 100, 0.5f, 200},  // off one edge, back at the other
+        {0.5f, 200, 4, 2, 100, 638.5f, 200},
+        {100, 180, 7, 2, 100, 99, 180 - diagonal * 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "facing " << c.facing << " from " << c.x << ", " << c.y);

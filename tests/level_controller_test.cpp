@@ -53,11 +53,6 @@ protected:
         return controller;
     }
     void tick(uint32_t ms) { think_after(list, ms); }
-    template <class T>
-    int count()
-    {
-        return int(things_of<T>(list).size());
-    }
     CMonster* first_monster(int32_t kindId)
     {
         for (CMonster* m : things_of<CMonster>(list))
@@ -90,7 +85,7 @@ TEST_F(LevelControllerTest, TheFirstSpawnWaitsTheInitialDelayAndBothCapsHold)
         tick(step.ms);
         EXPECT_EQ(LevelProgress.monstersSpawned, step.spawned);
         EXPECT_EQ(LevelProgress.monstersOnScreen, step.onScreen);
-        EXPECT_EQ(count<CMonster>(), step.spawned);
+        EXPECT_EQ(count_of<CMonster>(list), step.spawned);
     }
     EXPECT_EQ(LevelProgress.kills, 3);
 }
@@ -107,22 +102,22 @@ TEST_F(LevelControllerTest, NothingHappensWhilePausedAndWithoutABossTheGateAppea
     LevelProgress.paused = 1;
     for (int i = 0; i < 20; i++) tick(100);
     EXPECT_EQ(LevelProgress.monstersSpawned, 0);
-    EXPECT_EQ(count<CDragonFly>(), 0);
+    EXPECT_EQ(count_of<CDragonFly>(list), 0);
     LevelProgress.paused = 0;
     tick(10);
     EXPECT_EQ(LevelProgress.monstersSpawned, 1);
     EXPECT_EQ(LevelProgress.monstersOnScreen, 1);
-    EXPECT_EQ(count<CMonster>(), 0);
+    EXPECT_EQ(count_of<CMonster>(list), 0);
     EXPECT_TRUE(log.contains("Error: Unable to locate monster 103."));
     EXPECT_TRUE(log.contains("Error initting monster 103."));
-    ASSERT_EQ(count<CDragonFly>(), 1);
+    ASSERT_EQ(count_of<CDragonFly>(list), 1);
     EXPECT_EQ(things_of<CDragonFly>(list)[0]->pause, &LevelProgress.paused);
 
     for (int i = 0; i < 10; i++) tick(100);
-    EXPECT_EQ(count<CTimeGate>(), 0);
+    EXPECT_EQ(count_of<CTimeGate>(list), 0);
     LevelProgress.kills = 2;
     for (int i = 0; i < 10; i++) tick(100);
-    EXPECT_EQ(count<CTimeGate>(), 1);
+    EXPECT_EQ(count_of<CTimeGate>(list), 1);
 }
 
 TEST_F(LevelControllerTest, KillsDropPowerUpsAQuarterOfTheTimeAndHealthAOneTwelfth)
@@ -133,8 +128,8 @@ TEST_F(LevelControllerTest, KillsDropPowerUpsAQuarterOfTheTimeAndHealthAOneTwelf
     const int kills = 3000;
     for (int i = 0; i < kills; i++) controller->on_monster_killed(&corpse);
     for (CPickup* pickup : things_of<CPickup>(list)) EXPECT_TRUE(pickup->x == 123 && pickup->y == 150);  // there
-    EXPECT_NEAR(count<CPowerUp>(), kills / 4, 75);
-    EXPECT_NEAR(count<CHealthPickup>(), kills / 12, 50);
+    EXPECT_NEAR(count_of<CPowerUp>(list), kills / 4, 75);
+    EXPECT_NEAR(count_of<CHealthPickup>(list), kills / 12, 50);
     std::set<int32_t> spells;
     for (CPowerUp* p : things_of<CPowerUp>(list)) spells.insert(p->spell);
     EXPECT_EQ(spells, (std::set<int32_t>{1, 2, 3, 4}));
@@ -184,7 +179,7 @@ TEST_F(LevelControllerTest, AMonsterStillAboutWhenTheBossComesShowsItsFrameLoade
     controller->on_monster_killed(boss);
     tick(10);
     tick(10);
-    EXPECT_EQ(count<CTimeGate>(), 1);
+    EXPECT_EQ(count_of<CTimeGate>(list), 1);
     EXPECT_STREQ(messages->pendingText, "The time gate has appeared");
     for (int i = 0; i < 3; i++) tick(100);
     EXPECT_GT(LevelProgress.monstersSpawned, spawned);

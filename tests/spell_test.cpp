@@ -51,11 +51,6 @@ protected:
     void TearDown() override { AppState.currentGameList = nullptr; }
 
     void frame(uint32_t ms = 40) { think_after(list, ms); }
-    template <typename T>
-    int count()
-    {
-        return int(things_of<T>(list).size());
-    }
     TargetDummy* add_dummy(int px, int py, int kind = 100) { return add_target_dummy(list, px, py, 100, kind); }
     // A dragon fly of the wanted sort, found by trying seeds.
     CDragonFly* add_fly(bool bomber)
@@ -83,26 +78,26 @@ TEST_F(SpellTest, EveryoneInAFireballsCircleButItsCasterTakesFiveThenItBurstsWha
     TargetDummy* b = add_dummy(246, 165);
     TargetDummy* far = add_dummy(290, 150);
     cast_spell(caster, 0.0f, SPELL_MONSTER_FIREBALL);
-    ASSERT_EQ(count<CFireball>(), 1);
+    ASSERT_EQ(count_of<CFireball>(list), 1);
     frame();
     EXPECT_EQ(a->taken, 5);
     EXPECT_EQ(b->taken, 5);
     EXPECT_EQ(far->taken, 0);
     EXPECT_EQ(caster->taken, 0);
     frame();
-    EXPECT_EQ(count<CFireball>(), 0);
-    EXPECT_EQ(count<CExplosion>(), 1);
+    EXPECT_EQ(count_of<CFireball>(list), 0);
+    EXPECT_EQ(count_of<CExplosion>(list), 1);
     EXPECT_EQ(a->taken, 5);
     // The burst plays its strip and goes; the fireball's shadow went with it.
     for (int i = 0; i < 10; i++) frame();
-    EXPECT_EQ(count<CExplosion>(), 0);
-    EXPECT_EQ(count<CShadow>(), 0);
+    EXPECT_EQ(count_of<CExplosion>(list), 0);
+    EXPECT_EQ(count_of<CShadow>(list), 0);
 
     // A heading outside 0..2 pi is logged and still flown.
     LogCapture log;
     cast_spell(caster, 7.5f, SPELL_SUPER_FIREBALL);
     EXPECT_TRUE(log.contains("CProjectile got invalid radian."));
-    EXPECT_EQ(count<CSuperFireball>(), 1);
+    EXPECT_EQ(count_of<CSuperFireball>(list), 1);
 }
 
 TEST_F(SpellTest, TheLastUseOfASpellDropsItFromTheBar)
@@ -117,14 +112,14 @@ TEST_F(SpellTest, TheLastUseOfASpellDropsItFromTheBar)
     cast_spell(add_dummy(300, 150), 0.0f, SPELL_LIGHTNING);
     EXPECT_EQ(SpellTable[SPELL_LIGHTNING].usesLeft, 1);
     hero->cast();
-    EXPECT_EQ(count<CLightningBolt>(), 2);
+    EXPECT_EQ(count_of<CLightningBolt>(list), 2);
     EXPECT_EQ(SpellTable[SPELL_LIGHTNING].usesLeft, 0);
     EXPECT_EQ(SelectedSpell, SPELL_FIREBALL);
 
     // Asked for all the same, a spent spell casts nothing and never goes below 0.
     cast_spell(hero, 0.0f, SPELL_LIGHTNING);
     EXPECT_EQ(SpellTable[SPELL_LIGHTNING].usesLeft, 0);
-    EXPECT_EQ(count<CLightningBolt>(), 2);
+    EXPECT_EQ(count_of<CLightningBolt>(list), 2);
 }
 
 TEST_F(SpellTest, IncinerateReachesOnlyMonstersWithinTheViewWidenedByThirty)
@@ -143,7 +138,7 @@ TEST_F(SpellTest, IncinerateReachesOnlyMonstersWithinTheViewWidenedByThirty)
     EXPECT_EQ(rightEdge->taken, 50);
     EXPECT_EQ(leftOut->hits + rightOut->hits + belowField->hits + scenery->hits, 0);
     // Two bursts on each victim, and the ground shakes.
-    EXPECT_EQ(count<CExplosion>(), 4);
+    EXPECT_EQ(count_of<CExplosion>(list), 4);
     EXPECT_TRUE(Playfield.shakeActive);
 }
 
@@ -154,17 +149,17 @@ TEST_F(SpellTest, ABoltLeavingTheNearEdgeFliesFiftyOnAndGoesWithoutABurst)
     SelectedSpell = SPELL_LIGHTNING;
     hero->set_direction(2);
     hero->cast();
-    ASSERT_EQ(count<CLightningBolt>(), 1);
+    ASSERT_EQ(count_of<CLightningBolt>(list), 1);
     CLightningBolt* bolt = things_of<CLightningBolt>(list)[0];
     int deepest = 0;
-    for (int i = 0; i < 200 && count<CLightningBolt>(); i++) {
+    for (int i = 0; i < 200 && count_of<CLightningBolt>(list); i++) {
         deepest = bolt->y;
         frame();
     }
-    EXPECT_EQ(count<CLightningBolt>(), 0);
+    EXPECT_EQ(count_of<CLightningBolt>(list), 0);
     EXPECT_GE(deepest, 220 + 50);
     EXPECT_LT(deepest, 220 + 53);
-    EXPECT_EQ(count<CExplosion>(), 0);
+    EXPECT_EQ(count_of<CExplosion>(list), 0);
 }
 
 TEST_F(SpellTest, ABomberBombsWhereTheHeroWalksAndAHighFlierCrossesTheSkyInSight)
@@ -186,10 +181,10 @@ TEST_F(SpellTest, ABomberBombsWhereTheHeroWalksAndAHighFlierCrossesTheSkyInSight
     EXPECT_EQ(drawn, 81 * 63 - 1);
 
     for (int i = 0; i < 30; i++) frame();  // over 1.2 s in all: a bomb away
-    EXPECT_GE(count<CFireball>(), 1);
+    EXPECT_GE(count_of<CFireball>(list), 1);
     // Both go on 80 past the view's right edge and leave.
-    for (int i = 0; i < 2000 && count<CDragonFly>(); i++) frame();
-    EXPECT_EQ(count<CDragonFly>(), 0);
+    for (int i = 0; i < 2000 && count_of<CDragonFly>(list); i++) frame();
+    EXPECT_EQ(count_of<CDragonFly>(list), 0);
 }
 
 // The scenery cannon: the shot, the whistle and the impact where the hero stood.
@@ -222,10 +217,10 @@ protected:
         think_after(list, 1);
         EXPECT_EQ(cannon->phase, 2);
         think_after(list, 5599);
-        EXPECT_EQ(count<CExplosion>(), 0);
+        EXPECT_EQ(count_of<CExplosion>(list), 0);
         EXPECT_EQ(hero->health, kHeroFullHealth);
         think_after(list, 1);
-        EXPECT_EQ(count<CExplosion>(), 5);
+        EXPECT_EQ(count_of<CExplosion>(list), 5);
         EXPECT_EQ(hero->health, kHeroFullHealth - 40);
     }
 };

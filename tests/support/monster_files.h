@@ -28,6 +28,11 @@ std::vector<T*> things_of(CThingList& list)
         if (auto* x = dynamic_cast<T*>(t)) found.push_back(x);
     return found;
 }
+template <class T>
+int count_of(CThingList& list)
+{
+    return int(things_of<T>(list).size());
+}
 
 // Writes every strip the kind names (each named slot of its six sets) as keyed TGA frames of w x h;
 // the attack set gets attackFrames frames, every other set frames.
