@@ -38,7 +38,6 @@ protected:
     }
     void TearDown() override { AppState.currentGameList = nullptr; }
 
-    // One frame of the game list, ms after the last.
     void frame(uint32_t ms = 40) { think_after(list, ms); }
 
     TempFolder dir;

@@ -27,7 +27,6 @@ protected:
     {
         list.clear();
         AppState.currentGameList = nullptr;
-        Playfield.rectSet = 0;
         MonsterKinds.release_all_graphics();
     }
 
