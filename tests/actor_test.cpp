@@ -121,13 +121,11 @@ TEST_F(ActorTest, MirrorFacingsDrawAndHitFlipped)
     Creature* a = add_actor(100, 100, 6, &walk);
     a->alloc_scratch(40, 40);
     a->hitTestable = 1;
-    const uint16_t* right = a->picture;
 
     // Facing 4 the coloured half is drawn on the left of the feet, and taps find it there.
     for (auto [facing, opaque, clear] : {std::tuple{4, 93, 105}, std::tuple{6, 105, 93}}) {
         SCOPED_TRACE(facing);
         a->set_direction(facing);
-        EXPECT_EQ(a->picture, right);  // the same frame, borrowed from slot 6
         screen.clear();
         list.draw_all();
         EXPECT_EQ(screen.at(opaque, 95), blue);
@@ -171,7 +169,6 @@ TEST_F(ActorTest, FacingFailuresAreLoggedAndSkipped)
     EXPECT_TRUE(log.contains("Error, tried to set to NULL graphic strip."));
 
     Creature* a = add_actor(50, 200, 6, &set);
-    ASSERT_NE(a->picture, nullptr);
     a->set_direction(8);  // no strip there: nothing shown, nothing stale kept
     EXPECT_TRUE(log.contains("Direction 8 not loaded?"));
     EXPECT_EQ(a->picture, nullptr);

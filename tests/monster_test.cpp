@@ -3,6 +3,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "app/app_state.h"
 #include "game/level_controller.h"
@@ -161,21 +162,14 @@ TEST_F(MonsterTest, OnlyALivingHeroWithinSightIsNoticed)
 {
     ASSERT_TRUE(write_kind_strips(folder, *MonsterKinds.find_kind(100), 4, 6));
     CMonster* m = add_monster(100, 100, 150, 6);  // sight 140
-    TestHero* hero = add_hero(100 + 141, 150);
-    tick(10);
-    EXPECT_EQ(m->targetId, 0u);
-
-    // Wandering moves it: put it back before each look round.
-    hero->set_position(100 + 140, 150);
-    hero->alive = 0;
-    m->set_position(100, 150);
-    tick(3000);  // past any wait
-    EXPECT_EQ(m->targetId, 0u);
-
-    hero->alive = 1;
-    m->set_position(100, 150);
-    tick(3000);
-    EXPECT_EQ(m->targetId, hero->id);
+    TestHero* hero = add_hero(0, 0);
+    for (auto [dx, alive, noticed] : {std::tuple{141, 1, false}, {140, 0, false}, {140, 1, true}}) {
+        hero->set_position(100 + dx, 150);
+        hero->alive = uint8_t(alive);
+        m->set_position(100, 150);  // wandering moves it: back before each look round
+        tick(3000);                 // past any wait
+        EXPECT_EQ(m->targetId, noticed ? hero->id : 0u) << dx << (alive ? " alive" : " dead");
+    }
     EXPECT_EQ(m->steeringMode, STEER_CHASE);
     EXPECT_TRUE(m->moveTargetActive);
     EXPECT_TRUE(m->state == MONSTER_WALK || m->state == MONSTER_RUN);

@@ -1,5 +1,6 @@
 // The playfield: view wrapping, the background copy across the seam, coordinates, walkability and the shake.
 #include <gtest/gtest.h>
+#include <tuple>
 #include <utility>
 #include <vector>
 #include "app/app_state.h"
@@ -71,24 +72,15 @@ TEST_F(PlayfieldTest, LoadingCentresTheViewLowersAShortBackgroundAndTheViewWraps
 TEST_F(PlayfieldTest, TheSeamShowsTheStartAfterTheEnd)
 {
     // A view near the end shows the start after the seam; at the very end it shows only the start.
-    struct View {
-        float x;
-        int seamVisible, seamX;
-    };
-    for (const View& v : {View{500.0f, 1, 140}, View{640.0f, 1, 0}, View{100.5f, 0, 0}}) {
-        SCOPED_TRACE(v.x);
-        field.set_view(v.x, 0.0f);
+    for (auto [x, seamVisible, seamX] : {std::tuple{640.0f, 1, 0}, {100.5f, 0, 0}, {500.0f, 1, 140}}) {
+        SCOPED_TRACE(x);
+        field.set_view(x, 0.0f);
         field.draw_background(target.data());
-        EXPECT_EQ(field.seamVisible, v.seamVisible);
-        if (v.seamVisible) {
-            EXPECT_EQ(field.seamX, v.seamX);
-        }
-        for (int x = 0; x < 240; x++) ASSERT_EQ(at(x, 200), coded_pixel((int(v.x) + x) % 640)) << x;
+        EXPECT_EQ(field.seamVisible, seamVisible);
+        EXPECT_EQ(seamVisible ? field.seamX : 0, seamX);
+        for (int c = 0; c < 240; c++) ASSERT_EQ(at(c, 200), coded_pixel((int(x) + c) % 640)) << c;
     }
-
-    // Screen and playfield coordinates agree on both sides of the seam (placed by the draw).
-    field.set_view(500.0f, 0.0f);
-    field.draw_background(target.data());
+    // Screen and playfield coordinates agree on both sides of the seam the last draw placed.
     EXPECT_EQ(field.screen_to_world_x(100), 600);
     EXPECT_EQ(field.world_to_screen_x(10), 150);
     EXPECT_EQ(field.world_to_screen_x(600), 100);

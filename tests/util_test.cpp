@@ -24,11 +24,7 @@ static std::string format_line(const char* fmt, ...)
 
 TEST(Log, LongTextIsCutAt350ThenCrLf)
 {
-    std::string long_text(500, 'x');
-    std::string line = format_line("%s", long_text.c_str());
-    EXPECT_EQ(line.size(), 352u);
-    EXPECT_EQ(line.substr(0, 350), std::string(350, 'x'));
-    EXPECT_EQ(line.substr(350), "\r\n");
+    EXPECT_EQ(format_line("%s", std::string(500, 'x').c_str()), std::string(350, 'x') + "\r\n");
     EXPECT_EQ(format_line("%s", ""), "\r\n");
 }
 
