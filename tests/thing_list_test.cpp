@@ -144,3 +144,28 @@ TEST_F(ThingList, TapReachesTheTopThingAndNoClickWithholdsOnlyItsAnswer)
     EXPECT_EQ(j.hits.size(), 3u);   // still hit and told, only its answer is withheld
     EXPECT_EQ(j.tapped.size(), 3u);
 }
+
+TEST_F(ThingList, CursorWalkRestartsAtTheEndAndSurvivesRemoval)
+{
+    EXPECT_EQ(list.first_thing(), nullptr);
+    CThing* a = probe(add(1));
+    CThing* b = probe(add(2));
+    CThing* c = probe(add(3));
+    EXPECT_EQ(list.first_thing(), a);
+    EXPECT_EQ(list.next_thing(), b);
+    EXPECT_EQ(list.next_thing(), c);
+    EXPECT_EQ(list.next_thing(), nullptr);
+    EXPECT_EQ(list.next_thing(), a);   // starts over
+
+    EXPECT_EQ(list.next_thing(), b);
+    b->removeFlag = 1;                 // the thing under the cursor goes
+    list.think_all();
+    EXPECT_EQ(list.next_thing(), c);
+
+    EXPECT_EQ(list.first_thing(), a);
+    a->removeFlag = 1;
+    list.think_all();
+    EXPECT_EQ(list.next_thing(), c);
+    list.clear();
+    EXPECT_EQ(list.next_thing(), nullptr);
+}
