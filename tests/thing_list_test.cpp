@@ -1,4 +1,4 @@
-// CThingList: ids, draw order, the two-pass think, re-sorting, taps and messages.
+// CThingList: ids, draw order, the two-pass think, re-sorting, taps, messages and the cursor walk.
 #include <gtest/gtest.h>
 
 #include <optional>
