@@ -27,10 +27,12 @@ struct Parsed {
 
 } // namespace
 
-TEST(TextParse, FieldsSplitAtBarsWithoutTrimming)
+TEST(TextParse, FieldsSplitAtBarsWithoutTrimmingAndWithoutALineWordsAreEmpty)
 {
+    LogCapture log;
     Parsed p;
     ASSERT_TRUE(p.open_text("a|b|c\na||c\na|b|\nabc\nkey| 12|12abc|x 1.5\n"));
+    EXPECT_STREQ(p.parser.word(1), "");  // before the first line
     const std::vector<std::vector<std::string>> lines = {
         {"a", "b", "c", ""}, {"a", "", "c"}, {"a", "b", ""}, {"abc", ""}, {"key", " 12", "12abc", "x 1.5"}};
     for (const auto& words : lines) {
@@ -41,14 +43,8 @@ TEST(TextParse, FieldsSplitAtBarsWithoutTrimming)
     EXPECT_EQ(p.parser.int_word(3), 12);
     EXPECT_EQ(p.parser.int_word(4), 0);
     EXPECT_FALSE(p.parser.next_line());
-}
 
-TEST(TextParse, WithoutALineOrAFileWordsAreEmptyAndAMissingFileIsLoggedWithItsPath)
-{
-    LogCapture log;
-    Parsed p;
-    ASSERT_TRUE(p.open_text("x|y\n"));
-    EXPECT_STREQ(p.parser.word(1), "");
+    // A missing file is logged with its path; without a file there are no lines.
     EXPECT_FALSE(p.parser.open("nothing.txt"));
     EXPECT_TRUE(log.contains("Couldn't open " + p.folder.path() + "nothing.txt.."));
     CTextParse closed;
