@@ -1,20 +1,25 @@
-// The generated world content: every picture, sound and script the game names exists, in the form the game reads.
+// The generated content: every picture, strip, sound and script the game names, in the form the game reads.
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 #include "app/app_state.h"
+#include "game/hero.h"
+#include "game/monster_kind.h"
 #include "graphics/playfield.h"
 #include "level/level_scan.h"
 #include "level/level_script.h"
 #include "platform/image_decode.h"
 #include "resources/resource_file.h"
 #include "sound/wave_file.h"
+#include "support/gfx_files.h"
 #include "support/monster_files.h"
 #include "support/temp_folder.h"
 #include "util/strings.h"
@@ -23,27 +28,61 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// ---- Finding data files the way the game does: loose or in their own archive ---------------------------
+// ---- Finding data files the way the game does: loose or in an archive -----------------------------------------
 
 std::string game_dir() { return std::string(VORLAINE_GAME_DIR) + "/"; }
 
 // A data file named as the game names it, in the built game folder.
 std::string game_file(const std::string& name) { return game_dir() + data_path(name.c_str()); }
 
-// The bytes of a data file named as the game names it: loose, or else out of its own archive by the game's
-// unpacking, into a folder of its own; empty when it is nowhere.
-std::vector<uint8_t> find_data(const std::string& name)
+// Every archive of the game folder (a creature's, or a single picture's or frame's), unpacked once under the
+// bare file names of its entries by the game's own unpacking, into a temporary program folder.
+const TempFolder& unpacked()
 {
-    const std::string loose = game_file(name);
-    if (fs::exists(loose)) return read_bytes(loose);
-    TempFolder unpacked;
-    unpacked.make_program_folder();
-    const std::string entry = name.substr(name.find_last_of('\\') + 1);
-    unzip_file((loose.substr(0, loose.rfind('.')) + ".zip").c_str(), entry.c_str());
-    return read_bytes(unpacked.file(entry));
+    static TempFolder folder;
+    static const bool once = [] {
+        folder.make_program_folder();
+        for (const auto& e : fs::recursive_directory_iterator(game_dir()))
+            if (e.path().extension() == ".zip") unzip_file(e.path().c_str(), "");
+        return true;
+    }();
+    EXPECT_TRUE(once);
+    return folder;
 }
 
-// ---- Picture sizes -------------------------------------------------------------------------------------
+// The bytes of a data file named as the game names it, loose or else unpacked; empty when it is neither.
+std::vector<uint8_t> read_data(const std::string& name)
+{
+    std::vector<uint8_t> bytes = read_bytes(game_file(name));
+    return bytes.empty() ? read_bytes(unpacked().file(name.substr(name.find_last_of('\\') + 1))) : bytes;
+}
+
+// ---- Pictures as the game reads them --------------------------------------------------------------------------
+
+// A TGA: an 18-byte header, 256 palette entries of blue, green and red, then a byte a pixel, bottom row first.
+// The data check holds every TGA the game names to that layout, its strips to one size and to their scratch pads.
+struct Tga {
+    int w = 0, h = 0;
+    std::vector<uint8_t> palette;
+    std::vector<uint8_t> pixels;
+    uint8_t at(int x, int y) const { return pixels[size_t(h - 1 - y) * size_t(w) + size_t(x)]; }
+    uint16_t colour(int index) const
+    {
+        return rgb565(palette[size_t(index) * 3 + 2], palette[size_t(index) * 3 + 1], palette[size_t(index) * 3]);
+    }
+};
+
+bool parse_tga(const std::vector<uint8_t>& b, Tga& t)
+{
+    if (b.size() < 18 + 768) return false;
+    t.w = b[12] | b[13] << 8;
+    t.h = b[14] | b[15] << 8;
+    const size_t need = 18 + 768 + size_t(t.w) * size_t(t.h);
+    if (t.w < 2 || t.h < 2 || b.size() < need) return false;
+    t.palette.assign(b.begin() + 18, b.begin() + 18 + 768);
+    t.pixels.assign(b.begin() + 18 + 768, b.begin() + long(need));
+    return true;
+}
 
 struct Pic {
     int w = 0, h = 0;
@@ -60,25 +99,111 @@ bool decoded_size(const std::string& path, Pic& p)
     return ok;
 }
 
-// The size of a TGA as the game reads it (colour-mapped, 256 entries of 24 bits, rows from the bottom); false
-// when its body is too short for its pixels. The data check holds every TGA the game names to that layout.
-bool tga_size(const std::vector<uint8_t>& b, Pic& p)
-{
-    if (b.size() < 18 + 768) return false;
-    p.w = b[12] | b[13] << 8;
-    p.h = b[14] | b[15] << 8;
-    return p.w > 0 && p.h > 0 && b.size() >= size_t(18 + 768 + p.w * p.h);
-}
-
 bool picture_size(const std::string& name, Pic& p)
 {
-    const std::vector<uint8_t> b = find_data(name);
-    if (name.substr(name.size() - 3) == "tga") return tga_size(b, p);
-    TempFolder t;  // the decoder reads files, and the picture may come out of its archive
-    return write_bytes(t.file("picture"), b) && decoded_size(t.file("picture"), p);
+    const std::vector<uint8_t> b = read_data(name);
+    Tga t;
+    if (name.substr(name.size() - 3) == "tga") return parse_tga(b, t) && ((p = {t.w, t.h}), true);
+    TempFolder folder;  // the decoder reads files, and the picture may come out of its archive
+    return write_bytes(folder.file("picture"), b) && decoded_size(folder.file("picture"), p);
 }
 
-// ---- Level scripts and sounds, read by the game's own readers ---------------------------------------------
+// ---- Strips as the game reads them -----------------------------------------------------------------------------
+
+std::string frame_name(const std::string& base, int n)
+{
+    return base + (n < 10 ? "0" : "") + std::to_string(n) + ".tga";
+}
+
+// The key is the top-left pixel (the first pixel of the second row for mirrored frames): both must be
+// index 0, and no drawn pixel may turn transparent by sharing the key's 5-6-5 colour.
+::testing::AssertionResult keyed_properly(const Tga& t)
+{
+    if (t.at(0, 0) != 0) return ::testing::AssertionFailure() << "top-left pixel is index " << int(t.at(0, 0));
+    if (t.at(0, 1) != 0) return ::testing::AssertionFailure() << "first pixel of row two is index " << int(t.at(0, 1));
+    uint16_t key = t.colour(0);
+    int visible = 0;
+    for (int y = 0; y < t.h; y++)
+        for (int x = 0; x < t.w; x++) {
+            int i = t.at(x, y);
+            if (i == 0) continue;
+            visible++;
+            if (t.colour(i) == key)
+                return ::testing::AssertionFailure() << "pixel " << x << "," << y << " (index " << i << ") has the key colour";
+        }
+    if (!visible) return ::testing::AssertionFailure() << "nothing drawn";
+    return ::testing::AssertionSuccess();
+}
+
+struct StripInfo {
+    int frames = 0, w = 0, h = 0;
+    int lowest = -1;  // the lowest row frame 01 draws on
+};
+
+// Reads a strip up to its first missing frame, as the game does, and checks each frame on the way. A strip
+// whose frames are all alike would be a pose that never moved.
+void check_strip(const std::string& base, StripInfo* info)
+{
+    std::vector<uint8_t> first;
+    bool moves = false;
+    for (std::vector<uint8_t> bytes; !(bytes = read_data(frame_name(base, info->frames + 1))).empty();) {
+        const int n = ++info->frames;
+        SCOPED_TRACE(frame_name(base, n));
+        Tga t;
+        ASSERT_TRUE(parse_tga(bytes, t)) << "not a TGA of the game's layout";
+        ASSERT_TRUE(keyed_properly(t));
+        if (n == 1) {
+            info->w = t.w;
+            info->h = t.h;
+            first = t.pixels;
+            for (int y = 0; y < t.h; y++)
+                for (int x = 0; x < t.w; x++)
+                    if (t.at(x, y)) info->lowest = y;
+        }
+        ASSERT_TRUE(t.w == info->w && t.h == info->h) << "of another size than frame 01";
+        moves = moves || t.pixels != first;
+    }
+    ASSERT_GT(info->frames, 0) << "no frame 01";
+    EXPECT_TRUE(moves || info->frames == 1) << "every frame is the same";
+}
+
+// A strip a creature draws (its frame base name), its set and its facing.
+struct CreatureStrip {
+    std::string base;
+    int action, direction;
+};
+
+// Every named strip of every monster kind and of the hero, as the game's own tables name them.
+std::vector<CreatureStrip> creature_strips()
+{
+    std::vector<CreatureStrip> out;
+    auto add = [&](const CStripSet& set, int action) {
+        for (int d = 0; d < 10; d++)
+            if (set.slot[d].name[0]) out.push_back({set.slot[d].name, action, d});
+    };
+    for (const CMonsterKind& k : MonsterKinds.kinds)
+        for (int a = 0; a < kMonsterActionCount; a++) add(k.strips[a], a);
+    name_hero_strips();
+    const std::pair<const CStripSet*, int> hero[] = {{&HeroWalkStrips, ACTION_WALK}, {&HeroRunStrips, ACTION_RUN},
+        {&HeroIdleStrips, ACTION_IDLE}, {&HeroShootStrips, ACTION_ATTACK}, {&HeroDeathStrips, ACTION_DEATH}};
+    for (auto [set, action] : hero) add(*set, action);
+    return out;
+}
+
+// Every strip the game draws creatures and effects with, each once.
+std::vector<std::string> all_strips()
+{
+    std::vector<std::string> out = {"graphics\\misc\\fire_ball_", "graphics\\misc\\super_fire_ball_",
+        "graphics\\misc\\blue_star_", "graphics\\explosion\\explod", "graphics\\misc\\smokesmall",
+        "graphics\\misc\\health_2_00", "graphics\\interface\\pod_", "graphics\\cannon\\cannon_fire_00",
+        "graphics\\dfly\\dfly_fly_6_00"};
+    std::set<std::string> seen;
+    for (const CreatureStrip& c : creature_strips())
+        if (seen.insert(c.base).second) out.push_back(c.base);
+    return out;
+}
+
+// ---- Level scripts and sounds, read by the game's own readers -------------------------------------------------
 
 struct Level {
     LevelScript script;
@@ -142,8 +267,8 @@ TEST(ContentPictures, DecodedPicturesKeepEveryColumn)
 }
 
 // Whether the game finds every picture it names, in the layout it reads and of one size across a strip,
-// the data check tells (DataCheck.TheShippedDataChecksClean); how the strips are keyed, CreatureContent. These
-// tests look at where the pictures land.
+// the data check tells (DataCheck.TheShippedDataChecksClean); how the strips are keyed, the strip tests below.
+// These look at where the pictures land.
 
 TEST(ContentPictures, ScreenPiecesFitBetweenTheirNeighbours)
 {
@@ -285,7 +410,7 @@ TEST(ContentSounds, EverySoundIsThereAndLoudInBothStoredFormatsAndTheMusicLoopsW
     // it plays them.
     for (const char* n : {"hit", "impact", "frag", "spawn", "rocket-f", "fireball", "lightning", "lightning_hit",
                           "explosion", "abomb", "cannon", "whistle", "powerup", "timegate", "axe"})
-        EXPECT_FALSE(find_data(std::string("sounds\\") + n + ".wav").empty()) << n;
+        EXPECT_FALSE(read_data(std::string("sounds\\") + n + ".wav").empty()) << n;
     std::set<std::string> layouts;
     for (const auto& e : fs::directory_iterator(game_dir() + "sounds")) {
         if (e.path().extension() != ".wav") continue;
@@ -323,9 +448,78 @@ TEST(ContentSounds, EverySoundIsThereAndLoudInBothStoredFormatsAndTheMusicLoopsW
 TEST(ContentArchives, PackedFilesLiveOnlyInTheirArchives)
 {
     // A picture in its own archive and a strip in per-frame archives, so the game unpacks both kinds.
-    for (const char* name : {"graphics\\interface\\decompress.png", "graphics\\scenery\\campfire_01.tga",
-                             "graphics\\scenery\\campfire_08.tga"}) {
+    for (const std::string name : {"graphics\\interface\\decompress.png", "graphics\\scenery\\campfire_01.tga",
+                                   "graphics\\scenery\\campfire_08.tga"}) {
         EXPECT_FALSE(fs::exists(game_file(name))) << name;
-        EXPECT_FALSE(find_data(name).empty()) << name;
+        EXPECT_TRUE(fs::exists(game_file(name.substr(0, name.rfind('.')) + ".zip"))) << name;
+        EXPECT_FALSE(read_data(name).empty()) << name;
     }
+}
+
+// ---- Creature and effect strips -------------------------------------------------------------------------------
+
+TEST(CreatureContent, EveryStripIsKeyedAnimatedAndStandsOnTheBottomOfItsFrame)
+{
+    std::map<std::string, StripInfo> seen;
+    for (const std::string& base : all_strips()) {
+        SCOPED_TRACE(base);
+        check_strip(base, &seen[base]);
+        if (HasFatalFailure()) return;
+        // Odd widths keep the centre column (the feet) in place when the game flips a frame.
+        EXPECT_EQ(seen[base].w % 2, 1);
+    }
+    // The spell icons, the loading indicator and the scenery, never flipped, are keyed as strictly.
+    for (const char* base : {"graphics\\misc\\icon_fire", "graphics\\misc\\icon_big_fire", "graphics\\misc\\icon_lightning",
+                             "graphics\\misc\\icon_abomb", "graphics\\misc\\loading_", "graphics\\scenery\\torch_",
+                             "graphics\\scenery\\lava_flame_", "graphics\\scenery\\campfire_"}) {
+        SCOPED_TRACE(base);
+        StripInfo i;
+        check_strip(base, &i);
+    }
+    for (const CreatureStrip& c : creature_strips()) {
+        SCOPED_TRACE(c.base);
+        const StripInfo& i = seen[c.base];
+        // Drawn by the bottom centre: every standing pose draws something near the bottom of its frame.
+        const bool standing = c.direction == 6 && c.action != ACTION_DEATH;
+        EXPECT_TRUE(!standing || i.lowest >= i.h - 1 - i.h / 4) << "nothing drawn near the bottom";
+        // A melee blow lands on frame 4 or later, and a shot leaves then: shorter strips never hit.
+        const bool blow = c.action == ACTION_ATTACK || c.action == ACTION_SHOOT;
+        EXPECT_TRUE(!blow || i.frames >= 5) << i.frames << " frames";
+    }
+}
+
+TEST(CreatureContent, ShadowPicturesAreKeyedDitheredEllipses)
+{
+    for (const char* name : {"graphics\\misc\\shadow_small.tga", "graphics\\misc\\shadow_big.tga"}) {
+        SCOPED_TRACE(name);
+        Tga t;
+        ASSERT_TRUE(parse_tga(read_bytes(game_file(name)), t)) << "not a TGA of the game's layout";
+        ASSERT_TRUE(keyed_properly(t));
+        // Dithered: no two drawn pixels side by side in the middle row (there is no alpha to darken with).
+        int y = t.h / 2, runs = 0;
+        for (int x = 1; x < t.w; x++) runs += t.at(x, y) != 0 && t.at(x - 1, y) != 0;
+        EXPECT_EQ(runs, 0);
+    }
+}
+
+TEST(CreatureContent, ASecondRunWritesTheSameBytes)
+{
+    // The content is rebuilt on other machines and must come out identical: run the generator again.
+    std::string gen = std::string(VORLAINE_GAME_DIR) + "/../tools/contentgen/contentgen";
+    if (!path_exists(gen)) GTEST_SKIP() << "no generator at " << gen;
+    TempFolder tmp;
+    std::string cmd = "\"" + gen + "\" --out \"" + tmp.path() + "game\" --sheets \"" + tmp.path() + "sheets\" > \"" +
+                      tmp.path() + "log.txt\" 2>&1";
+    ASSERT_EQ(std::system(cmd.c_str()), 0) << read_text(tmp.path() + "log.txt");
+    // Every file it writes, creature archives included, comes out byte for byte as the build's.
+    const std::string again = tmp.path() + "game";
+    int files = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(again)) {
+        if (!entry.is_regular_file()) continue;
+        const std::string relative = std::filesystem::relative(entry.path(), again).string();
+        const std::string built = std::string(VORLAINE_GAME_DIR) + "/" + relative;
+        ASSERT_TRUE(read_bytes(entry.path().string()) == read_bytes(built)) << relative << " differs between runs";
+        files++;
+    }
+    EXPECT_GT(files, 1000);
 }
