@@ -84,30 +84,6 @@ bool parse_tga(const std::vector<uint8_t>& b, Tga& t)
     return true;
 }
 
-struct Pic {
-    int w = 0, h = 0;
-};
-
-// The size of a PNG or JPEG as the decoder gives it.
-bool decoded_size(const std::string& path, Pic& p)
-{
-    DecodedImage im;
-    const bool ok = image_decode_rgb24(path.c_str(), &im);
-    p.w = im.width;
-    p.h = im.height;
-    image_free(&im);
-    return ok;
-}
-
-bool picture_size(const std::string& name, Pic& p)
-{
-    const std::vector<uint8_t> b = read_data(name);
-    Tga t;
-    if (name.substr(name.size() - 3) == "tga") return parse_tga(b, t) && ((p = {t.w, t.h}), true);
-    TempFolder folder;  // the decoder reads files, and the picture may come out of its archive
-    return write_bytes(folder.file("picture"), b) && decoded_size(folder.file("picture"), p);
-}
-
 // ---- Strips as the game reads them -----------------------------------------------------------------------------
 
 std::string frame_name(const std::string& base, int n)
@@ -208,18 +184,19 @@ std::vector<std::string> all_strips()
 struct Level {
     LevelScript script;
     int cannons = 0;
-    CPlayfield field;  // the walkable area: the playfield rectangle less the hard boxes
+    CPlayfield field;  // the background, and the walkable area: the playfield rectangle less the hard boxes
 };
 
 void parse_level(int n, Level& lv)
 {
     copy_text(AppState.programDir, sizeof AppState.programDir, game_dir().c_str());
     reset_level_script(lv.script);
-    EXPECT_TRUE(load_level_settings(lv.script, n)) << n;
+    EXPECT_TRUE(load_level_settings(lv.script, n));
     std::vector<SpriteTemplate> sprites;
     std::vector<HardBoxLine> boxes;
-    EXPECT_TRUE(read_sprites(lv.script, sprites) && read_hard_boxes(lv.script, boxes)) << n;
+    EXPECT_TRUE(read_sprites(lv.script, sprites) && read_hard_boxes(lv.script, boxes));
     for (const SpriteTemplate& t : sprites) lv.cannons += t.isCannon;
+    EXPECT_TRUE(lv.field.load_background(lv.script.backgroundName));
     lv.field.set_playfield_rect(lv.script.playfieldRect);
     for (const HardBoxLine& b : boxes) lv.field.add_hard_box(b.rect, b.value);
 }
@@ -260,9 +237,10 @@ TEST(ContentPictures, DecodedPicturesKeepEveryColumn)
     for (const auto& e : fs::recursive_directory_iterator(game_dir() + "graphics")) {
         std::string ext = e.path().extension().string();
         if (ext != ".png" && ext != ".jpg") continue;
-        Pic p;
-        ASSERT_TRUE(decoded_size(e.path().string(), p)) << e.path();
-        EXPECT_EQ(p.w % 4, 0) << e.path() << " is " << p.w << " wide";
+        DecodedImage im;
+        ASSERT_TRUE(image_decode_rgb24(e.path().c_str(), &im)) << e.path();
+        EXPECT_EQ(im.width % 4, 0) << e.path() << " is " << im.width << " wide";
+        image_free(&im);
     }
 }
 
@@ -299,13 +277,13 @@ TEST(ContentPictures, ScreenPiecesFitBetweenTheirNeighbours)
         {"graphics\\interface\\options_HARD.tga", false, 154, 240},
     };
     for (const Fit& f : fits) {
-        Pic p;
-        ASSERT_TRUE(picture_size(f.name, p)) << f.name;
-        EXPECT_LE(f.at + (f.tall ? p.h : p.w), f.end) << f.name << " drawn at " << f.at;
+        Tga t;
+        ASSERT_TRUE(parse_tga(read_data(f.name), t)) << f.name;
+        EXPECT_LE(f.at + (f.tall ? t.h : t.w), f.end) << f.name << " drawn at " << f.at;
     }
-    Pic icon, border;
-    ASSERT_TRUE(picture_size("graphics\\misc\\icon_fire01.tga", icon));
-    ASSERT_TRUE(picture_size("graphics\\misc\\icon_border.tga", border));
+    Tga icon, border;
+    ASSERT_TRUE(parse_tga(read_data("graphics\\misc\\icon_fire01.tga"), icon));
+    ASSERT_TRUE(parse_tga(read_data("graphics\\misc\\icon_border.tga"), border));
     EXPECT_GE(border.w, icon.w + 2);
     EXPECT_GE(border.h, icon.h + 2);
 }
@@ -377,18 +355,17 @@ TEST(ContentLevels, TheLevelsUseEveryBossAndScriptFeatureOnPlayfieldsWithRoomToM
         // Level 12 leads to the ending; every other level to the next.
         EXPECT_EQ(s.nextLevel, n == 12 ? 500 : 0);
 
-        Pic bg;
-        ASSERT_TRUE(picture_size(s.backgroundName, bg));
-        EXPECT_GE(bg.w, 640);
+        const CPlayfield& bg = lv.field;
+        EXPECT_GE(bg.width, 640);
         const Rect& r = s.playfieldRect;
         EXPECT_GE(r.right - r.left, 240);  // at least a screen's width to move in
         // The depth band is the walkable rectangle's top and bottom, measured from the picture's bottom.
-        EXPECT_EQ(s.fieldStart, bg.h - r.top);
-        EXPECT_EQ(s.fieldEnd, bg.h - r.bottom);
+        EXPECT_EQ(s.fieldStart, bg.height - r.top);
+        EXPECT_EQ(s.fieldEnd, bg.height - r.bottom);
         // Enough open ground for monsters, the gate and a boss to find a place.
         int open = 0, tried = 0;
         for (int y = r.top; y < r.bottom; y += 4)
-            for (int x = std::max(0, r.left); x < std::min(bg.w, r.right); x += 4, tried++)
+            for (int x = std::max(0, r.left); x < std::min(bg.width, r.right); x += 4, tried++)
                 open += lv.field.is_walkable(x, y);
         EXPECT_GT(open, tried * 3 / 4);
     }
