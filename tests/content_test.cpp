@@ -246,47 +246,7 @@ TEST(ContentPictures, DecodedPicturesKeepEveryColumn)
 
 // Whether the game finds every picture it names, in the layout it reads and of one size across a strip,
 // the data check tells (DataCheck.TheShippedDataChecksClean); how the strips are keyed, the strip tests below.
-// These look at where the pictures land.
-
-TEST(ContentPictures, ScreenPiecesFitBetweenTheirNeighbours)
-{
-    // Each piece drawn at `at` along one axis ends by `end`.
-    struct Fit {
-        const char* name;
-        bool tall;  // along the height, else the width
-        int at, end;
-    } fits[] = {
-        // Icons are centred 19, 17 into a 52-pixel slot; the border around them never reaches the next slot.
-        {"graphics\\misc\\icon_fire01.tga", false, 0, 2 * 19 - 2},
-        {"graphics\\misc\\icon_fire01.tga", true, 0, 2 * 17 - 2},
-        {"graphics\\misc\\icon_border.tga", false, 0, 51},
-        // The meter bar at 3, 307 left of the pause button, the boss's bar at 290 above it.
-        {"graphics\\misc\\time_meter.tga", false, 3, 124},
-        {"graphics\\misc\\time_meter.tga", true, 307, 320},
-        {"graphics\\misc\\time_meter.tga", true, 290, 307},
-        // Pause and quit side by side at 124 and 192, 298 (the ending's quit at 190 ends before this one).
-        {"graphics\\interface\\pause.tga", false, 124, 192},
-        {"graphics\\interface\\quit.tga", false, 192, 240},
-        {"graphics\\interface\\quit.tga", true, 298, 320},
-        // Five volume dots from 46 with 22 between them (46 + 4 * 22 = 134 leaves 106 for five), above the
-        // difficulty row at 216; the three difficulties side by side.
-        {"graphics\\interface\\options_circle_01.tga", false, 0, 106 / 5},
-        {"graphics\\interface\\options_circle_01.tga", true, 148, 216},
-        {"graphics\\interface\\options_easy.tga", false, 24, 89},
-        {"graphics\\interface\\options_NORMAL.tga", false, 89, 154},
-        {"graphics\\interface\\options_HARD.tga", false, 154, 240},
-    };
-    for (const Fit& f : fits) {
-        Tga t;
-        ASSERT_TRUE(parse_tga(read_data(f.name), t)) << f.name;
-        EXPECT_LE(f.at + (f.tall ? t.h : t.w), f.end) << f.name << " drawn at " << f.at;
-    }
-    Tga icon, border;
-    ASSERT_TRUE(parse_tga(read_data("graphics\\misc\\icon_fire01.tga"), icon));
-    ASSERT_TRUE(parse_tga(read_data("graphics\\misc\\icon_border.tga"), border));
-    EXPECT_GE(border.w, icon.w + 2);
-    EXPECT_GE(border.h, icon.h + 2);
-}
+// Where the screen pieces land, MenusRun and GameScreenTest see on the real pictures.
 
 TEST(ContentPictures, PressedButtonsCoverTheButtonsDrawnInTheirScreens)
 {
@@ -435,7 +395,7 @@ TEST(ContentArchives, PackedFilesLiveOnlyInTheirArchives)
 
 // ---- Creature and effect strips -------------------------------------------------------------------------------
 
-TEST(CreatureContent, EveryStripIsKeyedAnimatedAndStandsOnTheBottomOfItsFrame)
+TEST(CreatureContent, StripsAndShadowsAreKeyedStripsMoveAndCreaturesStandOnTheirFeet)
 {
     std::map<std::string, StripInfo> seen;
     for (const std::string& base : all_strips()) {
@@ -445,13 +405,17 @@ TEST(CreatureContent, EveryStripIsKeyedAnimatedAndStandsOnTheBottomOfItsFrame)
         // Odd widths keep the centre column (the feet) in place when the game flips a frame.
         EXPECT_EQ(seen[base].w % 2, 1);
     }
-    // The spell icons, the loading indicator and the scenery, never flipped, are keyed as strictly.
+    // The spell icons, the loading indicator, the scenery and the shadows, never flipped, are keyed as strictly.
     for (const char* base : {"graphics\\misc\\icon_fire", "graphics\\misc\\icon_big_fire", "graphics\\misc\\icon_lightning",
                              "graphics\\misc\\icon_abomb", "graphics\\misc\\loading_", "graphics\\scenery\\torch_",
                              "graphics\\scenery\\lava_flame_", "graphics\\scenery\\campfire_"}) {
         SCOPED_TRACE(base);
         StripInfo i;
         check_strip(base, &i);
+    }
+    for (const char* name : {"graphics\\misc\\shadow_small.tga", "graphics\\misc\\shadow_big.tga"}) {
+        Tga t;
+        EXPECT_TRUE(parse_tga(read_data(name), t) && keyed_properly(t)) << name;
     }
     for (const CreatureStrip& c : creature_strips()) {
         SCOPED_TRACE(c.base);
@@ -462,20 +426,6 @@ TEST(CreatureContent, EveryStripIsKeyedAnimatedAndStandsOnTheBottomOfItsFrame)
         // A melee blow lands on frame 4 or later, and a shot leaves then: shorter strips never hit.
         const bool blow = c.action == ACTION_ATTACK || c.action == ACTION_SHOOT;
         EXPECT_TRUE(!blow || i.frames >= 5) << i.frames << " frames";
-    }
-}
-
-TEST(CreatureContent, ShadowPicturesAreKeyedDitheredEllipses)
-{
-    for (const char* name : {"graphics\\misc\\shadow_small.tga", "graphics\\misc\\shadow_big.tga"}) {
-        SCOPED_TRACE(name);
-        Tga t;
-        ASSERT_TRUE(parse_tga(read_bytes(game_file(name)), t)) << "not a TGA of the game's layout";
-        ASSERT_TRUE(keyed_properly(t));
-        // Dithered: no two drawn pixels side by side in the middle row (there is no alpha to darken with).
-        int y = t.h / 2, runs = 0;
-        for (int x = 1; x < t.w; x++) runs += t.at(x, y) != 0 && t.at(x - 1, y) != 0;
-        EXPECT_EQ(runs, 0);
     }
 }
 
