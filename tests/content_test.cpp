@@ -179,27 +179,7 @@ std::vector<std::string> all_strips()
     return out;
 }
 
-// ---- Level scripts and sounds, read by the game's own readers -------------------------------------------------
-
-struct Level {
-    LevelScript script;
-    int cannons = 0;
-    CPlayfield field;  // the background, and the walkable area: the playfield rectangle less the hard boxes
-};
-
-void parse_level(int n, Level& lv)
-{
-    copy_text(AppState.programDir, sizeof AppState.programDir, game_dir().c_str());
-    reset_level_script(lv.script);
-    EXPECT_TRUE(load_level_settings(lv.script, n));
-    std::vector<SpriteTemplate> sprites;
-    std::vector<HardBoxLine> boxes;
-    EXPECT_TRUE(read_sprites(lv.script, sprites) && read_hard_boxes(lv.script, boxes));
-    for (const SpriteTemplate& t : sprites) lv.cannons += t.isCannon;
-    EXPECT_TRUE(lv.field.load_background(lv.script.backgroundName));
-    lv.field.set_playfield_rect(lv.script.playfieldRect);
-    for (const HardBoxLine& b : boxes) lv.field.add_hard_box(b.rect, b.value);
-}
+// ---- Sounds, read by the game's own parser ---------------------------------------------------------------------
 
 struct Wave {
     int channels = 0, rate = 0, bits = 0, block = 0;
@@ -296,11 +276,16 @@ TEST(ContentLevels, TheLevelsUseEveryBossAndScriptFeatureOnPlayfieldsWithRoomToM
 {
     std::set<int> bosses;
     int stories = 0, flies = 0, cannons = 0, ambient = 0, intros = 0, starts = 0;
+    copy_text(AppState.programDir, sizeof AppState.programDir, game_dir().c_str());
     for (int n = 1; n <= 12; n++) {
         SCOPED_TRACE("level " + std::to_string(n));
-        Level lv;
-        parse_level(n, lv);
-        const LevelScript& s = lv.script;
+        LevelScript s;
+        reset_level_script(s);
+        ASSERT_TRUE(load_level_settings(s, n));
+        std::vector<SpriteTemplate> sprites;
+        std::vector<HardBoxLine> boxes;
+        ASSERT_TRUE(read_sprites(s, sprites) && read_hard_boxes(s, boxes));
+        for (const SpriteTemplate& t : sprites) cannons += t.isCannon;
         if (s.bossKind) bosses.insert(s.bossKind);
         if (s.hasStory) {
             stories++;
@@ -311,11 +296,14 @@ TEST(ContentLevels, TheLevelsUseEveryBossAndScriptFeatureOnPlayfieldsWithRoomToM
         ambient += s.ambientOn;
         intros += s.introText[0] != 0;
         starts += s.hasStartPosition;
-        cannons += lv.cannons;
         // Level 12 leads to the ending; every other level to the next.
         EXPECT_EQ(s.nextLevel, n == 12 ? 500 : 0);
 
-        const CPlayfield& bg = lv.field;
+        // The background as a level start loads it, and the walkable area: the rectangle less the hard boxes.
+        CPlayfield bg;
+        ASSERT_TRUE(bg.load_background(s.backgroundName));
+        bg.set_playfield_rect(s.playfieldRect);
+        for (const HardBoxLine& b : boxes) bg.add_hard_box(b.rect, b.value);
         EXPECT_GE(bg.width, 640);
         const Rect& r = s.playfieldRect;
         EXPECT_GE(r.right - r.left, 240);  // at least a screen's width to move in
@@ -326,7 +314,7 @@ TEST(ContentLevels, TheLevelsUseEveryBossAndScriptFeatureOnPlayfieldsWithRoomToM
         int open = 0, tried = 0;
         for (int y = r.top; y < r.bottom; y += 4)
             for (int x = std::max(0, r.left); x < std::min(bg.width, r.right); x += 4, tried++)
-                open += lv.field.is_walkable(x, y);
+                open += bg.is_walkable(x, y);
         EXPECT_GT(open, tried * 3 / 4);
     }
     EXPECT_EQ(bosses, (std::set<int>{108, 109, 111, 112, 113}));
