@@ -1,20 +1,25 @@
-// The generated world content: every picture, sound and script the game names exists, in the form the game reads.
+// The generated content: every picture, strip, sound and script the game names, in the form the game reads.
 #include <gtest/gtest.h>
-#include <minizip/unzip.h>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 #include "app/app_state.h"
+#include "game/hero.h"
+#include "game/monster_kind.h"
 #include "graphics/playfield.h"
 #include "level/level_scan.h"
 #include "level/level_script.h"
 #include "platform/image_decode.h"
+#include "resources/resource_file.h"
 #include "sound/wave_file.h"
+#include "support/gfx_files.h"
 #include "support/monster_files.h"
 #include "support/temp_folder.h"
 #include "util/strings.h"
@@ -23,118 +28,158 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// ---- Finding data files the way the game does: loose or in their own archive ---------------------------
+// ---- Finding data files the way the game does: loose or in an archive -----------------------------------------
 
 std::string game_dir() { return std::string(VORLAINE_GAME_DIR) + "/"; }
 
 // A data file named as the game names it, in the built game folder.
 std::string game_file(const std::string& name) { return game_dir() + data_path(name.c_str()); }
 
-std::string base_name(const std::string& name)
+// Every archive of the game folder (a creature's, or a single picture's or frame's), unpacked once under the
+// bare file names of its entries by the game's own unpacking, into a temporary program folder.
+const TempFolder& unpacked()
 {
-    size_t s = name.find_last_of("\\/");
-    return s == std::string::npos ? name : name.substr(s + 1);
-}
-
-bool zip_entry(const std::string& zip, const std::string& entry, std::vector<uint8_t>* out)
-{
-    unzFile z = unzOpen(zip.c_str());
-    if (!z) return false;
-    bool found = unzLocateFile(z, entry.c_str(), 2) == UNZ_OK;
-    if (found && out && unzOpenCurrentFile(z) == UNZ_OK) {
-        uint8_t buf[16384];
-        int n;
-        out->clear();
-        while ((n = unzReadCurrentFile(z, buf, sizeof buf)) > 0) out->insert(out->end(), buf, buf + n);
-        unzCloseCurrentFile(z);
-    }
-    unzClose(z);
-    return found;
-}
-
-// The bytes of a data file named as the game names it; false when it is nowhere to be found.
-bool find_data(const std::string& name, std::vector<uint8_t>* out = nullptr)
-{
-    std::string loose = game_file(name);
-    if (fs::exists(loose)) {
-        if (out) *out = read_bytes(loose);
+    static TempFolder folder;
+    static const bool once = [] {
+        folder.make_program_folder();
+        for (const auto& e : fs::recursive_directory_iterator(game_dir()))
+            if (e.path().extension() == ".zip") unzip_file(e.path().c_str(), "");
         return true;
-    }
-    std::string single = loose.substr(0, loose.rfind('.')) + ".zip";
-    return fs::exists(single) && zip_entry(single, base_name(name), out);
+    }();
+    EXPECT_TRUE(once);
+    return folder;
 }
 
-std::string frame_name(const std::string& base, int n, const char* ext = "tga")
+// The bytes of a data file named as the game names it, loose or else unpacked; empty when it is neither.
+std::vector<uint8_t> read_data(const std::string& name)
 {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%s%d.%s", n < 10 ? "0" : "", n, ext);
-    return base + buf;
+    std::vector<uint8_t> bytes = read_bytes(game_file(name));
+    return bytes.empty() ? read_bytes(unpacked().file(name.substr(name.find_last_of('\\') + 1))) : bytes;
 }
 
-// ---- Picture sizes -------------------------------------------------------------------------------------
+// ---- Pictures as the game reads them --------------------------------------------------------------------------
 
-struct Pic {
+// A TGA: an 18-byte header, 256 palette entries of blue, green and red, then a byte a pixel, bottom row first.
+// The data check holds every TGA the game names to that layout, its strips to one size and to their scratch pads.
+struct Tga {
     int w = 0, h = 0;
+    std::vector<uint8_t> palette;
+    std::vector<uint8_t> pixels;
+    uint8_t at(int x, int y) const { return pixels[size_t(h - 1 - y) * size_t(w) + size_t(x)]; }
+    uint16_t colour(int index) const
+    {
+        return rgb565(palette[size_t(index) * 3 + 2], palette[size_t(index) * 3 + 1], palette[size_t(index) * 3]);
+    }
 };
 
-// The size of a PNG or JPEG as the decoder gives it.
-bool decoded_size(const std::string& path, Pic& p)
-{
-    DecodedImage im;
-    const bool ok = image_decode_rgb24(path.c_str(), &im);
-    p.w = im.width;
-    p.h = im.height;
-    image_free(&im);
-    return ok;
-}
-
-// The size of a TGA as the game reads it (colour-mapped, 256 entries of 24 bits, rows from the bottom); false
-// when its body is too short for its pixels. The data check holds every TGA the game names to that layout.
-bool tga_size(const std::vector<uint8_t>& b, Pic& p)
+bool parse_tga(const std::vector<uint8_t>& b, Tga& t)
 {
     if (b.size() < 18 + 768) return false;
-    p.w = b[12] | b[13] << 8;
-    p.h = b[14] | b[15] << 8;
-    return p.w > 0 && p.h > 0 && b.size() >= size_t(18 + 768 + p.w * p.h);
+    t.w = b[12] | b[13] << 8;
+    t.h = b[14] | b[15] << 8;
+    const size_t need = 18 + 768 + size_t(t.w) * size_t(t.h);
+    if (t.w < 2 || t.h < 2 || b.size() < need) return false;
+    t.palette.assign(b.begin() + 18, b.begin() + 18 + 768);
+    t.pixels.assign(b.begin() + 18 + 768, b.begin() + long(need));
+    return true;
 }
 
-bool picture_size(const std::string& name, Pic& p)
+// ---- Strips as the game reads them -----------------------------------------------------------------------------
+
+std::string frame_name(const std::string& base, int n)
 {
-    std::vector<uint8_t> b;
-    if (!find_data(name, &b)) return false;
-    if (name.substr(name.size() - 3) == "tga") return tga_size(b, p);
-    TempFolder t;  // the decoder reads files, and the picture may come out of its archive
-    return write_bytes(t.file("picture"), b) && decoded_size(t.file("picture"), p);
+    return base + (n < 10 ? "0" : "") + std::to_string(n) + ".tga";
 }
 
-// Index of the top-left pixel and the 5-6-5 colour of a palette entry.
-int tga_index(const std::vector<uint8_t>& b, const Pic& p, int x, int y) { return b[18 + 768 + size_t(p.h - 1 - y) * p.w + x]; }
-uint16_t tga_565(const std::vector<uint8_t>& b, int index)
+// The key is the top-left pixel (the first pixel of the second row for mirrored frames): both must be
+// index 0, and no drawn pixel may turn transparent by sharing the key's 5-6-5 colour.
+::testing::AssertionResult keyed_properly(const Tga& t)
 {
-    const uint8_t* e = &b[18 + size_t(index) * 3];  // blue, green, red
-    return uint16_t((e[2] & 0xF8) << 8 | (e[1] & 0xFC) << 3 | e[0] >> 3);
+    if (t.at(0, 0) != 0) return ::testing::AssertionFailure() << "top-left pixel is index " << int(t.at(0, 0));
+    if (t.at(0, 1) != 0) return ::testing::AssertionFailure() << "first pixel of row two is index " << int(t.at(0, 1));
+    uint16_t key = t.colour(0);
+    int visible = 0;
+    for (int y = 0; y < t.h; y++)
+        for (int x = 0; x < t.w; x++) {
+            int i = t.at(x, y);
+            if (i == 0) continue;
+            visible++;
+            if (t.colour(i) == key)
+                return ::testing::AssertionFailure() << "pixel " << x << "," << y << " (index " << i << ") has the key colour";
+        }
+    if (!visible) return ::testing::AssertionFailure() << "nothing drawn";
+    return ::testing::AssertionSuccess();
 }
 
-// ---- Level scripts and sounds, read by the game's own readers ---------------------------------------------
-
-struct Level {
-    LevelScript script;
-    int cannons = 0;
-    CPlayfield field;  // the walkable area: the playfield rectangle less the hard boxes
+struct StripInfo {
+    int frames = 0, w = 0, h = 0;
+    int lowest = -1;  // the lowest row frame 01 draws on
 };
 
-void parse_level(int n, Level& lv)
+// Reads a strip up to its first missing frame, as the game does, and checks each frame on the way. A strip
+// whose frames are all alike would be a pose that never moved.
+void check_strip(const std::string& base, StripInfo* info)
 {
-    copy_text(AppState.programDir, sizeof AppState.programDir, game_dir().c_str());
-    reset_level_script(lv.script);
-    EXPECT_TRUE(load_level_settings(lv.script, n)) << n;
-    std::vector<SpriteTemplate> sprites;
-    std::vector<HardBoxLine> boxes;
-    EXPECT_TRUE(read_sprites(lv.script, sprites) && read_hard_boxes(lv.script, boxes)) << n;
-    for (const SpriteTemplate& t : sprites) lv.cannons += t.isCannon;
-    lv.field.set_playfield_rect(lv.script.playfieldRect);
-    for (const HardBoxLine& b : boxes) lv.field.add_hard_box(b.rect, b.value);
+    std::vector<uint8_t> first;
+    bool moves = false;
+    for (std::vector<uint8_t> bytes; !(bytes = read_data(frame_name(base, info->frames + 1))).empty();) {
+        const int n = ++info->frames;
+        SCOPED_TRACE(frame_name(base, n));
+        Tga t;
+        ASSERT_TRUE(parse_tga(bytes, t)) << "not a TGA of the game's layout";
+        ASSERT_TRUE(keyed_properly(t));
+        if (n == 1) {
+            info->w = t.w;
+            info->h = t.h;
+            first = t.pixels;
+            for (int y = 0; y < t.h; y++)
+                for (int x = 0; x < t.w; x++)
+                    if (t.at(x, y)) info->lowest = y;
+        }
+        ASSERT_TRUE(t.w == info->w && t.h == info->h) << "of another size than frame 01";
+        moves = moves || t.pixels != first;
+    }
+    ASSERT_GT(info->frames, 0) << "no frame 01";
+    EXPECT_TRUE(moves || info->frames == 1) << "every frame is the same";
 }
+
+// A strip a creature draws (its frame base name), its set and its facing.
+struct CreatureStrip {
+    std::string base;
+    int action, direction;
+};
+
+// Every named strip of every monster kind and of the hero, as the game's own tables name them.
+std::vector<CreatureStrip> creature_strips()
+{
+    std::vector<CreatureStrip> out;
+    auto add = [&](const CStripSet& set, int action) {
+        for (int d = 0; d < 10; d++)
+            if (set.slot[d].name[0]) out.push_back({set.slot[d].name, action, d});
+    };
+    for (const CMonsterKind& k : MonsterKinds.kinds)
+        for (int a = 0; a < kMonsterActionCount; a++) add(k.strips[a], a);
+    name_hero_strips();
+    const std::pair<const CStripSet*, int> hero[] = {{&HeroWalkStrips, ACTION_WALK}, {&HeroRunStrips, ACTION_RUN},
+        {&HeroIdleStrips, ACTION_IDLE}, {&HeroShootStrips, ACTION_ATTACK}, {&HeroDeathStrips, ACTION_DEATH}};
+    for (auto [set, action] : hero) add(*set, action);
+    return out;
+}
+
+// Every strip the game draws creatures and effects with, each once.
+std::vector<std::string> all_strips()
+{
+    std::vector<std::string> out = {"graphics\\misc\\fire_ball_", "graphics\\misc\\super_fire_ball_",
+        "graphics\\misc\\blue_star_", "graphics\\explosion\\explod", "graphics\\misc\\smokesmall",
+        "graphics\\misc\\health_2_00", "graphics\\interface\\pod_", "graphics\\cannon\\cannon_fire_00",
+        "graphics\\dfly\\dfly_fly_6_00"};
+    std::set<std::string> seen;
+    for (const CreatureStrip& c : creature_strips())
+        if (seen.insert(c.base).second) out.push_back(c.base);
+    return out;
+}
+
+// ---- Sounds, read by the game's own parser ---------------------------------------------------------------------
 
 struct Wave {
     int channels = 0, rate = 0, bits = 0, block = 0;
@@ -172,80 +217,16 @@ TEST(ContentPictures, DecodedPicturesKeepEveryColumn)
     for (const auto& e : fs::recursive_directory_iterator(game_dir() + "graphics")) {
         std::string ext = e.path().extension().string();
         if (ext != ".png" && ext != ".jpg") continue;
-        Pic p;
-        ASSERT_TRUE(decoded_size(e.path().string(), p)) << e.path();
-        EXPECT_EQ(p.w % 4, 0) << e.path() << " is " << p.w << " wide";
+        DecodedImage im;
+        ASSERT_TRUE(image_decode_rgb24(e.path().c_str(), &im)) << e.path();
+        EXPECT_EQ(im.width % 4, 0) << e.path() << " is " << im.width << " wide";
+        image_free(&im);
     }
 }
 
 // Whether the game finds every picture it names, in the layout it reads and of one size across a strip,
-// the data check tells (DataCheck.TheShippedDataChecksClean); these tests look at what the pictures show.
-
-TEST(ContentPictures, StripsKeepTheirKeyColourOutOfTheirDrawing)
-{
-    const char* strips[] = {"graphics\\misc\\icon_fire", "graphics\\misc\\icon_big_fire", "graphics\\misc\\icon_lightning",
-                            "graphics\\misc\\icon_abomb", "graphics\\misc\\loading_", "graphics\\scenery\\torch_",
-                            "graphics\\scenery\\lava_flame_", "graphics\\scenery\\campfire_"};
-    for (const char* s : strips) {
-        int n = 1;
-        for (std::vector<uint8_t> b; find_data(frame_name(s, n), &b); n++) {
-            Pic p;
-            ASSERT_TRUE(tga_size(b, p)) << frame_name(s, n);
-            // The game keys on the top-left pixel; no visible pixel may share its colour.
-            const int keyIndex = tga_index(b, p, 0, 0);
-            int visible = 0;
-            for (int y = 0; y < p.h; y++)
-                for (int x = 0; x < p.w; x++) {
-                    const int k = tga_index(b, p, x, y);
-                    if (k == keyIndex) continue;
-                    visible++;
-                    ASSERT_NE(tga_565(b, k), tga_565(b, keyIndex)) << frame_name(s, n) << " at " << x << "," << y;
-                }
-            EXPECT_GT(visible, p.w * p.h / 10) << frame_name(s, n);
-        }
-        EXPECT_GE(n - 1, 4) << s;
-    }
-}
-
-TEST(ContentPictures, ScreenPiecesFitBetweenTheirNeighbours)
-{
-    // Each piece drawn at `at` along one axis ends by `end`.
-    struct Fit {
-        const char* name;
-        bool tall;  // along the height, else the width
-        int at, end;
-    } fits[] = {
-        // Icons are centred 19, 17 into a 52-pixel slot; the border around them never reaches the next slot.
-        {"graphics\\misc\\icon_fire01.tga", false, 0, 2 * 19 - 2},
-        {"graphics\\misc\\icon_fire01.tga", true, 0, 2 * 17 - 2},
-        {"graphics\\misc\\icon_border.tga", false, 0, 51},
-        // The meter bar at 3, 307 left of the pause button, the boss's bar at 290 above it.
-        {"graphics\\misc\\time_meter.tga", false, 3, 124},
-        {"graphics\\misc\\time_meter.tga", true, 307, 320},
-        {"graphics\\misc\\time_meter.tga", true, 290, 307},
-        // Pause and quit side by side at 124 and 192, 298 (the ending's quit at 190 ends before this one).
-        {"graphics\\interface\\pause.tga", false, 124, 192},
-        {"graphics\\interface\\quit.tga", false, 192, 240},
-        {"graphics\\interface\\quit.tga", true, 298, 320},
-        // Five volume dots from 46 with 22 between them (46 + 4 * 22 = 134 leaves 106 for five), above the
-        // difficulty row at 216; the three difficulties side by side.
-        {"graphics\\interface\\options_circle_01.tga", false, 0, 106 / 5},
-        {"graphics\\interface\\options_circle_01.tga", true, 148, 216},
-        {"graphics\\interface\\options_easy.tga", false, 24, 89},
-        {"graphics\\interface\\options_NORMAL.tga", false, 89, 154},
-        {"graphics\\interface\\options_HARD.tga", false, 154, 240},
-    };
-    for (const Fit& f : fits) {
-        Pic p;
-        ASSERT_TRUE(picture_size(f.name, p)) << f.name;
-        EXPECT_LE(f.at + (f.tall ? p.h : p.w), f.end) << f.name << " drawn at " << f.at;
-    }
-    Pic icon, border;
-    ASSERT_TRUE(picture_size("graphics\\misc\\icon_fire01.tga", icon));
-    ASSERT_TRUE(picture_size("graphics\\misc\\icon_border.tga", border));
-    EXPECT_GE(border.w, icon.w + 2);
-    EXPECT_GE(border.h, icon.h + 2);
-}
+// the data check tells (DataCheck.TheShippedDataChecksClean); how the strips are keyed, the strip tests below.
+// Where the screen pieces land, MenusRun and GameScreenTest see on the real pictures.
 
 TEST(ContentPictures, PressedButtonsCoverTheButtonsDrawnInTheirScreens)
 {
@@ -291,27 +272,50 @@ TEST(ContentPictures, PressedButtonsCoverTheButtonsDrawnInTheirScreens)
 
 // The data check holds the scripts to what the game can play: keywords, monster kinds, the kill quota, the
 // files they name, a playfield inside its background and a walkable start (DataCheck.TheShippedDataChecksClean).
-TEST(ContentLevels, TheLevelsUseEveryBossAndEveryScriptFeature)
+TEST(ContentLevels, TheLevelsUseEveryBossAndScriptFeatureOnPlayfieldsWithRoomToMove)
 {
     std::set<int> bosses;
     int stories = 0, flies = 0, cannons = 0, ambient = 0, intros = 0, starts = 0;
+    copy_text(AppState.programDir, sizeof AppState.programDir, game_dir().c_str());
     for (int n = 1; n <= 12; n++) {
-        Level lv;
-        parse_level(n, lv);
-        const LevelScript& s = lv.script;
+        SCOPED_TRACE("level " + std::to_string(n));
+        LevelScript s;
+        reset_level_script(s);
+        ASSERT_TRUE(load_level_settings(s, n));
+        std::vector<SpriteTemplate> sprites;
+        std::vector<HardBoxLine> boxes;
+        ASSERT_TRUE(read_sprites(s, sprites) && read_hard_boxes(s, boxes));
+        for (const SpriteTemplate& t : sprites) cannons += t.isCannon;
         if (s.bossKind) bosses.insert(s.bossKind);
         if (s.hasStory) {
             stories++;
-            EXPECT_NE(std::strstr(s.storyText, "\\n"), nullptr) << "level " << n << " story has no line breaks";
-            EXPECT_LT(std::strlen(s.storyText), sizeof s.storyText - 2) << "level " << n << " story is cut";
+            EXPECT_NE(std::strstr(s.storyText, "\\n"), nullptr) << "the story has no line breaks";
+            EXPECT_LT(std::strlen(s.storyText), sizeof s.storyText - 2) << "the story is cut";
         }
         flies += s.dragonFlies != 0;
         ambient += s.ambientOn;
         intros += s.introText[0] != 0;
         starts += s.hasStartPosition;
-        cannons += lv.cannons;
         // Level 12 leads to the ending; every other level to the next.
-        EXPECT_EQ(s.nextLevel, n == 12 ? 500 : 0) << n;
+        EXPECT_EQ(s.nextLevel, n == 12 ? 500 : 0);
+
+        // The background as a level start loads it, and the walkable area: the rectangle less the hard boxes.
+        CPlayfield bg;
+        ASSERT_TRUE(bg.load_background(s.backgroundName));
+        bg.set_playfield_rect(s.playfieldRect);
+        for (const HardBoxLine& b : boxes) bg.add_hard_box(b.rect, b.value);
+        EXPECT_GE(bg.width, 640);
+        const Rect& r = s.playfieldRect;
+        EXPECT_GE(r.right - r.left, 240);  // at least a screen's width to move in
+        // The depth band is the walkable rectangle's top and bottom, measured from the picture's bottom.
+        EXPECT_EQ(s.fieldStart, bg.height - r.top);
+        EXPECT_EQ(s.fieldEnd, bg.height - r.bottom);
+        // Enough open ground for monsters, the gate and a boss to find a place.
+        int open = 0, tried = 0;
+        for (int y = r.top; y < r.bottom; y += 4)
+            for (int x = std::max(0, r.left); x < std::min(bg.width, r.right); x += 4, tried++)
+                open += bg.is_walkable(x, y);
+        EXPECT_GT(open, tried * 3 / 4);
     }
     EXPECT_EQ(bosses, (std::set<int>{108, 109, 111, 112, 113}));
     EXPECT_GE(stories, 3);
@@ -323,108 +327,114 @@ TEST(ContentLevels, TheLevelsUseEveryBossAndEveryScriptFeature)
     EXPECT_GE(starts, 3);
 }
 
-TEST(ContentLevels, PlayfieldsSpanTheirBackgroundsWithRoomToMove)
-{
-    for (int n = 1; n <= 12; n++) {
-        Level lv;
-        parse_level(n, lv);
-        const LevelScript& s = lv.script;
-        Pic bg;
-        ASSERT_TRUE(picture_size(s.backgroundName, bg)) << n;
-        EXPECT_GE(bg.w, 640) << n;
-        const Rect& r = s.playfieldRect;
-        EXPECT_GE(r.right - r.left, 240) << n;  // at least a screen's width to move in
-        // The depth band is the walkable rectangle's top and bottom, measured from the picture's bottom.
-        EXPECT_EQ(s.fieldStart, bg.h - r.top) << n;
-        EXPECT_EQ(s.fieldEnd, bg.h - r.bottom) << n;
-        // Enough open ground for monsters, the gate and a boss to find a place.
-        int open = 0, tried = 0;
-        for (int y = r.top; y < r.bottom; y += 4)
-            for (int x = std::max(0, r.left); x < std::min(bg.w, r.right); x += 4, tried++)
-                open += lv.field.is_walkable(x, y);
-        EXPECT_GT(open, tried * 3 / 4) << n;
-    }
-}
-
 // ---- Sounds ----------------------------------------------------------------------------------------------------
 
-TEST(ContentSounds, EverySoundIsThereAndLoudInBothStoredFormats)
+TEST(ContentSounds, EverySoundIsThereAndLoudInBothStoredFormatsAndTheMusicLoopsWithoutAClick)
 {
-    // The data check finds the sounds of the game's tables; these the code names where it plays them.
+    // The data check finds the sounds of the game's tables, the music among them; these the code names where
+    // it plays them.
     for (const char* n : {"hit", "impact", "frag", "spawn", "rocket-f", "fireball", "lightning", "lightning_hit",
                           "explosion", "abomb", "cannon", "whistle", "powerup", "timegate", "axe"})
-        EXPECT_TRUE(find_data(std::string("sounds\\") + n + ".wav")) << n;
+        EXPECT_FALSE(read_data(std::string("sounds\\") + n + ".wav").empty()) << n;
     std::set<std::string> layouts;
     for (const auto& e : fs::directory_iterator(game_dir() + "sounds")) {
         if (e.path().extension() != ".wav") continue;
         const std::string name = "sounds\\" + e.path().filename().string();
+        SCOPED_TRACE(name);
         Wave w;
-        ASSERT_TRUE(read_wave(name, w)) << name;
-        EXPECT_EQ(w.block, w.channels * w.bits / 8) << name;
-        EXPECT_EQ(w.data.size() % size_t(w.block), 0u) << name;
-        EXPECT_GT(w.seconds(), 0.05) << name;
-        EXPECT_LT(w.seconds(), 45.0) << name;
+        ASSERT_TRUE(read_wave(name, w));
+        EXPECT_EQ(w.block, w.channels * w.bits / 8);
+        const size_t frames = w.data.size() / size_t(w.block);
+        EXPECT_EQ(w.data.size() % size_t(w.block), 0u);
+        EXPECT_GT(w.seconds(), 0.05);
+        EXPECT_LT(w.seconds(), 45.0);
         // Loud enough to be heard through an 8-bit mixer that averages channels.
         double peak = 0;
-        for (size_t i = 0; i < w.data.size() / size_t(w.block); i += 7)
+        for (size_t i = 0; i < frames; i += 7)
             for (int c = 0; c < w.channels; c++) peak = std::max(peak, std::fabs(w.at(i, c)));
-        EXPECT_GT(peak, 0.4) << name;
+        EXPECT_GT(peak, 0.4);
         layouts.insert(std::to_string(w.rate) + "/" + std::to_string(w.bits) + "/" + std::to_string(w.channels));
+        if (name != "sounds\\story.wav" && name != "sounds\\ending.wav") continue;
+        // The music plays in a loop: the step from its last frame back to its first is no bigger than its
+        // usual steps.
+        EXPECT_GE(w.seconds(), 20.0);
+        double typical = 0;
+        for (size_t i = 1; i < frames; i++) typical = std::max(typical, std::fabs(w.at(i, 0) - w.at(i - 1, 0)));
+        for (int c = 0; c < w.channels; c++)
+            EXPECT_LE(std::fabs(w.at(0, c) - w.at(frames - 1, c)), typical * 0.5 + 1e-3) << "channel " << c;
     }
     EXPECT_TRUE(layouts.count("22050/8/1")) << "no 22050 Hz 8-bit mono sound";
     EXPECT_TRUE(layouts.count("22050/8/2")) << "no 22050 Hz 8-bit stereo sound";
     EXPECT_TRUE(layouts.count("44100/16/2")) << "no 44100 Hz 16-bit stereo sound";
 }
 
-TEST(ContentSounds, MusicLoopsWithoutAClick)
-{
-    for (const char* name : {"sounds\\story.wav", "sounds\\ending.wav"}) {
-        Wave w;
-        ASSERT_TRUE(read_wave(name, w)) << name;
-        EXPECT_GE(w.seconds(), 20.0) << name;
-        EXPECT_LE(w.seconds(), 40.0) << name;
-        size_t frames = w.data.size() / size_t(w.block);
-        // The step from the last frame back to the first is no bigger than the piece's usual steps.
-        double typical = 0;
-        for (size_t i = 1; i < frames; i++) typical = std::max(typical, std::fabs(w.at(i, 0) - w.at(i - 1, 0)));
-        for (int c = 0; c < w.channels; c++) {
-            double wrap = std::fabs(w.at(0, c) - w.at(frames - 1, c));
-            EXPECT_LE(wrap, typical * 0.5 + 1e-3) << name << " channel " << c;
-        }
-    }
-}
-
-// ---- Archives and repeatability --------------------------------------------------------------------------------
+// ---- Archives ------------------------------------------------------------------------------------------------
 
 TEST(ContentArchives, PackedFilesLiveOnlyInTheirArchives)
 {
-    // One picture only in its own archive; one strip's frames only in per-frame archives.
-    EXPECT_FALSE(fs::exists(game_dir() + "graphics/interface/decompress.png"));
-    EXPECT_TRUE(zip_entry(game_dir() + "graphics/interface/decompress.zip", "decompress.png", nullptr));
-    for (int n = 1; find_data(frame_name("graphics\\scenery\\campfire_", n)); n++) {
-        EXPECT_FALSE(fs::exists(game_file(frame_name("graphics\\scenery\\campfire_", n)))) << n;
-        std::string archive = game_dir() + "graphics/scenery/campfire_" + (n < 10 ? "0" : "") + std::to_string(n) + ".zip";
-        EXPECT_TRUE(zip_entry(archive, base_name(frame_name("graphics\\scenery\\campfire_", n)), nullptr)) << n;
+    // A picture in its own archive and a strip in per-frame archives, so the game unpacks both kinds.
+    for (const std::string name : {"graphics\\interface\\decompress.png", "graphics\\scenery\\campfire_01.tga",
+                                   "graphics\\scenery\\campfire_08.tga"}) {
+        EXPECT_FALSE(fs::exists(game_file(name))) << name;
+        EXPECT_TRUE(fs::exists(game_file(name.substr(0, name.rfind('.')) + ".zip"))) << name;
+        EXPECT_FALSE(read_data(name).empty()) << name;
     }
 }
 
-TEST(ContentArchives, TheGeneratorWritesTheSameBytesEveryTime)
+// ---- Creature and effect strips -------------------------------------------------------------------------------
+
+TEST(CreatureContent, StripsAndShadowsAreKeyedStripsMoveAndCreaturesStandOnTheirFeet)
 {
-    std::string generator = std::string(VORLAINE_GAME_DIR) + "/../tools/contentgen/contentgen";
-    // A sanitizer build copies another build's content and has no generator of its own.
-    if (!fs::exists(generator)) GTEST_SKIP() << "no generator at " << generator;
-    TempFolder a, b;
-    for (TempFolder* t : {&a, &b}) {
-        std::string cmd = generator + " --out " + t->file("game") + " --sheets " + t->file("sheets") + " > /dev/null";
-        ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    std::map<std::string, StripInfo> seen;
+    for (const std::string& base : all_strips()) {
+        SCOPED_TRACE(base);
+        check_strip(base, &seen[base]);
+        if (HasFatalFailure()) return;
+        // Odd widths keep the centre column (the feet) in place when the game flips a frame.
+        EXPECT_EQ(seen[base].w % 2, 1);
     }
-    int compared = 0;
-    for (const auto& e : fs::recursive_directory_iterator(a.file("game"))) {
-        if (!e.is_regular_file()) continue;
-        std::string rel = fs::relative(e.path(), a.file("game")).string();
-        ASSERT_TRUE(fs::exists(b.file("game/" + rel))) << rel;
-        EXPECT_TRUE(read_bytes(e.path().string()) == read_bytes(b.file("game/" + rel))) << rel << " differs between runs";
-        compared++;
+    // The spell icons, the loading indicator, the scenery and the shadows, never flipped, are keyed as strictly.
+    for (const char* base : {"graphics\\misc\\icon_fire", "graphics\\misc\\icon_big_fire", "graphics\\misc\\icon_lightning",
+                             "graphics\\misc\\icon_abomb", "graphics\\misc\\loading_", "graphics\\scenery\\torch_",
+                             "graphics\\scenery\\lava_flame_", "graphics\\scenery\\campfire_"}) {
+        SCOPED_TRACE(base);
+        StripInfo i;
+        check_strip(base, &i);
     }
-    EXPECT_GT(compared, 100);
+    for (const char* name : {"graphics\\misc\\shadow_small.tga", "graphics\\misc\\shadow_big.tga"}) {
+        Tga t;
+        EXPECT_TRUE(parse_tga(read_data(name), t) && keyed_properly(t)) << name;
+    }
+    for (const CreatureStrip& c : creature_strips()) {
+        SCOPED_TRACE(c.base);
+        const StripInfo& i = seen[c.base];
+        // Drawn by the bottom centre: every standing pose draws something near the bottom of its frame.
+        const bool standing = c.direction == 6 && c.action != ACTION_DEATH;
+        EXPECT_TRUE(!standing || i.lowest >= i.h - 1 - i.h / 4) << "nothing drawn near the bottom";
+        // A melee blow lands on frame 4 or later, and a shot leaves then: shorter strips never hit.
+        const bool blow = c.action == ACTION_ATTACK || c.action == ACTION_SHOOT;
+        EXPECT_TRUE(!blow || i.frames >= 5) << i.frames << " frames";
+    }
+}
+
+TEST(CreatureContent, ASecondRunWritesTheSameBytes)
+{
+    // The content is rebuilt on other machines and must come out identical: run the generator again.
+    std::string gen = std::string(VORLAINE_GAME_DIR) + "/../tools/contentgen/contentgen";
+    if (!path_exists(gen)) GTEST_SKIP() << "no generator at " << gen;
+    TempFolder tmp;
+    std::string cmd = "\"" + gen + "\" --out \"" + tmp.path() + "game\" --sheets \"" + tmp.path() + "sheets\" > \"" +
+                      tmp.path() + "log.txt\" 2>&1";
+    ASSERT_EQ(std::system(cmd.c_str()), 0) << read_text(tmp.path() + "log.txt");
+    // Every file it writes, creature archives included, comes out byte for byte as the build's.
+    const std::string again = tmp.path() + "game";
+    int files = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(again)) {
+        if (!entry.is_regular_file()) continue;
+        const std::string relative = std::filesystem::relative(entry.path(), again).string();
+        const std::string built = std::string(VORLAINE_GAME_DIR) + "/" + relative;
+        ASSERT_TRUE(read_bytes(entry.path().string()) == read_bytes(built)) << relative << " differs between runs";
+        files++;
+    }
+    EXPECT_GT(files, 1000);
 }

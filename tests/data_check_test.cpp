@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,7 +11,6 @@
 #include "app/app_state.h"
 #include "check/check_context.h"
 #include "check/data_check.h"
-#include "check/script_check.h"
 #include "support/gfx_files.h"
 #include "support/scene_files.h"
 #include "support/temp_folder.h"
@@ -62,14 +60,6 @@ struct DataCopy {
         write_lines(n, l);
         return at;
     }
-    std::vector<Problem> check_level(int n) const
-    {
-        CheckContext context;
-        ScriptFacts facts;
-        check_level_script(n, context, &facts);
-        context.report.sort();
-        return context.report.problems();
-    }
     std::vector<Problem> check_all() const
     {
         CheckContext context;
@@ -109,18 +99,16 @@ struct Edit {
     std::string fragment;
 };
 
-// Makes every edit in one copy, checks each level edited, and expects each problem at its line; the problems
-// of each level, for further looks.
-std::map<int, std::vector<Problem>> expect_at_their_lines(const DataCopy& data, const std::vector<Edit>& edits)
+// Makes every edit in one copy, checks the folder, and expects each problem at its line; the problems, for
+// further looks.
+std::vector<Problem> expect_at_their_lines(const DataCopy& data, const std::vector<Edit>& edits)
 {
     std::vector<int> lines;
     for (const Edit& e : edits) lines.push_back(data.edit(e.level, e.prefix, e.line));
-    std::map<int, std::vector<Problem>> problems;
-    for (const Edit& e : edits)
-        if (!problems.count(e.level)) problems[e.level] = data.check_level(e.level);
+    const std::vector<Problem> problems = data.check_all();
     for (size_t i = 0; i < edits.size(); i++) {
         const Edit& e = edits[i];
-        EXPECT_TRUE(reported(problems[e.level], data.level_path(e.level), lines[i], e.severity, e.fragment));
+        EXPECT_TRUE(reported(problems, data.level_path(e.level), lines[i], e.severity, e.fragment));
     }
     return problems;
 }
@@ -174,7 +162,7 @@ TEST(DataCheck, StatementsTheGameMisreadsAreReportedWithTheClosestKeyword)
         {3, "orientation|", "orientation|middle", E, "\"middle\" is no orientation"},
     });
     // The lost kill quota carries over from another level.
-    EXPECT_TRUE(reported(problems.at(1), data.level_path(1), 0, W, "no \"kills_required_to_continue\""));
+    EXPECT_TRUE(reported(problems, data.level_path(1), 0, W, "no \"kills_required_to_continue\""));
 }
 
 TEST(DataCheck, ValuesTheGameCannotPlayAreReported)

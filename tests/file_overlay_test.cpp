@@ -14,8 +14,6 @@
 #include "platform/files.h"
 #include "platform/player_files.h"
 #include "platform/user_folders.h"
-#include "resources/resource_file.h"
-#include "support/gfx_files.h"
 #include "support/log_capture.h"
 #include "support/temp_folder.h"
 #include "util/strings.h"
@@ -24,7 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<uint8_t> bytes_of(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
 std::string read_data(const std::string& path) { return read_text(sys_resolve_path(path.c_str())); }
 
 // A data folder with a few files, and the player's folder that overlays it.
@@ -93,8 +90,6 @@ TEST_F(Overlay, ReadsFallThroughAndEachChangeLandsInThePlayersFolderMarkedOnce)
     // The settings live in their own folder, written beside the files layer.
     dir.make_home();
     EXPECT_TRUE(marked_once([] { ASSERT_TRUE(sys_audio_volume_save(0x80008000u)); })) << "the volume";
-    // Paths outside the data folder are themselves.
-    EXPECT_EQ(sys_resolve_path(dir.file("elsewhere.txt").c_str()), dir.file("elsewhere.txt"));
 }
 
 TEST_F(Overlay, DeletingADataFileLeavesAWhiteoutThatAWriteOrANewVersionLifts)
@@ -119,32 +114,6 @@ TEST_F(Overlay, DeletingADataFileLeavesAWhiteoutThatAWriteOrANewVersionLifts)
     ASSERT_TRUE(write_text(data + "logic/levels/level1.txt", "version two, longer"));
     before = folder_fingerprint(data);
     EXPECT_EQ(read_data(name), "version two, longer");
-}
-
-TEST_F(Overlay, PerFileArchivesExtractIntoThePlayersFolderAndCloseCleansUp)
-{
-    ASSERT_TRUE(write_zip(data + "graphics/interface/decompress.zip", {{"decompress.png", bytes_of("packed")}}));
-    before = folder_fingerprint(data);
-    ResourceFile r;
-    ASSERT_TRUE(r.open("graphics\\interface\\decompress.png"));
-    EXPECT_EQ(r.extracted, 1);
-    EXPECT_EQ(read_data(r.path), "packed");
-    EXPECT_TRUE(path_exists(player + "decompress.png"));
-    r.close();
-    EXPECT_FALSE(path_exists(player + "decompress.png"));
-    EXPECT_FALSE(path_exists(player + ".wh.decompress.png"));
-}
-
-TEST_F(Overlay, TakingOverAFileCopiesItOnceAndHidesTheOriginal)
-{
-    ASSERT_TRUE(write_text(data + "career.dat", "old career"));
-    before = folder_fingerprint(data);
-    ASSERT_TRUE(sys_files_take_over((data + "career.dat").c_str()));
-    EXPECT_EQ(read_text(player + "career.dat"), "old career");
-    fs::remove(player + "career.dat");
-    // The player removed it: the original stays hidden and is not taken over a second time.
-    EXPECT_FALSE(sys_file_exists((data + "career.dat").c_str()));
-    EXPECT_FALSE(sys_files_take_over((data + "career.dat").c_str()));
 }
 
 // A full disk, as the file size limit shows it: the save fails loudly and the old career stays whole. The

@@ -15,7 +15,6 @@ namespace {
 
 // A data path as the game forms it (backslashes and all), read through the files layer.
 std::vector<uint8_t> read_data(const char* path) { return read_bytes(sys_resolve_path(path)); }
-std::string read_data_text(const char* path) { auto b = read_data(path); return std::string(b.begin(), b.end()); }
 
 std::vector<uint8_t> bytes_of(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
 
@@ -59,7 +58,7 @@ TEST_F(ResourceTest, PackedFileIsExtractedUnderItsBaseNameAndALooseFileWinsOverI
     ASSERT_TRUE(write_zip(dir.file("graphics/interface/quit.zip"), {{"quit.png", bytes_of("packed")}}));
     ASSERT_TRUE(r.open("graphics\\interface\\quit.png"));
     EXPECT_EQ(r.extracted, 0);
-    EXPECT_EQ(read_data_text(r.path), "loose");
+    EXPECT_EQ(read_data(r.path), bytes_of("loose"));
     r.close();
     EXPECT_TRUE(path_exists(dir.file("graphics/interface/quit.png")));
     EXPECT_FALSE(path_exists(dir.file("quit.png")));
@@ -73,8 +72,6 @@ TEST_F(ResourceTest, MissingCorruptAndUnnamedEntriesAreReportedAndLeaveNothing)
     EXPECT_TRUE(log.contains("file click.wav not found in the zipfile"));
     EXPECT_FALSE(r.open("readme"));
     EXPECT_TRUE(log.contains("Can't find zip file " + dir.path() + "readme."));
-    EXPECT_FALSE(r.open("graphics\\nowhere.tga"));
-    EXPECT_TRUE(log.contains("Can't find zip file " + dir.path() + "graphics\\nowhere.zip."));
     EXPECT_EQ(r.found, 0);
     EXPECT_EQ(r.extracted, 0);
 

@@ -60,52 +60,15 @@ TEST_F(StripTest, TheFirstMissingNumberEndsTheStrip)
     ASSERT_NE(f3, nullptr);
     EXPECT_EQ(flip, 0);
     EXPECT_EQ(strip.frameCount, 6u);
-    EXPECT_EQ(strip.width, 6u);
-    EXPECT_EQ(strip.height, 4u);
     EXPECT_EQ(f3[0], frame_colour(3));
     EXPECT_EQ(strip.get_frame(6, &flip)[23], frame_colour(6));
     EXPECT_EQ(strip.get_frame(7, &flip), nullptr);
     EXPECT_EQ(strip.get_frame(0, &flip), nullptr);
 }
 
-TEST_F(StripTest, DecodedFramesArePreferredOverTga)
-{
-    write_tga_frame(1);
-    ASSERT_TRUE(write_flat_png(dir.file(frame_file(1, "png")), 8, 5, 0xFF, 0xFF, 0xFF));
-    ASSERT_TRUE(strip.load());
-    EXPECT_EQ(strip.frameCount, 1u);
-    EXPECT_EQ(strip.width, 8u);
-    EXPECT_EQ(strip.get_frame(1, &flip)[0], 0xFFFF);
-    // JPEG frames come after PNG ones, several of them.
-    std::filesystem::remove(dir.file(frame_file(1, "png")));
-    for (int n = 1; n <= 3; n++)
-        ASSERT_TRUE(
-            write_jpg(dir.file(frame_file(n, "jpg")), 16, 8, std::vector<uint8_t>(16 * 8 * 3, uint8_t(n * 60))));
-    ASSERT_TRUE(strip.load());
-    EXPECT_EQ(strip.frameCount, 3u);
-    EXPECT_NEAR(strip.get_frame(3, &flip)[0] >> 11, 180 >> 3, 1);
-}
-
-TEST_F(StripTest, UnusablePngFramesFailTheLoad)
-{
-    auto loadFails = [this] {
-        EXPECT_FALSE(strip.load());
-        EXPECT_EQ(strip.frames, nullptr);
-        EXPECT_EQ(strip.frameCount, 0u);
-    };
-    // A later frame of another size.
-    ASSERT_TRUE(write_flat_png(dir.file(frame_file(1, "png")), 8, 5, 1, 2, 3));
-    ASSERT_TRUE(write_flat_png(dir.file(frame_file(2, "png")), 64, 64, 1, 2, 3));
-    loadFails();
-    // A first frame narrower than 4 pixels keeps no column at all.
-    ASSERT_TRUE(write_flat_png(dir.file(frame_file(1, "png")), 3, 5, 1, 2, 3));
-    loadFails();
-    EXPECT_EQ(log.count_starting("Refused " + dir.path() + "graphics\\alian\\walk_6_0001.png: a picture of 3 x 5"), 1);
-}
-
-// Loaded a second time, a strip reads its files afresh; under the leak checker this also shows that
-// the first frame store is let go.
-TEST_F(StripTest, LoadingAgainReadsTheFilesAfreshIntoOneStore)
+// Loaded again, a strip reads its files afresh; under the leak checker this also shows that the first
+// frame store, TGA or decoded, is let go.
+TEST_F(StripTest, LoadingAgainReadsAfreshIntoOneStoreAndDecodedFramesComeFirst)
 {
     for (int n = 1; n <= 3; n++) write_tga_frame(n);
     ASSERT_TRUE(strip.load());
@@ -116,13 +79,29 @@ TEST_F(StripTest, LoadingAgainReadsTheFilesAfreshIntoOneStore)
     EXPECT_EQ(strip.get_frame(1, &flip)[0], rgb565(0xF8, 0, 0));
     EXPECT_EQ(strip.get_frame(4, &flip)[0], frame_colour(4));
 
-    // The same for decoded frames.
-    for (int n = 1; n <= 2; n++) ASSERT_TRUE(write_flat_png(dir.file(frame_file(n, "png")), 8, 5, 0xFF, 0xFF, 0xFF));
+    // Decoded frames win over TGA ones, PNG over JPEG.
+    ASSERT_TRUE(write_flat_png(dir.file(frame_file(1, "png")), 8, 5, 0xFF, 0xFF, 0xFF));
     ASSERT_TRUE(strip.load());
-    ASSERT_TRUE(strip.load());
-    EXPECT_EQ(strip.frameCount, 2u);
+    EXPECT_EQ(strip.frameCount, 1u);
     EXPECT_EQ(strip.width, 8u);
-    EXPECT_EQ(strip.get_frame(2, &flip)[39], 0xFFFF);
+    EXPECT_EQ(strip.get_frame(1, &flip)[0], 0xFFFF);
+    std::filesystem::remove(dir.file(frame_file(1, "png")));
+    for (int n = 1; n <= 3; n++)
+        ASSERT_TRUE(
+            write_jpg(dir.file(frame_file(n, "jpg")), 16, 8, std::vector<uint8_t>(16 * 8 * 3, uint8_t(n * 60))));
+    ASSERT_TRUE(strip.load());
+    EXPECT_EQ(strip.frameCount, 3u);
+    EXPECT_NEAR(strip.get_frame(3, &flip)[0] >> 11, 180 >> 3, 1);
+
+    // A later decoded frame of another size, or a first one narrower than 4 pixels, fails the load.
+    for (int firstWidth : {8, 3}) {
+        ASSERT_TRUE(write_flat_png(dir.file(frame_file(1, "png")), firstWidth, 5, 1, 2, 3));
+        ASSERT_TRUE(write_flat_png(dir.file(frame_file(2, "png")), 64, 64, 1, 2, 3));
+        EXPECT_FALSE(strip.load()) << firstWidth;
+        EXPECT_EQ(strip.frames, nullptr);
+        EXPECT_EQ(strip.frameCount, 0u);
+    }
+    EXPECT_EQ(log.count_starting("Refused " + dir.path() + "graphics\\alian\\walk_6_0001.png: a picture of 3 x 5"), 1);
 }
 
 TEST_F(StripTest, MirrorsHandOutTheirSourcesFramesFlipped)
