@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -258,13 +259,14 @@ TEST_F(GameScreenTest, PauseHoldsTheLevelButSpellsCanStillBeChosenAndQuitLeavesA
 
 TEST_F(GameScreenTest, ALevelStartOnTheVirtualClockKeepsFrameScaleAtTheStep)
 {
-    // Frames before the level, 40 ms each on the virtual clock.
-    for (int i = 0; i < 5; i++) {
+    // Frames before the level, 40 ms each on the virtual clock, until the smoothed frame length has settled
+    // there (it carries over from an earlier test in the same process).
+    for (int i = 0; i < 5 || (i < 1000 && std::abs(AppState.frameScale - 4.0) > 1e-9); i++) {
         clock_begin_frame();
         AppState.frameTime = sys_tick_count();
         present();
     }
-    EXPECT_DOUBLE_EQ(AppState.frameScale, 4.0);
+    ASSERT_NEAR(AppState.frameScale, 4.0, 1e-9);
 
     // The indicator presents at every strip the level loads (the main enemy's), all inside the one frame
     // that starts it.
@@ -277,10 +279,10 @@ TEST_F(GameScreenTest, ALevelStartOnTheVirtualClockKeepsFrameScaleAtTheStep)
     start_level_directly(2);
     ASSERT_EQ(AppState.screenState, STATE_GAME);
     ASSERT_GT(Loader.sprite->frame, 10) << "the indicator should have presented as the strips loaded";
-    EXPECT_DOUBLE_EQ(AppState.frameScale, 4.0);
+    EXPECT_NEAR(AppState.frameScale, 4.0, 1e-9);
     for (int frame = 1; frame <= 80; frame++) {
         advance();
-        ASSERT_DOUBLE_EQ(AppState.frameScale, 4.0) << "frame " << frame << " after the start";
+        ASSERT_NEAR(AppState.frameScale, 4.0, 1e-9) << "frame " << frame << " after the start";
     }
 }
 
