@@ -1,5 +1,6 @@
 // Scene sprites, picture buttons, the slider and smoke, on real TGA files in a temporary program folder.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <vector>
 #include "app/app_state.h"
 #include "game/image_button.h"
@@ -49,6 +50,24 @@ std::vector<int> frames_seen(CSceneSprite& s, uint32_t delay, int thinks)
     return seen;
 }
 
+// The range a value goes through over some thinks, and how often the direction flag turned each way.
+struct Sweep {
+    float lo = 1e9f, hi = -1e9f;
+    int turnsUp = 0, turnsDown = 0;
+};
+template <class Value>
+Sweep sweep(CSceneSprite& s, int thinks, const uint8_t& up, Value value)
+{
+    Sweep w;
+    for (uint8_t was = up; thinks-- > 0; was = up) {
+        s.think();
+        w.lo = std::min(w.lo, value());
+        w.hi = std::max(w.hi, value());
+        if (up != was) (up ? w.turnsUp : w.turnsDown)++;
+    }
+    return w;
+}
+
 }  // namespace
 
 TEST_F(SceneTest, PlayOnceHidesAfterTheLastFrameThenTheEndModeRemovesItAndOthersLoopOrPingPong)
@@ -94,6 +113,38 @@ TEST_F(SceneTest, PlayOnceHidesAfterTheLastFrameThenTheEndModeRemovesItAndOthers
         s.animMode = c.mode;
         EXPECT_EQ(frames_seen(s, c.delay, int(c.seen.size()) - 1), c.seen) << c.strip << " mode " << c.mode;
     }
+}
+
+TEST_F(SceneTest, PulseAndSwingStayWithinTheirBoundsAndTurnBothWays)
+{
+    ASSERT_TRUE(write_bytes(dir.file("graphics/misc/orb.tga"), make_keyed_tga(40, 40, 200, 40, 40)));
+    CSceneSprite s;
+    ASSERT_TRUE(s.show_picture(120, 160, "graphics\\misc\\orb.tga"));
+    s.pulse(0.01f, 0.0005f, 0.3f);
+    ASSERT_TRUE(s.useScratch);
+    const Sweep pulse = sweep(s, 3000, s.pulseGrowing, [&] { return s.scaleFactor; });
+    EXPECT_LT(pulse.lo, 0.3f);
+    EXPECT_GT(pulse.lo, 0.05f);  // it turns near the lower bound, it does not collapse
+    EXPECT_GT(pulse.hi, 0.8f);
+    EXPECT_LE(pulse.hi, 1.0f);
+    EXPECT_GE(pulse.turnsUp, 2);
+    EXPECT_GE(pulse.turnsDown, 2);
+    // Drawn through the pad at the pulsing size.
+    TestScreen screen(0x1111);
+    s.draw();
+    EXPECT_EQ(s.scaledWidth, int(float(40) * s.scaleFactor));
+    EXPECT_EQ(screen.drawn_in_row(160), s.scaledWidth);
+
+    CSceneSprite swinging;
+    swinging.show_picture(100, 50, "");
+    swinging.swing(SWING_X, 60.0f, 140.0f, 0.05f, 1.0f, 0.5f);
+    const Sweep swing = sweep(swinging, 2000, swinging.swingUp, [&] { return swinging.fx; });
+    EXPECT_GE(swing.turnsUp + swing.turnsDown, 8);
+    EXPECT_GT(swing.lo, 50.0f);
+    EXPECT_LT(swing.lo, 75.0f);
+    EXPECT_GT(swing.hi, 125.0f);
+    EXPECT_LT(swing.hi, 150.0f);
+    EXPECT_EQ(swinging.y, 50);
 }
 
 TEST_F(SceneTest, ButtonsPressReleaseHideAndStillReportWhenDisabled)
