@@ -1,5 +1,6 @@
 // The pixel loops: exact rescale stepping (with mirror and enlarging), the tinted colour-keyed blit, the opaque copy.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <vector>
 #include "app/app_state.h"
 #include "graphics/blit.h"
@@ -34,12 +35,6 @@ protected:
         g_drawTarget = screen.data();
     }
     uint16_t at(int x, int y) const { return screen[size_t(y) * size_t(AppState.screenWidth) + size_t(x)]; }
-    // n screen pixels of row y from column x.
-    std::vector<uint16_t> row(int x, int y, int n) const
-    {
-        const auto from = screen.begin() + y * AppState.screenWidth + x;
-        return std::vector<uint16_t>(from, from + n);
-    }
     std::vector<uint16_t> screen;
 };
 
@@ -47,40 +42,34 @@ constexpr uint16_t kMagenta = 0xF81F;
 
 }  // namespace
 
-TEST(ScaleInto, ColumnsAreSteppedLikeALine)
+TEST(ScaleInto, ColumnsAndRowsAreSteppedLikeALineNeverPastThePictureAndIntoAnyStride)
 {
-    EXPECT_EQ(columns_taken(4, 2), (std::vector<int>{0, 2}));
-    EXPECT_EQ(columns_taken(4, 3), (std::vector<int>{0, 1, 3}));
-    EXPECT_EQ(columns_taken(4, 5), (std::vector<int>{0, 1, 2, 2, 3}));
-    EXPECT_EQ(columns_taken(4, 4), (std::vector<int>{0, 1, 2, 3}));
-    EXPECT_EQ(columns_taken(4, 2, true), (std::vector<int>{2, 0}));
-}
-
-TEST(ScaleInto, EnlargingNeverReadsPastThePicture)
-{
-    // Doubling steps to the column past the last one; it stays on the last.
-    EXPECT_EQ(columns_taken(2, 4), (std::vector<int>{0, 1, 1, 1}));
-    // A 3 x 3 picture in a buffer whose next row holds a marker, tripled.
+    const struct {
+        int from, to;
+        bool mirror;
+        std::vector<int> columns;
+    } cases[] = {
+        {4, 2, false, {0, 2}}, {4, 3, false, {0, 1, 3}}, {4, 5, false, {0, 1, 2, 2, 3}}, {4, 4, false, {0, 1, 2, 3}},
+        {4, 2, true, {2, 0}},
+        {2, 4, false, {0, 1, 1, 1}},  // doubling steps to the column past the last one; it stays on the last
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(columns_taken(c.from, c.to, c.mirror), c.columns) << c.from << " to " << c.to << " " << c.mirror;
+    // Rows likewise: a 3 x 3 picture in a buffer whose next row holds a marker, tripled.
     std::vector<uint16_t> buf = coded_source(3, 3);
     buf.resize(buf.size() + 3, 0xDEAD);
     std::vector<uint16_t> dst(9 * 9, 0);
     scale_into(0, 0, 3, 3, 0, 0, 9, 9, buf.data(), dst.data(), 3, 9, 0);
-    for (uint16_t v : dst) {
-        EXPECT_NE(v, 0xDEAD);
-        EXPECT_LE(v & 0xFF, 2);
-        EXPECT_LE(v >> 8, 2);
-    }
+    for (uint16_t v : dst) ASSERT_LE(v, (2 << 8) | 2);
     EXPECT_EQ(dst[8 * 9 + 8], (2 << 8) | 2);
-}
 
-TEST(ScaleInto, HalfOfFortyByFortyAndItsMirrorIntoAnyStride)
-{
+    // Half of 40 x 40, and its mirror into a wider pad.
     auto src = coded_source(40, 40);
-    std::vector<uint16_t> dst(20 * 20);
-    scale_into(0, 0, 40, 40, 0, 0, 20, 20, src.data(), dst.data(), 40, 20, 0);
+    std::vector<uint16_t> half(20 * 20);
+    scale_into(0, 0, 40, 40, 0, 0, 20, 20, src.data(), half.data(), 40, 20, 0);
     for (int y = 0; y < 20; y++)
-        for (int x = 0; x < 20; x++) EXPECT_EQ(dst[size_t(y) * 20 + size_t(x)], ((2 * y) << 8) | (2 * x));
-    // Mirrored into a wider pad, whose rest is left alone.
+        for (int x = 0; x < 20; x++) EXPECT_EQ(half[size_t(y) * 20 + size_t(x)], ((2 * y) << 8) | (2 * x));
+    // The pad's rest is left alone.
     std::vector<uint16_t> pad(32 * 32, 0x7777);
     scale_into(0, 0, 40, 40, 0, 0, 20, 20, src.data(), pad.data(), 40, 32, 1);
     EXPECT_EQ(pad[19], 0);                       // source column 0 lands in column 19
@@ -89,55 +78,45 @@ TEST(ScaleInto, HalfOfFortyByFortyAndItsMirrorIntoAnyStride)
     EXPECT_EQ(pad[32 * 20], 0x7777);
 }
 
-// The key is the top-left colour, or for flipped frames the colour that starts the second row. Unkeyed,
-// the key colour is drawn like any other (TintOffsetsClampEachChannel).
-TEST_F(BlitTest, KeyedBlitSkipsTheKeyColour)
+// Every pixel of a wide sprite (the eight-at-a-time path and the tail) against the rule: the key colour, the
+// top-left or for flipped frames the colour that starts the second row, is skipped when keyed and drawn like any
+// other when not; each channel takes its offset and is held to its range, however far out the offset is.
+TEST_F(BlitTest, EveryPixelFollowsTheKeyAndTintRule)
 {
-    std::vector<uint16_t> sprite = {kMagenta, 0x1234, kMagenta, 0x4321, kMagenta, 0x0001};
-    blit_tinted(10, 20, 3, 2, sprite.data(), 3, sprite.data(), 0, 1, 0, 0, 0);
-    EXPECT_EQ(row(10, 20, 4), (std::vector<uint16_t>{0x1111, 0x1234, 0x1111, 0x1111}));
-    EXPECT_EQ(row(10, 21, 3), (std::vector<uint16_t>{0x4321, 0x1111, 0x0001}));
-    std::vector<uint16_t> flipped = {0x0F0F, kMagenta, kMagenta, 0x2222};
-    blit_tinted(0, 0, 2, 2, flipped.data(), 2, flipped.data(), 1, 1, 0, 0, 0);
-    EXPECT_EQ(row(0, 0, 2), (std::vector<uint16_t>{0x0F0F, 0x1111}));
-    EXPECT_EQ(row(0, 1, 2), (std::vector<uint16_t>{0x1111, 0x2222}));
-}
-
-TEST_F(BlitTest, TintOffsetsClampEachChannel)
-{
-    std::vector<uint16_t> sprite = {kMagenta, 0x0000, 0xFFFF, 0x8410};
-    for (uint8_t keyed : {0, 1}) {
-        blit_tinted(0, 0, 4, 1, sprite.data(), 4, sprite.data(), 0, keyed, -31, -63, -31);
-        EXPECT_EQ(row(0, 0, 4), (std::vector<uint16_t>{uint16_t(keyed ? 0x1111 : 0), 0, 0, 0}));
-        blit_tinted(0, 1, 4, 1, sprite.data(), 4, sprite.data(), 0, keyed, 31, 63, 31);
-        EXPECT_EQ(row(1, 1, 3), (std::vector<uint16_t>{0xFFFF, 0xFFFF, 0xFFFF}));
-        screen.assign(screen.size(), 0x1111);
-    }
-    // One channel at a time; out-of-range offsets clamp like the range's end.
-    blit_tinted(0, 0, 4, 1, sprite.data(), 4, sprite.data(), 0, 0, 45, 0, 0);
-    EXPECT_EQ(at(3, 0), (31 << 11) | (32 << 5) | 16);
-    blit_tinted(0, 0, 4, 1, sprite.data(), 4, sprite.data(), 0, 0, 0, -1000, 3);
-    EXPECT_EQ(at(3, 0), (16 << 11) | (0 << 5) | 19);
-}
-
-TEST_F(BlitTest, WideRowsMatchThePixelRule)
-{
-    // Long rows take the vectorised path; every pixel must still follow the rule.
-    std::vector<uint16_t> sprite(200 * 3);
+    constexpr int kW = 203, kH = 3;
+    std::vector<uint16_t> sprite(kW * kH);
     for (size_t i = 0; i < sprite.size(); i++) sprite[i] = uint16_t(i * 2654435761u >> 13);
-    sprite[0] = kMagenta;
     for (size_t i = 0; i < sprite.size(); i += 7) sprite[i] = kMagenta;
-    blit_tinted(17, 5, 200, 3, sprite.data(), 200, sprite.data(), 0, 1, 5, -7, 2);
-    for (int y = 0; y < 3; y++)
-        for (int x = 0; x < 200; x++) {
-            uint16_t p = sprite[size_t(y) * 200 + size_t(x)];
-            uint16_t want = 0x1111;
-            if (p != kMagenta) {
-                int r = std::min(31, (p >> 11) + 5), g = std::max(0, ((p >> 5) & 63) - 7), b = std::min(31, (p & 31) + 2);
-                want = uint16_t((r << 11) | (g << 5) | b);
+    for (size_t i = 3; i < sprite.size(); i += 11) sprite[i] = 0x2222;
+    sprite[kW] = 0x2222;
+    sprite[1] = 0x0000;
+    sprite[2] = 0xFFFF;
+    const struct {
+        uint8_t keyed, secondRow;
+        int red, green, blue;
+    } cases[] = {
+        {1, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {1, 0, 5, -7, 2}, {0, 0, -31, -63, -31}, {1, 0, 31, 63, 31},
+        {0, 0, 45, 0, 0}, {1, 0, 0, -1000, 3}, {1, 1, 0, 0, 0}, {1, 1, -3, 4, 0},
+    };
+    auto channel = [](int value, int offset, int top) { return std::clamp(value + offset, 0, top); };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "keyed " << int(c.keyed) << ", second row " << int(c.secondRow) << ", tint "
+                                        << c.red << " " << c.green << " " << c.blue);
+        screen.assign(screen.size(), 0x1111);
+        blit_tinted(17, 5, kW, kH, sprite.data(), kW, sprite.data(), c.secondRow, c.keyed, c.red, c.green, c.blue);
+        const uint16_t key = sprite[c.secondRow ? kW : 0];
+        for (int y = 0; y < kH; y++)
+            for (int x = 0; x < kW; x++) {
+                const uint16_t p = sprite[size_t(y) * kW + size_t(x)];
+                uint16_t want = 0x1111;
+                if (!c.keyed || p != key)
+                    want = uint16_t(channel(p >> 11, c.red, 31) << 11 | channel((p >> 5) & 63, c.green, 63) << 5 |
+                                    channel(p & 31, c.blue, 31));
+                ASSERT_EQ(at(17 + x, 5 + y), want) << x << "," << y;
             }
-            ASSERT_EQ(at(17 + x, 5 + y), want) << x << "," << y;
-        }
+        EXPECT_EQ(at(16, 5), 0x1111);
+        EXPECT_EQ(at(17 + kW, 5), 0x1111);
+    }
 }
 
 TEST(CopyRect, CopiesRowsIntoTheDestinationStride)

@@ -53,9 +53,21 @@ protected:
 
 }  // namespace
 
-TEST_F(HudTest, MessageHoldsExactlyItsTimeOnceSlidInAndASecondPushesItOut)
+// A second message pushing out the held one is the game screen's
+// (GameScreenTest.AMessageSlidesAboveTheSpellIconsAndTheirCountsAndRestsClearOfThem).
+TEST_F(HudTest, MessageGoesOnlyToTheLineInItsSlotAndHoldsExactlyItsTimeOnceSlidIn)
 {
+    show_message("nobody", 100);  // no message line in the slot yet
     CMessageLine* line = add_test_message_line(list);
+    // Nor does a message reach it without the game list, or through a stale id.
+    AppState.currentGameList = nullptr;
+    show_message("no list", 100);
+    AppState.currentGameList = &list;
+    WellKnownIds[SLOT_MESSAGE_LINE] = 999;
+    show_message("stale", 100);
+    EXPECT_FALSE(line->sliding);
+    WellKnownIds[SLOT_MESSAGE_LINE] = line->id;
+
     AppState.frameScale = 10.0;  // 13.65 pixels a frame
     show_message("Meadowbrook. The dead are rising from the fields. Strike with B, cast with A.", 2000);
     ASSERT_TRUE(line->sliding);
@@ -68,10 +80,6 @@ TEST_F(HudTest, MessageHoldsExactlyItsTimeOnceSlidInAndASecondPushesItOut)
     EXPECT_EQ(screen.at(4, 60), kFloor);
     EXPECT_EQ(screen.at(239, 112), kPanel);
     EXPECT_EQ(screen.at(239, 113), kFloor);
-    int textPixels = 0;
-    for (int y = 53; y < 113; y++)
-        for (int x = 5; x < 240; x++) textPixels += screen.at(x, y) != kPanel;
-    EXPECT_GT(textPixels, 50);
     // The text wraps short of the screen's right edge, where the panel runs off it.
     for (int y = 53; y < 113; y++)
         for (int x = 236; x < 240; x++) ASSERT_EQ(screen.at(x, y), kPanel) << x << "," << y;
@@ -87,41 +95,6 @@ TEST_F(HudTest, MessageHoldsExactlyItsTimeOnceSlidInAndASecondPushesItOut)
     EXPECT_EQ(line->y, -40);
     // Between messages nothing of the panel stays on screen.
     EXPECT_EQ(screen.drawn_in_row(0), 0);
-
-    // A second message while one holds pushes it out at once, long before its time; then it comes down
-    // with its own text and its own time.
-    show_message("The time gate has appeared", 3000);
-    EXPECT_EQ(frames_in_phase(line, MESSAGE_SLIDING_IN, &t), 7);
-    ASSERT_EQ(line->phase, MESSAGE_HOLDING);
-    const std::vector<uint16_t> first(line->picture, line->picture + 240 * 60);
-    show_message("Found life", 2000);
-    EXPECT_EQ(line->phase, MESSAGE_SLIDING_OUT);
-    EXPECT_TRUE(line->pending);
-    EXPECT_TRUE(std::equal(first.begin(), first.end(), line->picture));  // still the first text going up
-    EXPECT_EQ(frames_in_phase(line, MESSAGE_SLIDING_OUT, &t), 7);
-    EXPECT_EQ(line->phase, MESSAGE_SLIDING_IN);
-    EXPECT_FALSE(line->pending);
-    EXPECT_EQ(line->holdTime, 2000u);
-    EXPECT_FALSE(std::equal(first.begin(), first.end(), line->picture));
-    EXPECT_EQ(frames_in_phase(line, MESSAGE_SLIDING_IN, &t), 7);  // from the hidden height
-    EXPECT_EQ(line->phase, MESSAGE_HOLDING);
-}
-
-TEST_F(HudTest, ServicesDoNothingWithoutTheirThing)
-{
-    show_message("nobody", 100);  // no message line in the slot
-    mute_ambient(100);
-    CMessageLine* line = add_test_message_line(list);
-    AppState.currentGameList = nullptr;
-    show_message("no list", 100);
-    EXPECT_FALSE(line->sliding);
-    AppState.currentGameList = &list;
-    WellKnownIds[SLOT_MESSAGE_LINE] = 999;  // a stale id
-    show_message("stale", 100);
-    EXPECT_FALSE(line->sliding);
-    // A slot holding something else is not mistaken for the message line.
-    WellKnownIds[SLOT_AMBIENT_SOUND] = line->id;
-    mute_ambient(100);
 }
 
 TEST_F(HudTest, MeterShowsItsShareOfTheBarAndWithoutOneCarriesOn)
@@ -135,7 +108,6 @@ TEST_F(HudTest, MeterShowsItsShareOfTheBarAndWithoutOneCarriesOn)
     frame_at(1010);
     EXPECT_EQ(screen.drawn_in_row(310), 40);
     EXPECT_NE(screen.at(3, 310), kFloor);
-    EXPECT_EQ(screen.at(43, 310), kFloor);
 
     // Above the range the bar is full, never wider; below it empty.
     meter->set_value(90.0f);
@@ -150,8 +122,6 @@ TEST_F(HudTest, MeterShowsItsShareOfTheBarAndWithoutOneCarriesOn)
     AppState.frameScale = 2.0;
     meter->set_value(75.0f);
     EXPECT_NEAR(meter->displayed, 0.2f, 1e-5f);
-    meter->set_value(75.0f);
-    EXPECT_NEAR(meter->displayed, 0.36f, 1e-5f);
     AppState.frameScale = 50.0;  // a stall closes the gap without overshooting
     meter->set_value(75.0f);
     EXPECT_FLOAT_EQ(meter->displayed, 1.0f);
@@ -222,17 +192,12 @@ TEST_F(HudTest, SpellBarShowsOwnedSpellsSelectsAndDrops)
     bar->select(SPELL_SUPER_FIREBALL);
     EXPECT_NE(LevelProgress.spellIconIds[SPELL_SUPER_FIREBALL], 0u);
 
-    // Lightning runs out: its icon and count shrink away and the lowest owned spell is framed.
+    // Lightning runs out: the lowest owned spell is framed. The last one takes the border, and the icons and
+    // counts shrink away until only the bar and its hidden border are left.
     bar->select(SPELL_LIGHTNING);
     SpellTable[SPELL_LIGHTNING].usesLeft = 0;
-    const uint32_t lightningIcon = LevelProgress.spellIconIds[SPELL_LIGHTNING];
     bar->drop_selected();
     EXPECT_EQ(border->x, 20);
-    EXPECT_EQ(sprite(lightningIcon)->endMode, END_SHRINK);
-    for (int i = 0; i < 40; i++) frame_at(2000 + 10 * uint32_t(i));
-    EXPECT_EQ(list.find_thing(lightningIcon), nullptr);
-
-    // The last one: the border goes and nothing is left on the bar.
     SpellTable[SPELL_FIREBALL].usesLeft = 0;
     bar->drop_selected();
     EXPECT_EQ(SelectedSpell, SPELL_NONE);
@@ -240,11 +205,8 @@ TEST_F(HudTest, SpellBarShowsOwnedSpellsSelectsAndDrops)
     SpellTable[SPELL_SUPER_FIREBALL].usesLeft = 0;
     bar->select(SPELL_SUPER_FIREBALL);
     bar->drop_selected();
-    for (int i = 0; i < 40; i++) frame_at(3000 + 10 * uint32_t(i));
-    int shown = 0;
-    for (CThing* t = list.first_thing(); t; t = list.next_thing())
-        if (auto* s = dynamic_cast<CSceneSprite*>(t)) shown += s->visible;
-    EXPECT_EQ(shown, 0);
+    for (int i = 0; i < 40; i++) frame_at(2000 + 10 * uint32_t(i));
+    EXPECT_EQ(list.count(), 2);
 }
 
 TEST_F(HudTest, AmbientSoundPlaysOnItsDelayAndKeepsQuietWhileMuted)
@@ -252,6 +214,9 @@ TEST_F(HudTest, AmbientSoundPlaysOnItsDelayAndKeepsQuietWhileMuted)
     CManualWaveOut device;
     wave_out_select(&device);
     ASSERT_TRUE(write_bytes(dir.file("sounds/wind.wav"), wave_u8(1, std::vector<uint8_t>(200, 140))));
+    mute_ambient(100);  // nothing in the slot yet, then something else: neither is taken for the ambient sound
+    WellKnownIds[SLOT_AMBIENT_SOUND] = add_test_message_line(list)->id;
+    mute_ambient(100);
     // Made as a level start makes it, before the sprite scanner has read the ambient lines.
     auto* ambient = new CAmbientSound;
     WellKnownIds[SLOT_AMBIENT_SOUND] = list.add_thing(ambient);

@@ -101,6 +101,23 @@ protected:
         }
         return slider ? top : -2;
     }
+    // The level select's buttons: how many levels are shown open, and how many locked (disabled, no click).
+    std::pair<int, int> levels_open()
+    {
+        int shown = 0, locked = 0;
+        for (CThing* t = MenuList.first_thing(); t; t = MenuList.next_thing())
+            if (auto* b = dynamic_cast<CImageButton*>(t); b && b->value != 0) {
+                shown += b->showingAlternate && !b->disabled;
+                locked += b->disabled && b->noClickFlag && !b->showingAlternate;
+            }
+        return {shown, locked};
+    }
+    uint32_t level_button(int n)
+    {
+        for (CThing* t = MenuList.first_thing(); t; t = MenuList.next_thing())
+            if (auto* b = dynamic_cast<CImageButton*>(t); b && b->value == n) return b->id;
+        return kNoThing;
+    }
     void unlock_levels(int count)
     {
         CareerRecord record;
@@ -113,12 +130,12 @@ protected:
     CManualWaveOut device;
 };
 
-TEST_F(MenuScreens, TitleClickWaitsTwoHundredMillisecondsAndIgnoresASecondTap)
+// A tap beside every button, or on a locked level, is logged and does nothing; a button's click waits 200 ms,
+// and inside the delay no other button is even looked at.
+TEST_F(MenuScreens, AClickWaitsTwoHundredMillisecondsAndTheLevelSelectOpensOnlyUnlockedLevels)
 {
     enter_title();
     const uint32_t play = WellKnownIds[MENU_SLOT_GO];
-    const uint32_t options = WellKnownIds[MENU_SLOT_OPTIONS];
-    // A tap beside every button: logged, nothing pending, no click.
     tap(20, 20);
     EXPECT_EQ(log.count("Clicked!"), 1);
     EXPECT_EQ(PendingButton, kNoPending);
@@ -131,79 +148,53 @@ TEST_F(MenuScreens, TitleClickWaitsTwoHundredMillisecondsAndIgnoresASecondTap)
     auto* button = dynamic_cast<CImageButton*>(MenuList.find_thing(play));
     ASSERT_NE(button, nullptr);
     EXPECT_TRUE(button->showingAlternate);
-    // Inside the delay another button is not even looked at.
-    tap_thing(options);
+    tap_thing(WellKnownIds[MENU_SLOT_OPTIONS]);
     EXPECT_EQ(PendingButton, play);
     EXPECT_EQ(log.count("Clicked!"), 2);
-    frames(2);  // 120 ms after the tap
-    EXPECT_EQ(AppState.screenState, STATE_TITLE);
-    frames(1);  // 160 ms
+    frames(3);  // 160 ms after the tap
     EXPECT_EQ(AppState.screenState, STATE_TITLE);
     frames(1);  // 200 ms
     EXPECT_EQ(AppState.screenState, STATE_LEVEL_SELECT);
     EXPECT_EQ(PendingButton, kNoPending);
 
     // Without a career only level 1 is open, and none is written; back returns to the title.
-    for (int n = 2; n <= 12; n++) EXPECT_FALSE(level_unlocked(LevelProgress.career, n)) << n;
-    EXPECT_TRUE(level_unlocked(LevelProgress.career, 1));
+    EXPECT_EQ(levels_open(), std::make_pair(1, 11));
     EXPECT_FALSE(path_exists(dir.file("career.dat")));
     tap_thing(WellKnownIds[MENU_SLOT_BACK]);
     frames(5);
     EXPECT_EQ(AppState.screenState, STATE_TITLE);
-}
 
-TEST_F(MenuScreens, LevelSelectShowsOnlyUnlockedLevelsAndLightsTheChosenOne)
-{
     unlock_levels(3);
+    MenuList.clear();
     enter_level_select();
-    int shown = 0, locked = 0;
-    uint32_t level3 = 0, level4 = 0;
-    for (CThing* t = MenuList.first_thing(); t; t = MenuList.next_thing()) {
-        auto* b = dynamic_cast<CImageButton*>(t);
-        if (!b || b->value == 0) continue;
-        if (b->value == 3) level3 = b->id;
-        if (b->value == 4) level4 = b->id;
-        if (b->showingAlternate && !b->disabled) shown++;
-        if (b->disabled && b->noClickFlag && !b->showingAlternate) locked++;
-    }
-    EXPECT_EQ(shown, 3);
-    EXPECT_EQ(locked, 9);
+    EXPECT_EQ(levels_open(), std::make_pair(3, 9));
+    wave_click->stop();  // the back button's click
     // A locked level and the gap between two rows: no click, nothing pending.
-    tap_thing(level4);
+    tap_thing(level_button(4));
     tap(120, 133);
     EXPECT_EQ(PendingButton, kNoPending);
     EXPECT_TRUE(!wave_click || !wave_click->is_playing());
-
+    // The chosen level lights up and opens with its story; the spells start afresh.
     SpellTable[SPELL_LIGHTNING].usesLeft = 7;
-    tap_thing(level3);
-    auto* b = dynamic_cast<CVisual*>(MenuList.find_thing(level3));
+    tap_thing(level_button(3));
+    auto* b = dynamic_cast<CVisual*>(MenuList.find_thing(level_button(3)));
     EXPECT_EQ(b->tintRed, 15.0f);
     EXPECT_EQ(b->tintGreen, 15.0f);
     EXPECT_EQ(b->tintBlue, 0.0f);
     frames(5);
-    // Level 3 opens with its story; the spells start afresh.
     EXPECT_EQ(AppState.screenState, STATE_STORY);
     EXPECT_EQ(LevelProgress.levelNumber, 3);
     EXPECT_EQ(SpellTable[SPELL_LIGHTNING].usesLeft, 0);
-
-    // A career with every level locked, as a difficulty change leaves it, still opens level 1.
-    unlock_levels(0);
-    MenuList.clear();
-    enter_level_select();
-    EXPECT_TRUE(level_unlocked(LevelProgress.career, 1));
-    EXPECT_FALSE(level_unlocked(LevelProgress.career, 2));
 }
 
-// The device volume word as the options screen finds it, and the highest dot that must be lit. (The value
-// each dot sets: MenusRun.EveryChosenVolumeShowsOnItsDotAfterARestart.)
+// The device volume word as the options screen finds it, and the highest dot that must be lit. (The five
+// volumes each dot sets, and how they show: MenusRun.EveryChosenVolumeShowsOnItsDotAfterARestart.)
 TEST_F(MenuScreens, TheVolumeShowsAsTheDotNearestTheDevicesLeftChannel)
 {
     const struct {
         uint32_t word;
         int topDot;
     } cases[] = {
-        // The five volumes this screen sets, on both channels.
-        {0x00000000u, 0}, {0x3FFF3FFFu, 1}, {0x7FFF7FFFu, 2}, {0xBFFFBFFFu, 3}, {0xFFFFFFFFu, 4},
         // Set elsewhere: the left channel (low half) counts, shown as its nearest dot.
         {0x0000FFFFu, 4}, {0xFFFF0000u, 0}, {0x00009C40u, 2}, {0x0000A000u, 3},
     };
@@ -225,7 +216,6 @@ TEST_F(MenuScreens, DifficultyRefusedKeepsTheCareerAndStillWritesIt)
     frames(6);
     EXPECT_EQ(log.count_starting("Message box"), 0);
     EXPECT_EQ(read_bytes(dir.file("career.dat")), before);
-    const auto mtimeBefore = fs::last_write_time(dir.file("career.dat"));
     tap(185, 228);  // HARD
     frames(6);
     // A warning, with the exclamation icon.
@@ -237,7 +227,6 @@ TEST_F(MenuScreens, DifficultyRefusedKeepsTheCareerAndStillWritesIt)
     ASSERT_TRUE(load_career(r));
     EXPECT_EQ(r.difficulty, DIFFICULTY_NORMAL);
     for (int n = 1; n <= 4; n++) EXPECT_TRUE(level_unlocked(r, n));
-    EXPECT_GE(fs::last_write_time(dir.file("career.dat")), mtimeBefore);
     // The stored difficulty stays the pressed one.
     int pressed = 0;
     for (CThing* t = MenuList.first_thing(); t; t = MenuList.next_thing())
@@ -286,11 +275,8 @@ TEST_F(MenuScreens, StoryRisesAtItsSpeedStopsAndContinueStartsTheLevel)
         if (auto* s = dynamic_cast<CSceneSprite*>(t)) text = s;
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->y, 555);
-    frames(100);
-    const float early = text->fy;
-    EXPECT_LT(early, 555.0f);
     frames(100);  // 4 s: 0.11 x 4 per frame
-    EXPECT_NEAR(early - text->fy, 100 * 0.44f, 0.5f);
+    EXPECT_NEAR(555.0f - text->fy, 100 * 0.44f, 0.5f);
     frames(1500);  // well past 59 s
     EXPECT_NEAR(text->fy, -95.0f, 0.5f);
     const float stopped = text->fy;
@@ -305,19 +291,16 @@ TEST_F(MenuScreens, StoryRisesAtItsSpeedStopsAndContinueStartsTheLevel)
     leave_game();
 }
 
-TEST_F(MenuScreens, EndingStepsThroughItsTextsOnceAndQuitReturnsToTheTitle)
+TEST_F(MenuScreens, EndingStepsOnceASecondAndQuitReturnsToTheTitle)
 {
     enter_ending();
     EXPECT_EQ(ending_step_count(), 1);
     ASSERT_TRUE(ending_music.wave);
     EXPECT_TRUE(ending_music.wave->is_playing());
-    // The pictures and texts themselves are checked at its checkpoints by the ending replay.
+    // The pictures and texts themselves, each once, are checked at its checkpoints by the ending replay.
     frames(46 * 1000 / kStepMs);
     // One step a second; after 41 the counter goes on without effect.
     EXPECT_EQ(ending_step_count(), 47);
-    for (const char* line :
-         {"Torvessa has been defeated.", "The world has been saved.", "You have done well.", "The End!"})
-        EXPECT_EQ(log.count(std::string("Ending: ") + line), 1) << line;
     tap(212, 310);
     frames(4);
     EXPECT_EQ(AppState.screenState, STATE_ENDING);

@@ -1,6 +1,8 @@
 // Text: outlined, word-wrapped rendering composited onto pictures, through the real font engine.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <set>
+#include <utility>
 #include <vector>
 #include "app/app_state.h"
 #include "game/visual.h"
@@ -48,9 +50,19 @@ std::vector<int> band_tops(const Picture& p, uint16_t colour = kGround)
 }
 int ink_bands(const Picture& p) { return int(band_tops(p).size()); }
 
+// The leftmost and rightmost columns with ink.
+std::pair<int, int> ink_columns(const Picture& p)
+{
+    int lo = p.w, hi = -1;
+    for (int y = 0; y < p.h; y++)
+        for (int x = 0; x < p.w; x++)
+            if (p.at(x, y) != kGround) lo = std::min(lo, x), hi = std::max(hi, x);
+    return {lo, hi};
+}
+
 }  // namespace
 
-TEST(Text, PlainTextHasABlackOutlineOnEverySide)
+TEST(Text, PlainTextHasABlackOutlineOnEverySideEvenOnAKeyedPictureAndAntialiasedTextBlends)
 {
     Picture p = render(32, 26, "7", 0, 1);
     int body = 0;
@@ -72,35 +84,30 @@ TEST(Text, PlainTextHasABlackOutlineOnEverySide)
             }
         }
     EXPECT_GT(body, 10);
+    const Picture smooth = render(80, 30, "Sw", 0, 0, 20);
+    EXPECT_GT(std::set<uint16_t>(smooth.px.begin(), smooth.px.end()).size(), 3u);
+
+    // Story and ending text are drawn on pictures filled with the key colour; the outline must not vanish.
+    CVisual v;
+    EXPECT_FALSE(v.print_centered(0, 0, "Vow"));  // no picture yet
+    ASSERT_TRUE(v.create_picture(64, 30, 0));
+    TextStyle.set_font(18, "Arial", 1, 0, 0, 1);  // the story's style
+    TextStyle.set_text_colour(0xC8C8C8);
+    ASSERT_TRUE(v.print_centered(0, 0, "Vow"));
+    int outline = 0;
+    for (int i = 0; i < 64 * 30; i++) outline += v.picture[i] == kOutlineColour;
+    EXPECT_GT(outline, 20);
 }
 
-TEST(Text, AntialiasedTextBlendsItsEdges)
+TEST(Text, LinesAreLeftAlignedOrCentredAndWrapAtWordsAndLineBreaks)
 {
-    Picture p = render(80, 30, "Sw", 0, 0, 20);
-    std::set<uint16_t> colours(p.px.begin(), p.px.end());
-    EXPECT_GT(colours.size(), 3u);
-}
-
-TEST(Text, CentredAndLeftAlignedPlacement)
-{
-    Picture c = render(120, 24, "ab", 0, 1);
-    Picture l = render(120, 24, "ab", 1, 1);
-    auto extent = [](const Picture& p) {
-        int lo = p.w, hi = -1;
-        for (int y = 0; y < p.h; y++)
-            for (int x = 0; x < p.w; x++)
-                if (p.at(x, y) != kGround) lo = std::min(lo, x), hi = std::max(hi, x);
-        return std::pair{lo, hi};
-    };
-    auto [cl, ch] = extent(c);
-    auto [ll, lh] = extent(l);
-    EXPECT_LE(ll, 3);  // rectangle shrunk by one, outline one further left
+    // Left: the rectangle is shrunk by one, the outline one further left. Centred: as far from either side.
+    const auto [ll, lh] = ink_columns(render(120, 24, "ab", 1, 1));
+    const auto [cl, ch] = ink_columns(render(120, 24, "ab", 0, 1));
+    EXPECT_LE(ll, 3);
     EXPECT_NEAR(cl, 119 - ch, 3);
     EXPECT_EQ(ch - cl, lh - ll);
-}
 
-TEST(Text, LongTextWrapsAtWordsAndLineBreaksEndLines)
-{
     EXPECT_EQ(ink_bands(render(200, 100, "one two", 1, 1)), 1);
     EXPECT_EQ(ink_bands(render(48, 100, "one two three", 1, 1)), 3);
     EXPECT_EQ(ink_bands(render(200, 100, "one\r\ntwo\nthree", 1, 1)), 3);
@@ -130,18 +137,3 @@ TEST(Text, LinesSitExactlyTheCellHeightApart)
         EXPECT_EQ(font_line_height(TextStyle.font_handle()), st.height);
     }
 }
-
-TEST(Text, OutlineSurvivesOnABlankKeyedPicture)
-{
-    // Story and ending text are drawn on pictures filled with the key colour; the outline must not vanish.
-    CVisual v;
-    EXPECT_FALSE(v.print_centered(0, 0, "Vow"));  // no picture yet
-    ASSERT_TRUE(v.create_picture(64, 30, 0));
-    TextStyle.set_font(18, "Arial", 1, 0, 0, 1);  // the story's style
-    TextStyle.set_text_colour(0xC8C8C8);
-    ASSERT_TRUE(v.print_centered(0, 0, "Vow"));
-    int outline = 0;
-    for (int i = 0; i < 64 * 30; i++) outline += v.picture[i] == kOutlineColour;
-    EXPECT_GT(outline, 20);
-}
-
