@@ -1,4 +1,5 @@
-// The real SDL audio device: the disk driver records what the mixer plays; the dummy driver completes buffers.
+// The real SDL audio device: the disk driver records what the mixer plays; the dummy driver completes buffers,
+// and with the default ring keeps playing under a busy main thread and a loaded machine.
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <chrono>
@@ -12,6 +13,7 @@
 #include "sound/sound_startup.h"
 #include "sound/volume.h"
 #include "sound/wave.h"
+#include "support/cpu_load.h"
 #include "support/sound_files.h"
 #include "support/temp_folder.h"
 
@@ -145,6 +147,71 @@ TEST_F(SoundDeviceTest, BufferLengthIsTheDevicesSettingAndTheHandheldsPlaysTheSa
         sys_audio_report_from_main_loop(false);
         expect_tone_then_silence(read_bytes(recording), samples);
     }
+}
+
+// Whether mixing keeps pace in real time, so a suite of its own: the sanitizer pass would measure itself and
+// leaves it out.
+class SoundUnderrunTest : public SoundDeviceTest {};
+
+TEST_F(SoundUnderrunTest, DefaultRingNeverRunsDryWhileTheMainThreadIsBusyUntilRefillsAreHeldBack)
+{
+    // Load first, so the children spin beside the test the whole time.
+    const int cores = int(std::max(2u, std::thread::hardware_concurrency()));
+    CpuLoad burners(2 * cores);
+    ASSERT_EQ(burners.running(), 2 * cores);
+    start("dummy");
+    CWave music, hit, blast;
+    const auto load = [](CWave& wave, uint16_t channels, int frames, double freq) {
+        const auto bytes = wave_u8(channels, tone_u8(freq, 22050, frames, channels, 90));
+        ASSERT_TRUE(wave.load_memory(bytes.data(), bytes.size()));
+    };
+    load(music, 2, 22050, 220.0);
+    load(hit, 1, 2205, 880.0);
+    load(blast, 2, 8820, 150.0);
+    music.play(true);
+    const AudioDeviceStats opened = sys_audio_stats();
+    ASSERT_EQ(opened.channels, 2);
+    ASSERT_LE(opened.bufferBytes, 400u);  // the short default ring, not the handheld's
+
+    // The main thread does what a game frame does: work, and sounds now and then, for six seconds.
+    const auto begin = std::chrono::steady_clock::now();
+    const auto end = begin + std::chrono::seconds(6);
+    uint32_t seed = 99;
+    volatile double sink = 0;
+    long plays = 0;
+    for (auto next_play = begin; std::chrono::steady_clock::now() < end;) {
+        // Work that asks the mixer now and then, as sound records do, so the lock is often taken here.
+        for (int i = 0; i < 20000; i++) {
+            sink = sink + std::sqrt(double(i) + sink);
+            if (i % 500 == 0) sink = sink + (hit.is_playing() ? 1 : 0);
+        }
+        if (std::chrono::steady_clock::now() < next_play) continue;
+        seed = seed * 1103515245u + 12345u;
+        CWave& w = (seed >> 16) % 2 ? hit : blast;
+        w.play(false);
+        plays++;
+        next_play = std::chrono::steady_clock::now() + std::chrono::milliseconds(5 + (seed >> 8) % 40);
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    const AudioDeviceStats s = sys_audio_stats();
+    // The device really ran all along (its thread gets less than its share on a loaded machine; even so it
+    // must have asked for a good part of the six seconds), and it never found the queue short.
+    const double expected = seconds * 22050.0 / double(s.deviceFrames);
+    EXPECT_GT(double(s.callbacks), expected * 0.5) << s.callbacks << " requests in " << seconds << " s";
+    EXPECT_GT(plays, 50);
+    EXPECT_EQ(s.underruns, 0u) << "of " << s.callbacks << " requests, buffers " << s.bufferBytes << " bytes, device "
+                               << s.deviceFrames << " frames";
+
+    // The count is real: while the mixer lock is held no buffer can be refilled, so the device plays out the
+    // ring and then runs dry.
+    {
+        std::lock_guard<std::recursive_mutex> guard(mixer_lock());
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_GT(sys_audio_stats().underruns, 0u);
+    music.stop();
+    stop();
 }
 
 }  // namespace
