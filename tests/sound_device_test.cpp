@@ -162,7 +162,7 @@ TEST_F(SoundUnderrunTest, DefaultRingNeverRunsDryWhileTheMainThreadIsBusyUntilRe
     start("dummy");
     CWave music, hit, blast;
     const auto load = [](CWave& wave, uint16_t channels, int frames, double freq) {
-        const auto bytes = wave_u8(channels, tone_u8(freq, 22050, frames, channels, 90));
+        const auto bytes = wave_u8(channels, tone(std::vector<double>(channels, freq), 22050, frames, 8, 90));
         ASSERT_TRUE(wave.load_memory(bytes.data(), bytes.size()));
     };
     load(music, 2, 22050, 220.0);
