@@ -8,16 +8,10 @@
 #include "support/log_capture.h"
 #include "support/temp_folder.h"
 
-static InputState fresh()
+TEST(Input, AutoRepeatMakesOnePressAndTheStylusKeepsItsPointUntilConsumed)
 {
     InputState s;
     s.keyList = sys_default_keys();
-    return s;
-}
-
-TEST(Input, AutoRepeatMakesOnePressUntilReleased)
-{
-    InputState s = fresh();
     s.on_key_down(KEY_A);
     s.on_key_down(KEY_A);  // auto-repeat
     EXPECT_EQ(s.keys[BTN_A].pressed, 1);
@@ -35,11 +29,8 @@ TEST(Input, AutoRepeatMakesOnePressUntilReleased)
     EXPECT_EQ(0, std::memcmp(&before.keys, &s.keys, sizeof s.keys));
     s.on_key_down(KEY_EXTRA2);
     EXPECT_EQ(s.keys[BTN_EXTRA2].pressed, 1);
-}
 
-TEST(Input, StylusAboveTheTopEdgeAndConsumedEdges)
-{
-    InputState s = fresh();
+    // The stylus, touching above the top edge.
     s.on_stylus_down(pack_point(100, -5));  // arrives as a large unsigned y
     EXPECT_EQ(s.stylusX, 100);
     EXPECT_EQ(s.stylusY, 0);
@@ -78,15 +69,9 @@ TEST(InputScript, ParsesEventsAndRejectsNonsense)
 
 TEST(Events, ConsecutiveStylusMovesMerge)
 {
-    Message m;
-    m.type = MSG_MOUSEMOVE;
-    m.lParam = pack_point(1, 1);
-    events_post(m);
-    m.lParam = pack_point(2, 2);
-    events_post(m);
-    Message k;
-    k.type = MSG_KEYDOWN;
-    events_post(k);
+    events_post({MSG_MOUSEMOVE, 0, pack_point(1, 1)});
+    events_post({MSG_MOUSEMOVE, 0, pack_point(2, 2)});
+    events_post({MSG_KEYDOWN, 0, 0});
     Message got;
     ASSERT_TRUE(events_peek());
     ASSERT_TRUE(events_get(&got));
