@@ -3,9 +3,9 @@
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <sstream>
 #include <string>
 #include <vector>
 #include "support/game_process.h"
@@ -19,26 +19,17 @@ void make_empty_data_folder(const TempFolder& dir)
     dir.make_home();
 }
 
-// The lines of text, one per entry.
-std::vector<std::string> lines_of(const std::string& text)
+// How many lines of the file are line, whole.
+long count_lines(const std::string& path, const std::string& line)
 {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string l; std::getline(in, l);) lines.push_back(l);
-    return lines;
-}
-
-int count_lines(const std::string& text, const std::string& line)
-{
-    int n = 0;
-    for (const auto& l : lines_of(text))
-        if (l == line) n++;
-    return n;
+    const auto lines = lines_with(path, line);
+    return std::count(lines.begin(), lines.end(), line);
 }
 
 }  // namespace
 
-TEST(AppRun, HelpListsEveryOptionAndBadOptionsExitTwo)
+// Options alone, no data needed: the help, the controls file written for the player, and bad options.
+TEST(AppRun, HelpAndWriteControlsNeedNoDataAndBadOptionsExitTwo)
 {
     RunResult help = run_game({"--help"});
     EXPECT_EQ(help.exitCode, 0);
@@ -48,10 +39,17 @@ TEST(AppRun, HelpListsEveryOptionAndBadOptionsExitTwo)
                             "--frame-sums"})
         EXPECT_NE(help.output.find(opt), std::string::npos) << opt;
 
-    // Recordings from a newer game, or damaged, are refused with the reason.
     TempFolder dir;
-    const std::string newer = dir.file("newer.rec"), damaged = dir.file("bad.rec");
-    ASSERT_TRUE(write_text(newer, "vorlaine recording 9\nseed 1\n1 clock 1 1\n"));
+    dir.make_home();
+    RunResult controls = run_game({"--write-controls"});
+    EXPECT_EQ(controls.exitCode, 0) << controls.output;
+    EXPECT_NE(controls.output.find("Wrote the default controls to " + dir.config_file("controls.conf")),
+              std::string::npos)
+        << controls.output;
+    EXPECT_NE(read_text(dir.config_file("controls.conf")).find("\n[keyboard]\nup = Up\n"), std::string::npos);
+
+    // A damaged recording is refused with the reason (every reason: RecordingTest).
+    const std::string damaged = dir.file("bad.rec");
     ASSERT_TRUE(write_text(damaged, "vorlaine recording 1\nseed 1\n1 clock 1 1\n1 key sideways\n"));
     for (std::vector<std::string> bad : std::vector<std::vector<std::string>>{
              {"--bogus"}, {"--fixed-step", "0"}, {"--fixed-step", "ten"}, {"--scale"}, {"--answer", "maybe"},
@@ -60,29 +58,15 @@ TEST(AppRun, HelpListsEveryOptionAndBadOptionsExitTwo)
              {"--replay", "run.rec", "--seed", "3"}, {"--replay", "run.rec", "--input", "in.txt"},
              {"--record", "run.rec", "--watch"}, {"--frame-sums", "0:sums.txt"}, {"--frame-sums", "10"},
              {"--frame-sums", "10:"}, {"--headless", "--frame-sums", "10:/no/such/folder/sums.txt"},
-             {"--headless", "--replay", newer}, {"--headless", "--replay", damaged}}) {
+             {"--headless", "--replay", damaged}}) {
         RunResult r = run_game(bad);
         EXPECT_EQ(r.exitCode, 2) << bad[0];
         EXPECT_NE(r.output.find("vorlaine:"), std::string::npos) << r.output;
-        const std::string reason = bad.back() == newer ? ": it was made by a newer version of the game (recording "
-                                                         "format 9; this game reads format 1)"
-                                   : bad.back() == damaged ? " line 4: expected: key down|up BUTTON"
-                                                           : "";
-        if (!reason.empty()) {
-            EXPECT_NE(r.output.find("vorlaine: cannot replay " + bad.back() + reason), std::string::npos) << r.output;
+        if (bad.back() == damaged) {
+            EXPECT_NE(r.output.find("vorlaine: cannot replay " + damaged + " line 4: expected: key down|up BUTTON"),
+                      std::string::npos);
         }
     }
-}
-
-TEST(AppRun, WriteControlsWritesTheDefaultsForThePlayerToEdit)
-{
-    TempFolder dir;
-    dir.make_home();
-    RunResult first = run_game({"--write-controls"});
-    EXPECT_EQ(first.exitCode, 0) << first.output;
-    EXPECT_NE(first.output.find("Wrote the default controls to " + dir.config_file("controls.conf")), std::string::npos)
-        << first.output;
-    EXPECT_NE(read_text(dir.config_file("controls.conf")).find("\n[keyboard]\nup = Up\n"), std::string::npos);
 }
 
 // A second start in the same player's folder asks the first to come to the front and ends at once. The first
@@ -127,73 +111,27 @@ TEST(AppRun, SecondStartBringsTheFirstToTheFrontEvenWhenTheFirstHangsUpEarly)
     EXPECT_EQ(lines_with(log, "Brought to the front").size(), 2u);
 }
 
-TEST(AppRun, EveryLineOfARunGoesToTheChosenLog)
-{
-    TempFolder dir;
-    make_empty_data_folder(dir);
-    const std::string log = dir.file("game.log");
-    RunResult r = run_game({"--data", dir.path(), "--headless", "--fixed-step", "10", "--frames", "3", "--log", log,
-                            "--screenshot", "2:" + dir.file("a.png"), "--screenshot", "2:" + dir.file("b.png")});
-    EXPECT_EQ(r.exitCode, 0);
-    // Both screenshots of the frame are written, the same.
-    const auto png = read_bytes(dir.file("a.png"));
-    ASSERT_GT(png.size(), 8u);
-    EXPECT_EQ(png[1], 'P');
-    EXPECT_EQ(png, read_bytes(dir.file("b.png")));
-    // Those of the static objects, built before the command line is read and torn down after main, too.
-    for (const char* line : {"initting CLoader", "Killed CLoader", "Freeing background.", "Killed everything"})
-        EXPECT_EQ(r.output.find(line), std::string::npos) << line << " on standard error:\n" << r.output;
-    const auto lines = lines_of(read_text(log));
-    ASSERT_GE(lines.size(), 4u);
-    EXPECT_EQ(lines.front(), "initting CLoader");
-    EXPECT_EQ(lines[1].rfind("Data folder ", 0), 0u) << lines[1];
-    EXPECT_EQ(count_lines(read_text(log), "Initted graphic subsystem..."), 1);
-    EXPECT_EQ(lines[lines.size() - 2], "Killed CLoader");
-    EXPECT_EQ(lines.back(), "Freeing background.");
-    EXPECT_EQ(count_lines(read_text(log), "Killed everything"), 1);
-}
-
+// A window closed by its signal: DesktopWindowRun, which ends its window with SIGTERM.
 TEST(AppRun, QuitSignalsEndTheRunAsClosingTheWindowDoes)
 {
-    struct Case {
-        int signal;
-        bool sigintIgnored;  // as a shell starts a background job
-        bool windowed;
-    };
-    std::vector<Case> cases = {{SIGTERM, false, false}, {SIGINT, true, false}, {SIGHUP, false, false}};
-    if (std::getenv("DISPLAY")) cases.push_back({SIGTERM, false, true});
-    for (const Case& c : cases) {
-        SCOPED_TRACE("signal " + std::to_string(c.signal) + (c.windowed ? ", windowed" : ", headless"));
+    // SIGINT as a shell starts a background job: with SIGINT ignored.
+    for (const auto& [signal, sigintIgnored] : {std::pair{SIGTERM, false}, {SIGINT, true}, {SIGHUP, false}}) {
+        SCOPED_TRACE("signal " + std::to_string(signal));
         TempFolder dir;
         make_empty_data_folder(dir);
-        std::string data = dir.path();
-        std::vector<std::string> args = {"--fixed-step", "10", "--log", dir.file("game.log")};
-        if (c.windowed) {
-            // A window shows its error boxes, and nobody is there to close them: real data, then, unpacked by
-            // a first start so the windowed one is soon through its first frame.
-            data = dir.file("game/");
-            ASSERT_TRUE(copy_game_folder(data));
-            ASSERT_EQ(run_game({"--data", data, "--headless", "--fixed-step", "10", "--frames", "2"}, 120).exitCode, 0);
-            args.insert(args.end(), {"--scale", "1"});
-        } else {
-            args.push_back("--headless");
-        }
-        args.insert(args.end(), {"--data", data});
-        GameProcess game(args, dir.file("game.out"), c.sigintIgnored);
+        const std::string data = dir.path();
+        GameProcess game({"--fixed-step", "10", "--log", dir.file("game.log"), "--headless", "--data", data},
+                         dir.file("game.out"), sigintIgnored);
         ASSERT_TRUE(wait_for_line(dir.file("game.log"), "Initted graphic subsystem...", 60));
         const auto t0 = std::chrono::steady_clock::now();
-        ASSERT_TRUE(game.send(c.signal));
+        ASSERT_TRUE(game.send(signal));
         int code = -1;
         ASSERT_TRUE(game.wait(30, &code)) << "still running 30 s after the signal";
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-        std::printf("signal %d (%s): ended %.3f s after it\n", c.signal, c.windowed ? "windowed" : "headless", seconds);
         EXPECT_EQ(code, 0) << read_text(dir.file("game.out"));
-        // A window's run may still be in its first frame, loading the title; a headless one is long past it.
-        if (!c.windowed) {
-            EXPECT_LT(seconds, 2.0);
-        }
+        EXPECT_LT(seconds, 2.0);
         const std::string text = read_text(dir.file("game.log"));
-        const size_t asked = text.find("Signal " + std::to_string(c.signal) + " (");
+        const size_t asked = text.find("Signal " + std::to_string(signal) + " (");
         const size_t destroyed = text.find("WM_DESTROY called.");
         const size_t killed = text.find("Killed everything");
         ASSERT_NE(asked, std::string::npos) << text;
@@ -201,12 +139,28 @@ TEST(AppRun, QuitSignalsEndTheRunAsClosingTheWindowDoes)
         ASSERT_NE(killed, std::string::npos) << text;
         EXPECT_LT(asked, destroyed);
         EXPECT_LT(destroyed, killed);
-        EXPECT_EQ(lines_of(text).back(), "Freeing background.") << "the log ends with the statics' last line";
-        // The lock is free: the next start in the folder is the one running copy.
+        EXPECT_EQ(lines_with(dir.file("game.log"), "").back(), "Freeing background.") << "the log ends with the statics' last line";
+        // The lock is free: the next start in the folder is the one running copy. Every line of its run goes
+        // to the log, those of the static objects built before the command line is read and torn down after
+        // main too; both screenshots of one frame are written, the same.
         RunResult again = run_game({"--data", data, "--headless", "--fixed-step", "10", "--frames", "2", "--log",
-                                    dir.file("again.log")}, 60);
+                                    dir.file("again.log"), "--screenshot", "2:" + dir.file("a.png"), "--screenshot",
+                                    "2:" + dir.file("b.png")}, 60);
         EXPECT_EQ(again.exitCode, 0);
-        EXPECT_NE(read_text(dir.file("again.log")).find("Initted graphic subsystem..."), std::string::npos);
+        const auto lines = lines_with(dir.file("again.log"), "");
+        ASSERT_GE(lines.size(), 4u);
+        EXPECT_EQ(lines.front(), "initting CLoader");
+        EXPECT_EQ(lines[1].rfind("Data folder ", 0), 0u) << lines[1];
+        EXPECT_EQ(count_lines(dir.file("again.log"), "Initted graphic subsystem..."), 1);
+        EXPECT_EQ(count_lines(dir.file("again.log"), "Killed everything"), 1);
+        EXPECT_EQ(lines[lines.size() - 2], "Killed CLoader");
+        EXPECT_EQ(lines.back(), "Freeing background.");
+        for (const char* line : {"initting CLoader", "Killed CLoader", "Freeing background.", "Killed everything"})
+            EXPECT_EQ(again.output.find(line), std::string::npos) << line << " on standard error:\n" << again.output;
+        const auto png = read_bytes(dir.file("a.png"));
+        ASSERT_GT(png.size(), 8u);
+        EXPECT_EQ(png[1], 'P');
+        EXPECT_EQ(png, read_bytes(dir.file("b.png")));
     }
 }
 
@@ -222,13 +176,12 @@ TEST(AppRun, ALevelWithoutItsScriptIsReportedOnceAndTheGameEnds)
                             dir.file("input.txt"), "--log", log},
                            60);
     EXPECT_EQ(r.exitCode, 0) << r.output;
-    const std::string text = read_text(log);
-    EXPECT_EQ(count_lines(text, "Unable to find the information for this level. (level2.txt)"), 1) << text;
-    EXPECT_EQ(count_lines(text, "Message box \"Not so fast!\": Unable to find the information for this level. "
-                                "(level2.txt) -> OK"),
+    EXPECT_EQ(count_lines(log, "Unable to find the information for this level. (level2.txt)"), 1) << read_text(log);
+    EXPECT_EQ(count_lines(log, "Message box \"Not so fast!\": Unable to find the information for this level. "
+                               "(level2.txt) -> OK"),
               1);
     // One loading step: one career load, one indicator set up.
-    EXPECT_EQ(count_lines(text, "No career file exists yet."), 1);
-    EXPECT_EQ(count_lines(text, "Couldn't find graphics\\misc\\loading_01.tga."), 1);
-    EXPECT_EQ(count_lines(text, "Killed everything"), 1);
+    EXPECT_EQ(count_lines(log, "No career file exists yet."), 1);
+    EXPECT_EQ(count_lines(log, "Couldn't find graphics\\misc\\loading_01.tga."), 1);
+    EXPECT_EQ(count_lines(log, "Killed everything"), 1);
 }

@@ -5,7 +5,6 @@
 #include <sys/wait.h>
 #include <cctype>
 #include <cstdlib>
-#include <sstream>
 #include <string>
 #include "support/game_process.h"
 #include "support/temp_folder.h"
@@ -27,16 +26,6 @@ protected:
     {
         args.insert(args.begin(), {"--data", data});
         return run_game(args);
-    }
-
-    // The lines of a file that start with prefix.
-    static std::vector<std::string> lines_starting(const std::string& text, const std::string& prefix)
-    {
-        std::istringstream in(text);
-        std::vector<std::string> out;
-        for (std::string line; std::getline(in, line);)
-            if (line.rfind(prefix, 0) == 0) out.push_back(line);
-        return out;
     }
 
     TempFolder dir;
@@ -67,11 +56,10 @@ TEST_F(DesktopWindowRun, ARemappedKeyReachesTheGameAsItsButtonAndF12SavesAScreen
     ::waitpid(pid, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 
-    const std::string text = read_text(log);
-    EXPECT_EQ(lines_starting(text, "Controls read from ").size(), 1u) << text;
+    EXPECT_EQ(lines_with(log, "Controls read from ").size(), 1u) << read_text(log);
     // The screenshot: the 240 x 320 frame as a PNG, named by date and time, where user-dirs.dirs says.
-    const auto saved = lines_starting(text, "Screenshot saved to ");
-    ASSERT_EQ(saved.size(), 1u) << text;
+    const auto saved = lines_with(log, "Screenshot saved to ");
+    ASSERT_EQ(saved.size(), 1u) << read_text(log);
     const std::string shot = saved[0].substr(20, saved[0].size() - 21);
     EXPECT_EQ(shot.rfind(dir.file("home/Shots/vorlaine/vorlaine-"), 0), 0u) << shot;
     const auto png = read_bytes(shot);
@@ -82,17 +70,10 @@ TEST_F(DesktopWindowRun, ARemappedKeyReachesTheGameAsItsButtonAndF12SavesAScreen
 
     // Q reached the game as the left button, the arrow as nothing at all: the recording holds what the game was
     // given (a replay plays it back as it was, see RecordingRun).
-    const auto keys_given = lines_starting(read_text(rec), "");
-    int downs = 0, ups = 0, others = 0;
-    for (const std::string& line : keys_given) {
-        if (line.find(" key ") == std::string::npos) continue;
-        if (line.find("key down left") != std::string::npos) downs++;
-        else if (line.find("key up left") != std::string::npos) ups++;
-        else others++;
-    }
-    EXPECT_GE(downs, 1) << read_text(rec);
-    EXPECT_EQ(ups, 1) << read_text(rec);
-    EXPECT_EQ(others, 0) << read_text(rec);
+    const size_t downs = lines_with(rec, "key down left").size(), ups = lines_with(rec, "key up left").size();
+    EXPECT_GE(downs, 1u) << read_text(rec);
+    EXPECT_EQ(ups, 1u) << read_text(rec);
+    EXPECT_EQ(lines_with(rec, " key ").size(), downs + ups) << read_text(rec);
 }
 
 TEST_F(DesktopWindowRun, ScaleAndFullscreenComeBackUnlessTheCommandLineSaysOtherwise)
@@ -102,19 +83,17 @@ TEST_F(DesktopWindowRun, ScaleAndFullscreenComeBackUnlessTheCommandLineSaysOther
         args.insert(args.end(), {"--frames", "20", "--log", log});
         RunResult r = run(args);
         EXPECT_EQ(r.exitCode, 0) << r.output;
-        for (const std::string& line : lines_starting(read_text(log), "Window "))
-            if (std::isdigit(static_cast<unsigned char>(line[7]))) return line;
+        for (const std::string& line : lines_with(log, "Window "))
+            if (line.rfind("Window ", 0) == 0 && std::isdigit(static_cast<unsigned char>(line[7]))) return line;
         return std::string();
     };
-    EXPECT_EQ(window_line({"--scale", "1", "--fullscreen", "no"}), "Window 240 x 320 (scale 1).");
+    EXPECT_EQ(window_line({"--scale", "2", "--fullscreen", "yes"}), "Window 480 x 640 (scale 2), fullscreen.");
     EXPECT_EQ(read_text(dir.config_file("window.conf")),
               "# Vorlaine's window as the last run left it; --scale and --fullscreen start it otherwise.\n"
-              "scale=1\nfullscreen=no\n");
-    EXPECT_EQ(window_line({}), "Window 240 x 320 (scale 1).");
-    EXPECT_EQ(window_line({"--fullscreen", "yes"}), "Window 240 x 320 (scale 1), fullscreen.");
-    EXPECT_EQ(window_line({}), "Window 240 x 320 (scale 1), fullscreen.");
-    EXPECT_EQ(window_line({"--scale", "2", "--fullscreen", "no"}), "Window 480 x 640 (scale 2).");
-    EXPECT_EQ(window_line({}), "Window 480 x 640 (scale 2).");
+              "scale=2\nfullscreen=yes\n");
+    EXPECT_EQ(window_line({}), "Window 480 x 640 (scale 2), fullscreen.");
+    EXPECT_EQ(window_line({"--scale", "1"}), "Window 240 x 320 (scale 1), fullscreen.");
+    EXPECT_EQ(window_line({"--fullscreen", "no"}), "Window 240 x 320 (scale 1).");
 }
 
 }  // namespace

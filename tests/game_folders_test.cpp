@@ -12,31 +12,28 @@ namespace {
 constexpr size_t kLevelTwoFlag = 4 + 35 + 1;
 
 // A short headless run, with --data when a data folder is given.
-std::vector<std::string> headless(const std::string& log, int frames, const std::string& data = "")
+std::vector<std::string> headless(const std::string& log, int frames, const std::string& data = "",
+                                  const std::string& seed = "1")
 {
-    std::vector<std::string> args = {"--headless", "--fixed-step", "40", "--seed", "1", "--frames",
+    std::vector<std::string> args = {"--headless", "--fixed-step", "40", "--seed", seed, "--frames",
                                      std::to_string(frames), "--log", log};
     if (!data.empty()) args.insert(args.begin(), {"--data", data});
     return args;
 }
 
-std::vector<std::string> win_level_one(const std::string& data, const std::string& log)
+// The built-in player through level 1, with the frame it shows 14 s in.
+std::vector<std::string> win_level_one(const std::string& data, const std::string& log, const std::string& seed,
+                                       const std::string& shot)
 {
-    std::vector<std::string> args = headless(log, 6000, data);
-    args.insert(args.end(), {"--level", "1", "--autoplay"});
+    std::vector<std::string> args = headless(log, 6000, data, seed);
+    args.insert(args.end(), {"--level", "1", "--autoplay", "--screenshot", "350:" + shot});
     return args;
 }
 
 class GameFolders : public ::testing::Test {
 protected:
     void SetUp() override { dir.make_home(); }
-    // An installed copy of the executable; its data belongs where the install puts it relative to it.
-    std::string install_binary()
-    {
-        fs::create_directories(dir.file("usr/games"));
-        fs::copy_file(VORLAINE_BINARY, dir.file("usr/games/vorlaine"));
-        return dir.file("usr/games/vorlaine");
-    }
+    // Where the install puts the data, relative to the executable.
     std::string installed_data() const
     {
         return (fs::path(dir.file("usr/games/")) / VORLAINE_DATA_RELATIVE).lexically_normal().string() + "/";
@@ -50,8 +47,10 @@ protected:
 
 TEST_F(GameFolders, AnInstalledExecutableFindsItsDataBesideItOrSaysWhereItLooked)
 {
-    // An installed executable whose data is gone: both places it looks are named.
-    const std::string binary = install_binary();
+    // An installed copy of the executable whose data is gone: both places it looks are named.
+    const std::string binary = dir.file("usr/games/vorlaine");
+    fs::create_directories(dir.file("usr/games"));
+    fs::copy_file(VORLAINE_BINARY, binary);
     RunResult r = run_binary(binary, headless(log, 5));
     EXPECT_EQ(r.exitCode, 1);
     std::string text = read_text(log);
@@ -87,7 +86,7 @@ TEST_F(GameFolders, APlayersFolderThatCannotBeMadeStillPlaysAndAPortableFolderKe
     // A file where the folder should be: not even root can make a folder below it.
     ASSERT_TRUE(write_text(dir.file("blocked"), "a file"));
     ::setenv("XDG_DATA_HOME", dir.file("blocked/share").c_str(), 1);
-    RunResult r = run_game(win_level_one(data, log), 600);
+    RunResult r = run_game(win_level_one(data, log, "1", dir.file("seed1.png")), 600);
     EXPECT_EQ(r.exitCode, 0) << r.output;
     const std::string text = read_text(log);
     EXPECT_NE(text.find("Message box \"Vorlaine\": Vorlaine cannot write to the player's folder " +
@@ -105,11 +104,15 @@ TEST_F(GameFolders, APlayersFolderThatCannotBeMadeStillPlaysAndAPortableFolderKe
     EXPECT_FALSE(path_exists(used)) << used;
     EXPECT_EQ(folder_fingerprint(data), before);
 
-    // Made portable, the same folder keeps the career, the lock and the unpacked creatures itself.
+    // Made portable, the same folder keeps the career, the lock and the unpacked creatures itself. Another
+    // seed plays another game, and the built-in player wins that one too.
     dir.make_home();
     ASSERT_TRUE(write_text(data + "portable", ""));
-    r = run_game(win_level_one(data, log), 600);
+    r = run_game(win_level_one(data, log, "2", dir.file("seed2.png")), 600);
     EXPECT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(read_text(log).find("START LEVEL 2.."), std::string::npos);
+    ASSERT_GT(read_bytes(dir.file("seed1.png")).size(), 1000u);
+    EXPECT_NE(read_bytes(dir.file("seed1.png")), read_bytes(dir.file("seed2.png")));
     const auto career = read_bytes(data + "career.dat");
     ASSERT_EQ(career.size(), 64u);
     EXPECT_EQ(career[kLevelTwoFlag], 1);

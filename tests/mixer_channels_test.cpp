@@ -67,10 +67,7 @@ TEST_F(MixerTest, OneSoundAloneIsCopiedUnchangedInBuffersOfWholeFrames)
         ASSERT_TRUE(mixer_device_stereo());
         auto out = complete(6);  // the primed ring
         ASSERT_EQ(out.size(), 6 * ring);
-        for (size_t i = 0; i < 300; i++) {
-            ASSERT_EQ(out[2 * i], mono.data[i]) << i;
-            ASSERT_EQ(out[2 * i + 1], mono.data[i]) << i;
-        }
+        for (size_t i = 0; i < 600; i++) ASSERT_EQ(out[i], mono.data[i / 2]) << i;  // on both channels
         ASSERT_EQ(first_sound(out, 600), out.size());
         for (int i : device.take_writes()) EXPECT_LT(i, 6);
 
@@ -95,73 +92,50 @@ TEST_F(MixerTest, StereoSoundOnMonoDeviceIsTheAverage)
     ASSERT_TRUE(mixer_device_open());
     EXPECT_FALSE(mixer_device_stereo());
     EXPECT_EQ(device.open_channels(), 1);
-    auto out = complete(1);
-    const uint8_t want[] = {127, 15, 150, 255, 1};
-    for (size_t i = 0; i < 5; i++) EXPECT_EQ(out[i], want[i]) << i;
-    EXPECT_EQ(out[5], 128);
+    const auto out = complete(1);
+    EXPECT_EQ(std::vector<uint8_t>(out.begin(), out.begin() + 6), (std::vector<uint8_t>{127, 15, 150, 255, 1, 128}));
 }
 
-TEST_F(MixerTest, TwoSoundsAreAveragedAndShaped)
+// Each channel after the first averages with what is mixed so far, where the earlier ones left silence too,
+// and the sum is shaped each time. The sounds join a running device: one refill, behind the five queued.
+TEST_F(MixerTest, EachLaterChannelAveragesWithTheMixAndIsShapedAgain)
 {
-    // Pairs of constant sounds and what their average becomes after shaping.
-    struct Case {
-        uint8_t a, b, want;
+    const struct {
+        const char* what;
+        std::vector<std::pair<size_t, uint8_t>> sounds;  // length in samples, constant value
+        size_t split;                                    // bytes of the buffer that hold the first value
+        uint8_t before, after;
     } cases[] = {
-        {10, 10, 0},      // below 16: 0
-        {250, 250, 255},  // above 240: 255
-        {100, 60, 74},    // 80 - (48 >> 3)
-        {200, 180, 197},  // 190 + (62 >> 3)
-        {128, 128, 128},
-        {16, 16, 2},      // 16 - (112 >> 3)
-        {240, 240, 254},  // 240 + (112 >> 3)
+        {"below 16: 0", {{800, 10}, {800, 10}}, 0, 0, 0},
+        {"above 240: 255", {{800, 250}, {800, 250}}, 0, 0, 255},
+        {"80 - (48 >> 3)", {{800, 100}, {800, 60}}, 0, 0, 74},
+        {"190 + (62 >> 3)", {{800, 200}, {800, 180}}, 0, 0, 197},
+        {"silence", {{800, 128}, {800, 128}}, 0, 0, 128},
+        {"16 - (112 >> 3)", {{800, 16}, {800, 16}}, 0, 0, 2},
+        {"240 + (112 >> 3)", {{800, 240}, {800, 240}}, 0, 0, 254},
+        // (200 + 60) / 2 = 130 where the first wrote; (128 + 60) / 2 = 94 -> 90 where it left silence.
+        {"a short first sound", {{100, 200}, {2000, 60}}, 200, 130, 90},
+        // k=1: (100 + 100) / 2 = 100 -> 97; k=2: (97 * 2 + 100) / 3 = 98 -> 95.
+        {"three channels", {{900, 100}, {900, 100}, {900, 100}}, 0, 0, 95},
     };
-    for (const Case& c : cases) {
-        CWave a, b;
-        load(a, 1, std::vector<uint8_t>(500, c.a));
-        load(b, 1, std::vector<uint8_t>(500, c.b));
-        a.play(true);
-        b.play(true);  // same frame: joins from the next fill on
-        for (uint8_t v : complete(6)) ASSERT_EQ(v, c.a);
-        for (uint8_t v : complete(1)) ASSERT_EQ(v, c.want) << int(c.a) << "+" << int(c.b);
-        a.stop();
-        b.stop();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CWave opener, waves[3];
+        load(opener, 1, {128});
+        opener.play(false);
+        complete(6);
+        for (size_t i = 0; i < c.sounds.size(); i++) {
+            load(waves[i], 1, std::vector<uint8_t>(c.sounds[i].first, c.sounds[i].second));
+            waves[i].play(false);
+        }
+        const auto all = complete(6);
+        const std::vector<uint8_t> out(all.end() - kBuf, all.end());
+        for (size_t i = 0; i < kBuf; i++) ASSERT_EQ(out[i], i < c.split ? c.before : c.after) << i;
+        // All mixed and ended by now; once round the ring, five buffers are always queued.
+        EXPECT_EQ(mixer_playing_channels(), 0);
+        EXPECT_EQ(device.queued(), 5);
         mixer_shutdown();
     }
-}
-
-TEST_F(MixerTest, MixIndexCountsChannelsPerBuffer)
-{
-    CWave a, b;
-    load(a, 1, std::vector<uint8_t>(100, 200));  // covers 200 of the 1600 stereo bytes
-    load(b, 1, std::vector<uint8_t>(2000, 60));
-    a.play(false);
-    complete(6);
-    a.play(false);
-    b.play(true);
-    // Mixed into the next buffer to be refilled, which plays behind the five already queued.
-    auto all = complete(6);
-    std::vector<uint8_t> out(all.end() - kBuf, all.end());
-    // Where a wrote, b averages with it; where a did not, b averages with the silence a left.
-    for (size_t i = 0; i < 200; i++) ASSERT_EQ(out[i], 130) << i;        // (200 + 60) / 2 = 130
-    for (size_t i = 200; i < kBuf; i++) ASSERT_EQ(out[i], 90) << i;      // (128 + 60) / 2 = 94 -> 90
-}
-
-TEST_F(MixerTest, ShapingIsAppliedAgainByEveryLaterChannel)
-{
-    CWave a, b, c;
-    load(a, 1, std::vector<uint8_t>(900, 100));
-    load(b, 1, std::vector<uint8_t>(900, 100));
-    load(c, 1, std::vector<uint8_t>(900, 100));
-    a.play(true);
-    complete(6);
-    a.stop();
-    a.play(true);
-    b.play(true);
-    c.play(true);
-    auto all = complete(6);
-    std::vector<uint8_t> out(all.end() - kBuf, all.end());
-    // k=1: (100 + 100) / 2 = 100 -> 97; k=2: (97 * 2 + 100) / 3 = 98 -> 95.
-    for (uint8_t v : out) ASSERT_EQ(v, 95);
 }
 
 TEST_F(MixerTest, NonLoopedSoundEndsAtFirstNonPrimingFillAfterItsLastByte)
@@ -183,19 +157,6 @@ TEST_F(MixerTest, NonLoopedSoundEndsAtFirstNonPrimingFillAfterItsLastByte)
     EXPECT_EQ(a.playCount, 0u);
     EXPECT_FALSE(a.is_playing());
     EXPECT_EQ(mixer_playing_channels(), 0);
-
-    // On a running device: a sound exactly one buffer long is mixed whole, then ends at the next fill.
-    CWave b;
-    load(b, 1, ramp(800));
-    complete(6);
-    b.play(false);
-    EXPECT_EQ(b.playCount, 1u);
-    complete(1);  // fills the buffer before: all of b
-    EXPECT_EQ(b.playCount, 1u);
-    complete(1);
-    EXPECT_EQ(b.playCount, 0u);
-    // Once round the ring, five buffers are always queued.
-    EXPECT_EQ(device.queued(), 5);
 }
 
 TEST_F(MixerTest, LoopedSoundWrapsInsideOneFillUntilStopped)

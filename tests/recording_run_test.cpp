@@ -1,9 +1,7 @@
 // Recorded runs through the real binary: a real-clock run driven by scripted input replays headless with the
-// same frames and log lines; a replayed win keeps the player's career out of it; a message box is answered as
-// it was.
+// same frames and log lines; a message box is answered as it was, and the replay keeps the player's career out.
 #include <gtest/gtest.h>
 #include <set>
-#include <sstream>
 #include <string>
 #include "level/career.h"
 #include "support/game_process.h"
@@ -29,16 +27,12 @@ protected:
         return run_game(args);
     }
 
-    // The game's log lines: less the one that says the run is recorded or replayed, and the built-in
-    // player's notes (a replay plays what it did without it).
-    std::string game_lines(const std::string& path)
+    // The game's log lines, less the one that says the run is recorded or replayed.
+    static std::string game_lines(const std::string& path)
     {
-        std::istringstream in(read_text(path));
         std::string out;
-        for (std::string line; std::getline(in, line);)
-            if (line.rfind("Recording the run to ", 0) != 0 && line.rfind("Replay: ", 0) != 0 &&
-                line.rfind("Autoplay: ", 0) != 0)
-                out += line + "\n";
+        for (const std::string& line : lines_with(path, ""))
+            if (line.rfind("Recording the run to ", 0) != 0 && line.rfind("Replay: ", 0) != 0) out += line + "\n";
         return out;
     }
 
@@ -46,8 +40,9 @@ protected:
     const std::string data = dir.file("game/");
 };
 
-TEST_F(RecordingRun, RealClockRunReplaysHeadlessWithTheSameFramesAndLogLines)
+TEST_F(RecordingRun, RunsReplayAsRecordedAndKeepThePlayersCareerOutOfIt)
 {
+    // A real-clock run driven by scripted input replays headless with the same frames and log lines.
     ASSERT_TRUE(write_text(dir.file("input.txt"), "20 key down left\n90 key up left\n100 key down up\n130 key up up\n"
                                                   "140 key down b\n141 key up b\n150 key down right\n"
                                                   "200 tap 120 200\n230 key up right\n260 key down a\n262 key up a\n"
@@ -84,40 +79,28 @@ TEST_F(RecordingRun, RealClockRunReplaysHeadlessWithTheSameFramesAndLogLines)
     EXPECT_EQ(game_lines(dir.file("live.log")), game_lines(dir.file("replay.log")));
     EXPECT_NE(read_text(dir.file("replay.log")).find("Replay: 450 frames."), std::string::npos);
     EXPECT_EQ(read_bytes(dir.player_file("career.dat")), later);
-}
 
-TEST_F(RecordingRun, AReplayedWinAndAnAnsweredBoxPlayAsRecordedAndKeepThePlayersCareerOutOfIt)
-{
-    // Replays with the player's career gone: the same game lines, and the replay's career is kept apart.
-    const auto replay_matches = [&](const std::string& rec) {
-        std::remove(dir.player_file("career.dat").c_str());
-        RunResult replay = run({"--replay", rec, "--log", dir.file("replay.log")});
-        EXPECT_EQ(replay.exitCode, 0) << replay.output;
-        EXPECT_EQ(game_lines(dir.file("live.log")), game_lines(dir.file("replay.log")));
-        EXPECT_FALSE(path_exists(dir.player_file("career.dat")));
-    };
-    RunResult won = run({"--fixed-step", "40", "--seed", "1", "--level", "1", "--autoplay", "--frames", "6000",
-                         "--record", dir.file("win.rec"), "--log", dir.file("live.log")});
-    ASSERT_EQ(won.exitCode, 0) << won.output;
-    ASSERT_NE(read_text(dir.file("live.log")).find("START LEVEL 2.."), std::string::npos) << "the level was not won";
-    ASSERT_TRUE(path_exists(dir.player_file("career.dat")));
-    replay_matches(dir.file("win.rec"));
-
-    // Title, options, HARD: the difficulty box, answered yes, clears the career.
+    // Title, options, HARD: the difficulty box, answered yes, clears the career. A replay writes what the run
+    // wrote apart from the player's folder.
     ASSERT_TRUE(write_text(dir.file("input.txt"), "20 tap 191 223\n40 tap 185 228\n"));
-    const std::string rec = dir.file("box.rec");
-    RunResult live = run({"--fixed-step", "40", "--seed", "2", "--input", dir.file("input.txt"), "--frames", "60",
-                          "--answer", "yes", "--record", rec, "--log", dir.file("live.log")});
+    const std::string box = dir.file("box.rec");
+    live = run({"--fixed-step", "40", "--seed", "2", "--input", dir.file("input.txt"), "--frames", "60", "--answer",
+                "yes", "--record", box, "--log", dir.file("live.log")});
     ASSERT_EQ(live.exitCode, 0) << live.output;
-    EXPECT_NE(read_text(rec).find(" answer yes\n"), std::string::npos) << read_text(rec);
+    EXPECT_NE(read_text(box).find(" answer yes\n"), std::string::npos) << read_text(box);
     // The new career, HARD, is the player's, not the data folder's.
     const auto career = read_bytes(dir.player_file("career.dat"));
     ASSERT_EQ(career.size(), 64u);
     EXPECT_EQ(career[4 + 56], DIFFICULTY_HARD);
     EXPECT_FALSE(path_exists(data + "career.dat"));
-    // Without --answer a headless box says no; the replay answers yes, as the player did.
-    replay_matches(rec);
+    // Without --answer a headless box says no; the replay, with the player's career gone, answers yes as the
+    // player did and plays the same game lines, and its career is kept apart.
+    std::remove(dir.player_file("career.dat").c_str());
+    replay = run({"--replay", box, "--log", dir.file("replay.log")});
+    EXPECT_EQ(replay.exitCode, 0) << replay.output;
+    EXPECT_EQ(game_lines(dir.file("live.log")), game_lines(dir.file("replay.log")));
     EXPECT_NE(read_text(dir.file("replay.log")).find("-> Yes"), std::string::npos);
+    EXPECT_FALSE(path_exists(dir.player_file("career.dat")));
 }
 
 }  // namespace

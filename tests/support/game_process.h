@@ -14,7 +14,6 @@ public:
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
 
-    bool running() const { return pid_ > 0; }
     // Ends the process and waits for it; its exit code, or 128 + the signal.
     int stop();
     bool send(int signal) const;

@@ -29,20 +29,15 @@ std::string LogCapture::text() const { return read_text(path_); }
 
 bool LogCapture::contains(const std::string& line) const { return count(line) > 0; }
 
-int LogCapture::count(const std::string& line) const
-{
-    std::istringstream in(text());
-    int n = 0;
-    for (std::string l; std::getline(in, l);)
-        if (l == line) n++;
-    return n;
-}
+int LogCapture::count(const std::string& line) const { return matching(line, true); }
 
-int LogCapture::count_starting(const std::string& prefix) const
+int LogCapture::count_starting(const std::string& prefix) const { return matching(prefix, false); }
+
+int LogCapture::matching(const std::string& text, bool whole) const
 {
-    std::istringstream in(text());
+    std::istringstream in(this->text());
     int n = 0;
     for (std::string l; std::getline(in, l);)
-        if (l.compare(0, prefix.size(), prefix) == 0) n++;
+        if (whole ? l == text : l.compare(0, text.size(), text) == 0) n++;
     return n;
 }

@@ -19,6 +19,8 @@ public:
     int count_starting(const std::string& prefix) const;
 
 private:
+    // Lines that equal text, whole, or begin with it.
+    int matching(const std::string& text, bool whole) const;
     std::string path_;
     bool remove_ = false;
 };

@@ -53,23 +53,15 @@ std::vector<uint8_t> wave_u8(uint16_t channels, const std::vector<uint8_t>& samp
     return WaveBuilder().fmt(1, channels, 22050, 8).data(samples).bytes();
 }
 
-std::vector<uint8_t> tone_u8(double freq, uint32_t rate, int frames, int channels, int amplitude)
+std::vector<uint8_t> tone(const std::vector<double>& freqs, uint32_t rate, int frames, int bits, int amplitude)
 {
     std::vector<uint8_t> out;
-    for (int i = 0; i < frames; i++) {
-        const int v = 128 + int(std::lround(amplitude * std::sin(2 * M_PI * freq * i / rate)));
-        for (int c = 0; c < channels; c++) out.push_back(uint8_t(v));
-    }
-    return out;
-}
-
-std::vector<uint8_t> tone_s16(double freq, uint32_t rate, int frames, int channels, int amplitude)
-{
-    std::vector<uint8_t> out;
-    for (int i = 0; i < frames; i++) {
-        const int v = int(std::lround(amplitude * std::sin(2 * M_PI * freq * i / rate)));
-        for (int c = 0; c < channels; c++) put_u16(out, uint16_t(int16_t(v)));
-    }
+    for (int i = 0; i < frames; i++)
+        for (double freq : freqs) {
+            const int v = int(std::lround(amplitude * std::sin(2 * M_PI * freq * i / rate)));
+            if (bits == 8) out.push_back(uint8_t(128 + v));
+            else put_u16(out, uint16_t(int16_t(v)));
+        }
     return out;
 }
 

@@ -21,9 +21,9 @@ private:
 // A plain 8-bit file at 22050 Hz: the mixer's own format.
 std::vector<uint8_t> wave_u8(uint16_t channels, const std::vector<uint8_t>& samples);
 
-// A sine of freq Hz: unsigned 8-bit around 128, or signed 16-bit; channels interleaved, the same on each.
-std::vector<uint8_t> tone_u8(double freq, uint32_t rate, int frames, int channels, int amplitude);
-std::vector<uint8_t> tone_s16(double freq, uint32_t rate, int frames, int channels, int amplitude);
+// A sine on each channel, of its own frequency, channels interleaved: bits 8 gives unsigned samples around 128,
+// bits 16 signed ones.
+std::vector<uint8_t> tone(const std::vector<double>& freqs, uint32_t rate, int frames, int bits, int amplitude);
 
 // The frequency of an 8-bit signal (one channel of interleaved frames) from its rising crossings of 128.
 double measured_frequency(const uint8_t* samples, size_t frames, int channels, int channel, uint32_t rate);
