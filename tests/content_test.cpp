@@ -13,6 +13,7 @@
 #include "app/app_state.h"
 #include "game/hero.h"
 #include "game/monster_kind.h"
+#include "graphics/graphic_strip.h"
 #include "graphics/playfield.h"
 #include "level/level_scan.h"
 #include "level/level_script.h"
@@ -86,10 +87,8 @@ bool parse_tga(const std::vector<uint8_t>& b, Tga& t)
 
 // ---- Strips as the game reads them -----------------------------------------------------------------------------
 
-std::string frame_name(const std::string& base, int n)
-{
-    return base + (n < 10 ? "0" : "") + std::to_string(n) + ".tga";
-}
+// The file of frame n, named as the game's strips name it.
+std::string frame_name(const std::string& base, int n) { return CGraphicStrip::frame_file_name(base.c_str(), n, "tga"); }
 
 // The key is the top-left pixel (the first pixel of the second row for mirrored frames): both must be
 // index 0, and no drawn pixel may turn transparent by sharing the key's 5-6-5 colour.
@@ -429,9 +428,9 @@ TEST(CreatureContent, ASecondRunWritesTheSameBytes)
     // Every file it writes, creature archives included, comes out byte for byte as the build's.
     const std::string again = tmp.path() + "game";
     int files = 0;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(again)) {
+    for (const auto& entry : fs::recursive_directory_iterator(again)) {
         if (!entry.is_regular_file()) continue;
-        const std::string relative = std::filesystem::relative(entry.path(), again).string();
+        const std::string relative = fs::relative(entry.path(), again).string();
         const std::string built = std::string(VORLAINE_GAME_DIR) + "/" + relative;
         ASSERT_TRUE(read_bytes(entry.path().string()) == read_bytes(built)) << relative << " differs between runs";
         files++;

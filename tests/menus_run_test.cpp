@@ -146,10 +146,11 @@ TEST_F(FullGameRun, AutoplayReachesTheEndingsLastStepFromAFreshProgramFolder)
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     ASSERT_EQ(r.exitCode, 0) << r.output;
     const std::string text = read_text(log);
-    const size_t ending = text.find("Autoplay: the ending begins at frame ");
+    const std::string endingLine = "Autoplay: the ending begins at frame ";
+    const size_t ending = text.find(endingLine);
     ASSERT_NE(ending, std::string::npos) << text;
     std::printf("full game: the ending began at frame %ld; %d frames in %.1f s wall\n",
-                std::atol(text.c_str() + ending + 37), most, seconds);
+                std::atol(text.c_str() + ending + endingLine.size()), most, seconds);
     EXPECT_EQ(count_lines("Decompressing graphics."), 1u);
     // Every level was finished: the gate's line once for each of the eleven before the last, and the last.
     EXPECT_GE(count_lines("START LEVEL"), 12u);
